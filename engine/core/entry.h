@@ -1,0 +1,32 @@
+// The engine's entry: the interface code check and one run.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "engine/core/engine_state.h"
+
+namespace vornel {
+
+constexpr int kInterfaceCode = 7;
+
+// Everything one run needs from its caller. The C entry point fills it from NAMES.dat in
+// the working folder; the headless runner fills it from its command line.
+struct RunRequest {
+    std::string version;
+    std::filesystem::path input, report, plot, monitor;
+    std::filesystem::path scratch_dir;  // where BMWALL.001 and SOILDATA are written
+    std::function<std::tm()> clock;     // empty: the local clock
+    std::function<void(const std::string&)> message_sink;  // empty: messages discarded
+};
+
+// Runs every problem of the input data file and closes all files. Never throws; the state
+// returned tells the caller what happened (error stop, summaries).
+EngineState run_analysis(const RunRequest& request);
+
+// The body of IVORNEL: returns 1 for an interface code other than 7 without touching any
+// file, else reads NAMES.dat in the working folder, runs, and returns 0.
+int enter(int interface_code) noexcept;
+
+}  // namespace vornel

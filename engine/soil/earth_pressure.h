@@ -1,0 +1,14 @@
+// The earth-pressure chain for generated earth pressure (earth-pressure codes 2 and 3):
+// the working layer table, the coefficients and overburden, the per-layer forces and the
+// tabulated pressure, written to the scratch file BMWALL.001 in the state's scratch folder.
+#pragma once
+
+#include "engine/core/engine_state.h"
+
+namespace vornel::soil {
+
+// Writes the chain's report sections and BMWALL.001. Throws RunStop (after writing its
+// report line) when the layers cannot carry the wall.
+void run_earth_pressure_chain(EngineState& s);
+
+}  // namespace vornel::soil
