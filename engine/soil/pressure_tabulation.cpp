@@ -32,19 +32,25 @@ std::vector<PointPlan> plan_points(const LayerTable& t, double density, double t
 }
 
 // The straight-line diagram of one sub-layer: p = 2 a z + p0 at depth z below its top, and the
-// share s0 of it that the surface pressure carries.
+// share s0 of it that the uniform surface pressure carries (it moves from the soil part to the
+// surcharge part of the point). The share is the surface pressure times the active coefficient
+// and nothing else: water and cohesion belong to the soil part.
 struct Diagram {
     double a = 0.0, p0 = 0.0, s0 = 0.0;
 };
 
+double surface_share(const LayerTable& t, const SubLayer& l) {
+    const double surface = t.rows.front().sigma_v;
+    return surface < 1.0e-6 ? 0.0 : surface * l.ka * l.factor;
+}
+
 Diagram retained_diagram(const EngineState& s, const LayerTable& t, const SubLayer& l, double w) {
     const double m = l.factor, head = l.ztop - s.config.water_depth_backfill;
     const double cohesion = 2.0 * l.cohesion * l.sqrt_ka * m;
-    const double surface = t.rows.front().sigma_v;
     Diagram d;
     d.a = w / 2.0 + effective_unit_weight(l, s.gamma_water) / 2.0 * l.ka * m;
     d.p0 = head * w + l.sigma_v * l.ka * m - cohesion;
-    d.s0 = surface < 1.0e-6 ? 0.0 : head * w + surface * l.ka * m - cohesion;
+    d.s0 = surface_share(t, l);
     return d;
 }
 
@@ -53,10 +59,9 @@ Diagram embedded_diagram(const EngineState& s, const LayerTable& t, SubLayer& l)
     l.sqrt_ka = level_sqrt_ka(l.phi);
     l.ka = l.sqrt_ka * l.sqrt_ka;
     const double m = l.factor, cohesion = 2.0 * l.cohesion * l.sqrt_ka * m;
-    const double surface = t.rows.front().sigma_v;
     Diagram d;
     d.p0 = s.sigma_v_excavation * l.ka * m - cohesion;
-    d.s0 = surface < 1.0e-6 ? 0.0 : surface * l.ka * m - cohesion;
+    d.s0 = surface_share(t, l);
     return d;
 }
 

@@ -15,7 +15,9 @@ bool trapezoid_shape(const SupportLayout& supports, double h, double force, Trap
     } else {
         t.hb = 2.0 * (h - supports.last_depth) / 3.0;
         t.hm = h - t.h1 - t.hb;
-        const double base = h - (t.hb + t.h1) / 3.0;
+        // The trapezoid's area pmax (H - (H1 + Hb) / 2) carries 1.3 times the resultant, as
+        // with one support; two supports at one depth give the one-support diagram.
+        const double base = h - (t.hb + t.h1) / 2.0;
         if (!(base > 0.0)) return false;
         t.pmax = 1.3 * force / base;
     }

@@ -5,6 +5,7 @@
 // the depth H1 = 2/3 of the first support depth, stays at pmax down to zb and falls linearly
 // to zero over Hb at the excavation level. With one support Hb = 2/3 of the height below it
 // and the plateau is H/3; with several supports Hb = 2/3 of the height below the last one.
+// In both cases the area of the trapezoid is 1.3 times the resultant.
 // Below the excavation level the table is unchanged; the point at the excavation level is
 // listed twice, first with the trapezoid's value and then with the computed one, so that the
 // table shows the step there. The soil and surcharge parts of the points stay as computed.

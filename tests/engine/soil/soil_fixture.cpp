@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "engine/soil/pressure_coefficients.h"
+#include "engine/soil/soil_constants.h"
+
 namespace vornel::test {
 
 SoilProblem::SoilProblem(int unit_system) {
@@ -35,6 +38,15 @@ void SoilProblem::set_wall(double length, double h, double free_height) {
     s.wall.ninc = static_cast<int>(std::lround(length / h));
     s.wall.free_height = free_height;
     s.config.free_height = free_height;
+}
+
+soil::LayerTable SoilProblem::prepared_table() {
+    s.gamma_water = soil::water_unit_weight(s.control.unit_system);
+    soil::LayerTable t = soil::subdivide_layers(s.layers, s.config.free_height,
+                                                s.config.water_depth_backfill,
+                                                s.config.active_factor);
+    soil::compute_overburden_and_coefficients(s, t);
+    return t;
 }
 
 int count_of(const std::string& hay, const std::string& needle) {

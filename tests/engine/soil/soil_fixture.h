@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/core/engine_state.h"
+#include "engine/soil/layer_table.h"
 
 namespace vornel::test {
 
@@ -23,6 +24,8 @@ struct SoilProblem {
     void add_layer(int type, double bottom, double gamma, double cohesion, double phi);
     // Wall of `length` with stations every `h`, excavation at `free_height`.
     void set_wall(double length, double h, double free_height);
+    // The first steps of the chain: water unit weight, subdivision, overburden, coefficients.
+    soil::LayerTable prepared_table();
 };
 
 // Counts the occurrences of `needle` in `hay`.
