@@ -1,0 +1,58 @@
+// The earth-pressure chain on a 60 ft wall (English units, one point per inch: 721 points)
+// in three layers with a line load and a strip load behind it, from the layer table to the
+// scratch file BMWALL.001 on disk.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "engine/core/engine_state.h"
+#include "engine/soil/earth_pressure.h"
+
+namespace {
+
+vornel::EngineState sixty_foot_wall(std::ostream& report, const std::filesystem::path& dir) {
+    vornel::EngineState s;
+    s.report = &report;
+    s.scratch_dir = dir;
+    s.control.unit_system = 1;
+    s.control.earth_pressure_code = 2;
+    s.units = {" IN", " LBS", "IN", "LBS"};
+    s.wall.ninc = 240;
+    s.wall.h = 3.0;
+    s.config = {300.0, 12.0, 12.0, 120.0, 300.0, 1.0, 1, 0.0};
+    s.surface.surface_load = 1.5;
+    s.surcharges = {{2, 80.0, 60.0, 0.0}, {3, 2.0, 90.0, 60.0}};
+    double bottom = 0.0;
+    const double bottoms[] = {180.0, 420.0, 900.0};
+    const double rows[][3] = {{0.069, 0.0, 32.0}, {0.072, 6.0, 0.0}, {0.075, 0.0, 36.0}};
+    const int types[] = {4, 3, 4};
+    for (int j = 0; j < 3; ++j) {
+        vornel::SoilLayerInput in;
+        in.type = types[j];
+        in.bottom_depth = bottoms[j];
+        in.thickness = bottoms[j] - bottom;
+        in.top = {rows[j][0], rows[j][1], rows[j][2], 0.0, 0.0, 0.0};
+        bottom = bottoms[j];
+        s.layers.push_back(in);
+    }
+    return s;
+}
+
+void BM_EarthPressureChain(benchmark::State& state) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / "vornel_bench_earth_pressure";
+    std::filesystem::create_directories(dir);
+    for (auto _ : state) {
+        std::ostringstream report;
+        vornel::EngineState s = sixty_foot_wall(report, dir);
+        vornel::soil::run_earth_pressure_chain(s);
+        benchmark::DoNotOptimize(s.sigma_v_excavation);
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_EarthPressureChain)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
