@@ -15,12 +15,9 @@
 
 namespace vornel::soil {
 
-void write_framed_heading(std::ostream& out, std::string_view title);
+void write_framed_heading(EngineState& s, const char* title);
 
-// Unit groups: length, force, force / length, force / length^2 and force / length^3.
-std::string unit_length(const UnitLabels& u);
-std::string unit_force(const UnitLabels& u);
-std::string unit_force_per_length(const UnitLabels& u);
+// Unit groups beyond those of the core: force / length^2 and force / length^3.
 std::string unit_stress(const UnitLabels& u);
 std::string unit_weight(const UnitLabels& u);
 
