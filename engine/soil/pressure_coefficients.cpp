@@ -72,14 +72,17 @@ void write_coefficient_table(EngineState& s, const LayerTable& t) {
     out << '\n'
         << fmt::Line().x(6).text("  LAYER         ACTIVE EARTH     PASSIVE EARTH   ").str() << '\n'
         << fmt::Line().x(6).text("   NO.          COEFFICIENT      COEFFICIENT     ").str() << '\n';
-    static constexpr const char* kSlopeWarning =
-        "\n\n**** WARNING ******\n"
-        "THE BACKFILL SLOPE ANGLE SHOULD BE LESS THAN THE 'INTERNAL FRICTION ANGLE OF SAND.\n";
+    static const std::string kSlopeText =
+        "THE BACKFILL SLOPE ANGLE SHOULD BE LESS THAN THE 'INTERNAL FRICTION ANGLE OF SAND.";
+    static const std::string kSlopeWarning = "\n\n**** WARNING ******\n" + kSlopeText + "\n";
+    bool warned = false;
     for (int i = 0; i < t.count(); ++i) {
         const SubLayer& l = t.rows[static_cast<size_t>(i)];
         if (l.slope_warning) {
             if (s.monitor) *s.monitor << kSlopeWarning;
             out << kSlopeWarning;
+            if (!warned) s.message(kSlopeText);
+            warned = true;
         }
         out << fmt::Line().x(10).i(i + 1, 2).x(9).e(l.ka, 10, 3).x(8).e(l.kp, 10, 3).str()
             << '\n';

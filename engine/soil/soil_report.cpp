@@ -15,8 +15,9 @@ void write_framed_heading(EngineState& s, const char* title) {
 std::string unit_stress(const UnitLabels& u) { return units::force_per_length(u) + "**2"; }
 std::string unit_weight(const UnitLabels& u) { return units::force_per_length(u) + "**3  "; }
 
-void write_warning(std::ostream& out, std::string_view text) {
-    out << "\n\n" << fmt::Line().x(5).text(text).str() << '\n';
+void write_warning(EngineState& s, const std::string& text) {
+    s.out() << "\n\n" << fmt::Line().x(5).text(text).str() << '\n';
+    s.message(text);
 }
 
 }  // namespace vornel::soil

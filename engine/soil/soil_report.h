@@ -21,7 +21,8 @@ void write_framed_heading(EngineState& s, const char* title);
 std::string unit_stress(const UnitLabels& u);
 std::string unit_weight(const UnitLabels& u);
 
-// A warning of the earth-pressure chain: two empty lines, then the text after five blanks.
-void write_warning(std::ostream& out, std::string_view text);
+// A warning of the earth-pressure chain: two empty lines, then the text after five blanks in
+// the report, and the text to the console (the state's message sink).
+void write_warning(EngineState& s, const std::string& text);
 
 }  // namespace vornel::soil

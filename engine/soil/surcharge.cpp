@@ -92,7 +92,7 @@ bool surcharge_without_height(const EngineState& s) {
 
 void write_surcharge_height_warning(EngineState& s) {
     if (!surcharge_without_height(s)) return;
-    write_warning(s.out(),
+    write_warning(s,
                   "WARNING -- FREE HEIGHT OF WALL IS ZERO: THE SURCHARGE LOADS GIVE NO PRESSURE");
 }
 

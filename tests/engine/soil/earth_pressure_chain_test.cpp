@@ -85,6 +85,9 @@ TEST_F(Chain, NoSupportRowsFallBackToTheTriangle) {
                              "TRIANGULAR DISTRIBUTION IS USED\n"),
               1);
     EXPECT_EQ(scratch().substr(0, 5), " 241\n");
+    ASSERT_EQ(p.messages.size(), 1u);
+    EXPECT_EQ(p.messages[0], "WARNING -- NO SUPPORT FOR THE TRAPEZOIDAL DISTRIBUTION: THE "
+                             "TRIANGULAR DISTRIBUTION IS USED");
 }
 
 TEST_F(Chain, ProfileEndingAboveTheTipIsReported) {
