@@ -13,6 +13,7 @@
 namespace {
 
 vornel::EngineState sixty_foot_wall(std::ostream& report, const std::filesystem::path& dir) {
+    std::filesystem::create_directories(dir);
     vornel::EngineState s;
     s.report = &report;
     s.scratch_dir = dir;
@@ -40,53 +41,50 @@ vornel::EngineState sixty_foot_wall(std::ostream& report, const std::filesystem:
     return s;
 }
 
-// One engine state serves all problems of a call, so it is made once; every iteration is one
-// problem's chain and read-back.
-void BM_EarthPressureChain(benchmark::State& state) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / "vornel_bench_earth_pressure";
-    std::filesystem::create_directories(dir);
-    std::ostringstream report;
-    vornel::EngineState s = sixty_foot_wall(report, dir);
-    for (auto _ : state) {
+// The wall's state with its report and a scratch folder of its own. One engine state serves
+// all problems of a call, so it is made once; every iteration is one problem.
+struct Run {
+    explicit Run(const char* name)
+        : dir(std::filesystem::temp_directory_path() / name),
+          s(sixty_foot_wall(report, dir)) {}
+    ~Run() { std::filesystem::remove_all(dir); }
+    void chain() {
         report.str("");
         vornel::soil::run_earth_pressure_chain(s);
-        vornel::read_generated_pressure(s);
-        if (s.pressure.size() != 721) state.SkipWithError("unexpected point count");
-        benchmark::DoNotOptimize(s.pressure.data());
     }
-    std::filesystem::remove_all(dir);
+    std::filesystem::path dir;
+    std::ostringstream report;
+    vornel::EngineState s;
+};
+
+void BM_EarthPressureChain(benchmark::State& state) {
+    Run run("vornel_bench_earth_pressure");
+    for (auto _ : state) {
+        run.chain();
+        vornel::read_generated_pressure(run.s);
+        if (run.s.pressure.size() != 721) state.SkipWithError("unexpected point count");
+        benchmark::DoNotOptimize(run.s.pressure.data());
+    }
 }
 BENCHMARK(BM_EarthPressureChain)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The two halves on their own: the chain up to the written file, and the driver's reading.
 void BM_ChainOnly(benchmark::State& state) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / "vornel_bench_earth_pressure_chain";
-    std::filesystem::create_directories(dir);
-    std::ostringstream report;
-    vornel::EngineState s = sixty_foot_wall(report, dir);
+    Run run("vornel_bench_earth_pressure_chain");
     for (auto _ : state) {
-        report.str("");
-        vornel::soil::run_earth_pressure_chain(s);
-        benchmark::DoNotOptimize(s.sigma_v_excavation);
+        run.chain();
+        benchmark::DoNotOptimize(run.s.sigma_v_excavation);
     }
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_ChainOnly)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_ReadBackOnly(benchmark::State& state) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / "vornel_bench_earth_pressure_read";
-    std::filesystem::create_directories(dir);
-    std::ostringstream report;
-    vornel::EngineState s = sixty_foot_wall(report, dir);
-    vornel::soil::run_earth_pressure_chain(s);
+    Run run("vornel_bench_earth_pressure_read");
+    run.chain();
     for (auto _ : state) {
-        vornel::read_generated_pressure(s);
-        benchmark::DoNotOptimize(s.pressure.data());
+        vornel::read_generated_pressure(run.s);
+        benchmark::DoNotOptimize(run.s.pressure.data());
     }
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_ReadBackOnly)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
