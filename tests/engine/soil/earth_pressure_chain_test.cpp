@@ -16,7 +16,7 @@ namespace {
 using test::SoilProblem;
 
 class Chain : public ::testing::Test {
-protected:
+  protected:
     std::string scratch() const { return test::read_text(dir_ / "BMWALL.001"); }
     void use_scratch(SoilProblem& p) const { p.s.scratch_dir = dir_; }
 
@@ -44,7 +44,8 @@ TEST_F(Chain, LayeredSandAndClayTriangular) {
     use_scratch(p);
     run_earth_pressure_chain(p.s);
     EXPECT_TRUE(test::matches_golden(p.text(), test::soil_golden_dir() / "layered_english.report"));
-    EXPECT_TRUE(test::matches_golden(scratch(), test::soil_golden_dir() / "layered_english.bmwall"));
+    EXPECT_TRUE(
+        test::matches_golden(scratch(), test::soil_golden_dir() / "layered_english.bmwall"));
     EXPECT_NEAR(p.s.gamma_water, 0.036, 1e-8);
     EXPECT_GT(p.s.sigma_v_excavation, 0.0);
 }
@@ -86,8 +87,9 @@ TEST_F(Chain, NoSupportRowsFallBackToTheTriangle) {
               1);
     EXPECT_EQ(scratch().substr(0, 5), " 241\n");
     ASSERT_EQ(p.messages.size(), 1u);
-    EXPECT_EQ(p.messages[0], "WARNING -- NO SUPPORT FOR THE TRAPEZOIDAL DISTRIBUTION: THE "
-                             "TRIANGULAR DISTRIBUTION IS USED");
+    EXPECT_EQ(p.messages[0],
+              "WARNING -- NO SUPPORT FOR THE TRAPEZOIDAL DISTRIBUTION: THE "
+              "TRIANGULAR DISTRIBUTION IS USED");
 }
 
 TEST_F(Chain, ProfileEndingAboveTheTipIsReported) {
@@ -97,8 +99,9 @@ TEST_F(Chain, ProfileEndingAboveTheTipIsReported) {
     p.s.layers.back().thickness = 200.0 - 96.0;
     p.s.layers.pop_back();
     run_earth_pressure_chain(p.s);
-    EXPECT_EQ(test::count_of(p.text(), "     WARNING -- THE SOIL LAYERS END ABOVE THE TIP OF THE "
-                                       "WALL: THE LAST LAYER IS CARRIED ON TO THE TIP\n"),
+    EXPECT_EQ(test::count_of(p.text(),
+                             "     WARNING -- THE SOIL LAYERS END ABOVE THE TIP OF THE "
+                             "WALL: THE LAST LAYER IS CARRIED ON TO THE TIP\n"),
               1);
     EXPECT_EQ(scratch().substr(0, 5), " 289\n");
 }

@@ -42,13 +42,15 @@ bool updating() {
     }
     if (want.size() != got.size()) {
         write_text(side, actual);
-        return ::testing::AssertionFailure() << golden.filename() << ": " << got.size()
-                                             << " lines, baseline has " << want.size();
+        return ::testing::AssertionFailure()
+               << golden.filename() << ": " << got.size() << " lines, baseline has " << want.size();
     }
     std::filesystem::remove(side);
     return ::testing::AssertionSuccess();
 }
 
-std::filesystem::path soil_golden_dir() { return source_dir() / "tests" / "data" / "soil"; }
+std::filesystem::path soil_golden_dir() {
+    return source_dir() / "tests" / "data" / "soil";
+}
 
 }  // namespace vornel::test

@@ -12,7 +12,7 @@ namespace vornel::test {
 namespace {
 
 class GoldenFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         golden_ = dir_ / "table.golden";
         write_text(golden_, "  1  0.100E+01\n  2  0.200E+01\n");

@@ -42,9 +42,8 @@ void SoilProblem::set_wall(double length, double h, double free_height) {
 
 soil::LayerTable SoilProblem::prepared_table() {
     s.gamma_water = soil::water_unit_weight(s.control.unit_system);
-    soil::LayerTable t = soil::subdivide_layers(s.layers, s.config.free_height,
-                                                s.config.water_depth_backfill,
-                                                s.config.active_factor);
+    soil::LayerTable t = soil::subdivide_layers(
+        s.layers, s.config.free_height, s.config.water_depth_backfill, s.config.active_factor);
     soil::compute_overburden_and_coefficients(s, t);
     return t;
 }

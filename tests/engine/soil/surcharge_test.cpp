@@ -70,8 +70,8 @@ TEST(Surcharge, ResultantsOfTheLoadSolutions) {
     const double h = 120.0;
     EXPECT_NEAR(resultant(wall_with({{2, 100.0, 24.0, 0.0}}).s, 200 * h), 0.203 * 100.0 / 0.32,
                 1e-3);
-    EXPECT_NEAR(resultant(wall_with({{2, 100.0, 96.0, 0.0}}).s, 200 * h),
-                2.0 * 100.0 / 3.1416, 3e-3);  // the tail beyond 200 H is 1e-3
+    EXPECT_NEAR(resultant(wall_with({{2, 100.0, 96.0, 0.0}}).s, 200 * h), 2.0 * 100.0 / 3.1416,
+                3e-3);  // the tail beyond 200 H is 1e-3
     // Point load near the wall: 0.28 Q / H times the integral of n^2 / (0.16 + n^2)^3,
     // which is pi / (16 x 0.4^3).
     EXPECT_NEAR(resultant(wall_with({{1, 1000.0, 24.0, 0.0}}).s, 200 * h),
