@@ -7,35 +7,20 @@
 
 namespace vornel {
 
-void compute_results(EngineState& s) {
+namespace {
+
+// Takes the forces of the applied couples out of the shear and reaction: a couple enters the
+// equations as two opposite forces on the stations either side of it. At a physical end of
+// the wall the printed moment already holds the whole couple, so only the end station's
+// own shear is corrected there.
+void correct_for_couples(EngineState& s) {
     const int n = s.wall.ninc;
-    const double h = s.wall.h;
-    s.W[n + 2] = 2.0 * s.W[n + 1] - s.W[n];
-
-    // Moments for stations -1..NINC+2; the one above the top is zero.
-    std::vector<double> moment(static_cast<std::size_t>(n + 4), 0.0);
-    auto M = [&moment](int k) -> double& { return moment[static_cast<std::size_t>(k + 1)]; };
-    for (int k = 0; k <= n + 2; ++k) {
-        M(k) = (s.W[k - 1] - 2.0 * s.W[k] + s.W[k + 1]) * moment_stiffness(s, k) / (h * h);
-    }
-
-    s.results.assign(static_cast<std::size_t>(n + 2), StationResult{});
-    for (int k = 0; k <= n + 1; ++k) {
-        StationResult& r = s.results[static_cast<std::size_t>(k)];
-        r.x = k * h;
-        r.deflection = s.W[k];
-        r.slope = (s.W[k + 1] - s.W[k - 1]) / (2.0 * h);
-        r.moment = M(k);
-        r.shear = (M(k + 1) - M(k - 1)) / (2.0 * h);
-        r.reaction = (M(k - 1) - 2.0 * M(k) + M(k + 1)) / h;
-        r.ei = s.F[k];
-    }
-
     auto at = [&s, n](int k) -> StationResult* {
         return k >= 0 && k <= n + 1 ? &s.results[static_cast<std::size_t>(k)] : nullptr;
     };
     for (const CoupleRecord& c : s.couples) {
         if (StationResult* r = at(c.station)) r->shear -= c.force;
+        if (is_wall_end(s, c.station)) continue;
         if (StationResult* r = at(c.station - 1)) {
             r->shear -= 0.5 * c.force;
             r->reaction -= c.force;
@@ -45,6 +30,35 @@ void compute_results(EngineState& s) {
             r->reaction += c.force;
         }
     }
+}
+
+}  // namespace
+
+void compute_results(EngineState& s) {
+    const int n = s.wall.ninc;
+    const double h = s.wall.h;
+    s.W[n + 2] = 2.0 * s.W[n + 1] - s.W[n];
+
+    // Moments for stations -1..NINC+2; the one above the top is zero.
+    std::vector<double> moment(static_cast<std::size_t>(n + 4), 0.0);
+    auto M = [&moment](int k) -> double& { return moment[static_cast<std::size_t>(k + 1)]; };
+    auto curvature = [&s, h](int k) { return (s.W[k - 1] - 2.0 * s.W[k] + s.W[k + 1]) / (h * h); };
+    for (int k = 0; k <= n + 2; ++k) M(k) = curvature(k) * moment_stiffness(s, k);
+
+    s.results.assign(static_cast<std::size_t>(n + 2), StationResult{});
+    for (int k = 0; k <= n + 1; ++k) {
+        StationResult& r = s.results[static_cast<std::size_t>(k)];
+        r.x = k * h;
+        r.deflection = s.W[k];
+        r.slope = (s.W[k + 1] - s.W[k - 1]) / (2.0 * h);
+        r.moment = M(k);
+        r.shear = (M(k + 1) - M(k - 1)) / (2.0 * h);
+        // A station's own share uses the table stiffness: at a supported end this gives the
+        // support force, the restraining couple being held by the end moment.
+        r.reaction = (M(k - 1) - 2.0 * curvature(k) * s.F[k] + M(k + 1)) / h;
+        r.ei = s.F[k];
+    }
+    correct_for_couples(s);
 }
 
 void summarise_results(const EngineState& s, ProblemSummary& summary) {
