@@ -75,6 +75,81 @@ void fit_number(std::string& out, std::string& body, int w) {
     pad_right_aligned(out, body, w);
 }
 
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The d significant digits of a > 0 (d <= 9) as an integer n and the exponent with
+// a ~ 0.n x 10^exp10, by one scaling with an exact power of ten. The scaling rounds once,
+// by less than 1.2e-7 at these sizes, so its rounding decision is the exact one unless the
+// scaled value lies within 1e-6 of a midpoint; then (and for extreme exponents) false is
+// returned and the exact digits must be used.
+bool scaled_digits(double a, int d, long long& n, int& exp10) {
+    int e2 = 0;
+    std::frexp(a, &e2);
+    int e = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));  // log10(a), or one less
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int s = d - 1 - e;
+        if (s > 22 || s < -22) return false;
+        const double m = s >= 0 ? a * kPow10[s] : a / kPow10[-s];
+        if (m < kPow10[d - 1]) {
+            --e;
+            continue;
+        }
+        if (m >= kPow10[d]) {
+            ++e;
+            continue;
+        }
+        const double whole = std::floor(m);
+        const double frac = m - whole;
+        if (std::fabs(frac - 0.5) < 1e-6) return false;
+        n = static_cast<long long>(whole) + (frac > 0.5 ? 1 : 0);
+        if (n == static_cast<long long>(kPow10[d])) {
+            n /= 10;
+            ++e;
+        }
+        exp10 = e + 1;
+        return true;
+    }
+    return false;
+}
+
+// The E(w.d) field of a finite non-zero value with up to 9 digits, built in place; false
+// when the exact digits are needed. The layout is the one put_e gives through
+// append_exponent and fit_number.
+bool put_e_scaled(std::string& out, double value, int w, int d, char letter) {
+    long long n = 0;
+    int exp10 = 0;
+    if (d > 9 || value == 0.0 || !scaled_digits(std::fabs(value), d, n, exp10)) return false;
+    char body[32];
+    int len = 0;
+    if (value < 0) body[len++] = '-';
+    const int zero = len;
+    body[len++] = '0';
+    body[len++] = '.';
+    for (int k = d - 1; k >= 0; --k, n /= 10) body[len + k] = static_cast<char>('0' + n % 10);
+    len += d;
+    const int mag = exp10 < 0 ? -exp10 : exp10;
+    if (mag <= 99) body[len++] = letter;
+    body[len++] = exp10 < 0 ? '-' : '+';
+    if (mag > 99) body[len++] = static_cast<char>('0' + mag / 100);
+    body[len++] = static_cast<char>('0' + mag / 10 % 10);
+    body[len++] = static_cast<char>('0' + mag % 10);
+    const char* start = body;
+    if (len > w) {  // drop the optional zero before the point
+        for (int k = zero; k > 0; --k) body[k] = body[k - 1];
+        ++start;
+        --len;
+    }
+    if (w <= 0) return true;
+    if (len > w) {
+        stars(out, w);
+    } else {
+        out.append(static_cast<size_t>(w - len), ' ');
+        out.append(start, static_cast<size_t>(len));
+    }
+    return true;
+}
+
 }  // namespace
 
 void put_x(std::string& out, int n) { out.append(static_cast<size_t>(n > 0 ? n : 0), ' '); }
@@ -110,6 +185,7 @@ void put_e(std::string& out, double value, int w, int d, char letter) {
         fit_number(out, body, w);
         return;
     }
+    if (put_e_scaled(out, value, w, d, letter)) return;
     // Round to d significant digits first: d.ddd...e+xx, then move the point left by one.
     // The body is built on the stack: this field fills whole tables of the output files.
     char buf[64];
