@@ -53,8 +53,9 @@ TEST(UnitCodes, Factors) {
     // Any pair involving the other system, and no change, convert nothing.
     for (int a = 1; a <= 3; ++a)
         for (int b = 1; b <= 3; ++b) {
-            if (a == b || a == kOtherUnits || b == kOtherUnits)
+            if (a == b || a == kOtherUnits || b == kOtherUnits) {
                 EXPECT_EQ(unit_factor(a, b, "F/L2^3"), 1.0) << a << "->" << b;
+            }
         }
 }
 
