@@ -150,7 +150,12 @@ QString compare_golden(const QString& golden_path, const QByteArray& actual) {
         return {};
     }
     const QByteArray expected = read_file(golden_path);
-    const QList<QByteArray> e = expected.split('\n'), a = actual.split('\n');
+    auto lines = [](const QByteArray& text) {
+        QList<QByteArray> l = text.split('\n');
+        if (!l.isEmpty() && l.back().isEmpty()) l.removeLast();
+        return l;
+    };
+    const QList<QByteArray> e = lines(expected), a = lines(actual);
     QString diff;
     for (qsizetype i = 0; i < std::min(e.size(), a.size()) && diff.isEmpty(); ++i)
         if (e[i] != a[i])

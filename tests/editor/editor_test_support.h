@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <ostream>
 
 #include "editor/project.h"
 
@@ -38,3 +39,6 @@ QString source_path(const QString& relative);
 QString compare_golden(const QString& golden_path, const QByteArray& actual);
 
 }  // namespace vornel::test
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

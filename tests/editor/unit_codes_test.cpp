@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "editor_test_support.h"
+
 #include <cmath>
 
 namespace vornel {
