@@ -247,13 +247,13 @@ TEST(DataFile, Format20SoilLayout) {
     EXPECT_EQ(layers.real(col::kSlDepth, 1), 18.0);  // running sum of thicknesses
     const TGridTable* sand = layers.subTable(col::kSlParameters, 0);
     for (int row = 0; row < 2; ++row) {
-        EXPECT_EQ(sand->real(0, row), 0.07);
+        EXPECT_EQ(sand->real(0, row), 110.0);  // the 2.0 layout holds table units
         EXPECT_EQ(sand->real(1, row), 35.0);
         EXPECT_EQ(sand->real(2, row), 50.0);
     }
     const TGridTable* clay = layers.subTable(col::kSlParameters, 1);
     EXPECT_EQ(clay->Caption, "Clay");
-    EXPECT_EQ(clay->real(1, 1), 3.0);
+    EXPECT_EQ(clay->real(1, 1), 400.0);
     EXPECT_EQ(clay->real(2, 0), 0.01);
     EXPECT_EQ(clay->real(3, 1), 100.0);
     EXPECT_EQ(f.d.StageCount, 1);
