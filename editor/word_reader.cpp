@@ -59,7 +59,7 @@ QString TWordReader::itemError(qsizetype line, qsizetype item, const char* what)
     return QStringLiteral("Error on Line %1 Item %2\n%3").arg(line + 1).arg(item + 1).arg(what);
 }
 
-std::optional<double> TWordReader::readReal() {
+std::optional<double> TWordReader::take(bool integral, double min, double max) {
     qsizetype line = 0, item = 0;
     if (!nextItem(line, item)) {
         error_ = reader_text::kIncomplete;
@@ -68,8 +68,11 @@ std::optional<double> TWordReader::readReal() {
     const Line& l = lines_[static_cast<size_t>(line)];
     const auto [b, len] = l.items[static_cast<size_t>(item)];
     double v = 0;
-    if (!parse_decimal(l.text.mid(b, len), v)) {
-        error_ = itemError(line, item, reader_text::kRealExpected);
+    const bool ok = parse_decimal(l.text.mid(b, len), v) &&
+                    (!integral || (v == std::trunc(v) && v >= min && v <= max));
+    if (!ok) {
+        error_ = itemError(line, item, integral ? reader_text::kIntegerExpected
+                                                : reader_text::kRealExpected);
         return std::nullopt;
     }
     line_ = line;
@@ -77,22 +80,12 @@ std::optional<double> TWordReader::readReal() {
     return v;
 }
 
+std::optional<double> TWordReader::readReal() { return take(false, 0, 0); }
+
 std::optional<int> TWordReader::readInteger(int min, int max) {
-    qsizetype line = 0, item = 0;
-    if (!nextItem(line, item)) {
-        error_ = reader_text::kIncomplete;
-        return std::nullopt;
-    }
-    const Line& l = lines_[static_cast<size_t>(line)];
-    const auto [b, len] = l.items[static_cast<size_t>(item)];
-    double v = 0;
-    if (!parse_decimal(l.text.mid(b, len), v) || v != std::trunc(v) || v < min || v > max) {
-        error_ = itemError(line, item, reader_text::kIntegerExpected);
-        return std::nullopt;
-    }
-    line_ = line;
-    item_ = item + 1;
-    return static_cast<int>(v);
+    const auto v = take(true, min, max);
+    if (!v) return std::nullopt;
+    return static_cast<int>(*v);
 }
 
 }  // namespace vornel

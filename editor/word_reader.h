@@ -41,6 +41,8 @@ private:
     };
     // Moves to the next item; false (with the message) at the end of the file.
     bool nextItem(qsizetype& line, qsizetype& item) const;
+    // The next item as a number (an integer within [min, max] when `integral`).
+    std::optional<double> take(bool integral, double min, double max);
     QString itemError(qsizetype line, qsizetype item, const char* what) const;
 
     std::vector<Line> lines_;
