@@ -287,7 +287,19 @@ CellResult TGridTable::setText(int c, int r, const QString& text) {
         else if (type == ColumnType::Integer) result = setIntegerText(c, r, e.value, text);
         else result = setPickText(c, r, e.value, text);
     }
-    if (result.ok) changed_ = true;
+    if (!result.ok) return result;
+    changed_ = true;
+    if (col(c).def.rowGroup) {  // one value for every row of the group
+        Column& k = col(c);
+        const auto from = static_cast<size_t>(r);
+        const int first = r / row_group_ * row_group_;
+        for (int g = first; g < std::min(first + row_group_, rows_); ++g) {
+            const auto to = static_cast<size_t>(g);
+            k.ints[to] = k.ints[from];
+            k.reals[to] = k.reals[from];
+            k.texts[to] = k.texts[from];
+        }
+    }
     return result;
 }
 

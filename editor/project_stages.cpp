@@ -89,8 +89,8 @@ bool Project::applyStageCount(int new_count) {
         }
         d.CurrentStage = current;
         readCurrentStage();
-        modified_ = true;
     }
+    if (new_count != old_count) modified_ = true;
     deleteStageFiles(new_count + 1, kMaxStages);
     return true;
 }

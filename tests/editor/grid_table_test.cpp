@@ -69,6 +69,25 @@ TEST(GridTable, RowsGroupsAndRange) {
     EXPECT_EQ(g.setMinRows(0).message, "Value must be greater than 0");
 }
 
+TEST(GridTable, RowGroupColumnHoldsOneValuePerGroup) {
+    TableRegistry reg;
+    TGridTable g(reg);
+    ColumnDef shared = ColumnDef::real({"Shared"});
+    shared.rowGroup = true;
+    g.addColumn(shared);
+    g.addColumn(ColumnDef::real({"Own"}));
+    g.setRowGroup(2);
+    g.setRowCount(4);
+    ASSERT_TRUE(g.setText(0, 3, "5").ok);
+    ASSERT_TRUE(g.setText(1, 3, "7").ok);
+    EXPECT_EQ(g.real(0, 2), 5.0);
+    EXPECT_EQ(g.real(0, 1), 0.0);
+    EXPECT_EQ(g.real(1, 2), 0.0);
+    ASSERT_TRUE(g.deleteGroup(1).ok);  // rows 0 and 1 go together
+    EXPECT_EQ(g.rowCount(), 2);
+    EXPECT_EQ(g.real(0, 0), 5.0);
+}
+
 TEST(GridTable, IntegerCellRules) {
     TableRegistry reg;
     TGridTable g(reg);
