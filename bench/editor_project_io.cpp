@@ -13,7 +13,7 @@ namespace {
 using namespace vornel;
 
 class Silent : public ProjectQuestions {
-public:
+  public:
     Answer askYesNoCancel(const QString&) override { return Answer::No; }
     bool askYesNo(const QString&) override { return true; }
     std::optional<QString> askSaveFileName(const QString&, const QString&) override {

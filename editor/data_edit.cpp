@@ -82,7 +82,9 @@ void TDataEdit::setHex(bool on) {
     text_ = displayText(value_);
 }
 
-void TDataEdit::setUnits(int system) { units_ = std::clamp(system, 1, 3); }
+void TDataEdit::setUnits(int system) {
+    units_ = std::clamp(system, 1, 3);
+}
 
 QString TDataEdit::labelText() const {
     if (units_string_.isEmpty()) return caption_;
@@ -106,8 +108,7 @@ ValidationResult TDataEdit::validate() {
         if (integer_only_ && !r.arithmetic) return {false, data_edit_text::kValidInteger};
         return {false, r.message};
     }
-    if (integer_only_ && r.value != std::trunc(r.value))
-        return {false, data_edit_text::kInteger};
+    if (integer_only_ && r.value != std::trunc(r.value)) return {false, data_edit_text::kInteger};
     if (r.value < min_) {
         show(to_double(min_));
         return {false, data_edit_text::kAtLeast + displayText(to_double(min_))};

@@ -21,7 +21,7 @@ struct ValidationResult {
 };
 
 class TDataEdit {
-public:
+  public:
     TDataEdit();
 
     // The value: reading it evaluates the current text (the last valid value when the text
@@ -71,7 +71,7 @@ public:
     // so that "*2" after a value doubles it instead of replacing it.
     static bool operatorExtendsValue(bool whole_text_selected, QChar typed);
 
-private:
+  private:
     void clampBounds();
     void show(double v);
 

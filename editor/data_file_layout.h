@@ -15,11 +15,11 @@ namespace vornel {
 enum class DataFormat : int { V2015 = 1, V2013 = 2, V30 = 3, V20 = 4 };
 
 struct DeckLayout {
-    bool stageCount = true;        // stage count in the control line
-    bool eiCount = true;           // count of moment-EI sets; surcharge table; curve multipliers
-    bool tiebacks = true;          // tieback count and table; wall width after the free height
-    bool soil20 = false;           // the 2.0 soil layout
-    bool longTerm = true;          // long-term marker and block
+    bool stageCount = true;  // stage count in the control line
+    bool eiCount = true;     // count of moment-EI sets; surcharge table; curve multipliers
+    bool tiebacks = true;    // tieback count and table; wall width after the free height
+    bool soil20 = false;     // the 2.0 soil layout
+    bool longTerm = true;    // long-term marker and block
 
     static DeckLayout of(DataFormat f);
     // A stage file read with the two stage-reading flags.

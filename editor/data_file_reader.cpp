@@ -12,13 +12,13 @@ namespace {
 constexpr int kUnlimitedRows = 100000;
 
 class DeckReader {
-public:
+  public:
     DeckReader(const QByteArray& content, TProgramData& d, const DeckLayout& layout, bool stage)
         : w_(content), d_(d), t_(d.tables()), layout_(layout), stage_(stage) {}
 
     ReadOutcome read();
 
-private:
+  private:
     struct Codes {
         int earthPressure = 0, py = 0;
     };
@@ -103,9 +103,9 @@ bool DeckReader::control() {
     if (!integer(d_.UnitSystem, 1, 3)) return false;
     t_.setUnits(d_.UnitSystem);
     if (!integer(restraints_, 0, t_.SoilLayer.MaxRows()) ||
-        !integer(stiffness_, 0, t_.PileSect.MaxRows()) || !integer(pyMods_, 0, t_.PYMod.MaxRows()) ||
-        !integer(codes_.earthPressure, 0, 3) || !integer(codes_.py, 0, 2) ||
-        !integer(curves_, 0, t_.PYCurves2.MaxRows()))
+        !integer(stiffness_, 0, t_.PileSect.MaxRows()) ||
+        !integer(pyMods_, 0, t_.PYMod.MaxRows()) || !integer(codes_.earthPressure, 0, 3) ||
+        !integer(codes_.py, 0, 2) || !integer(curves_, 0, t_.PYCurves2.MaxRows()))
         return false;
     if (layout_.stageCount && !integer(stages, 0, 5)) return false;
     d_.StageCount = stages < 1 ? 1 : stages;
@@ -169,8 +169,9 @@ bool DeckReader::pressureRows(TGridTable& dist) {
     const double depth = english() ? 1.0 / kInchesPerFoot : 1.0;
     const double load = english() ? kInchesPerFoot : 1.0;
     return count(dist, n) && rows(dist, n, [&](int r) {
-        return realCell(dist, col::kDlDepth, r, depth) && realCell(dist, col::kDlLoad, r, load);
-    });
+               return realCell(dist, col::kDlDepth, r, depth) &&
+                      realCell(dist, col::kDlLoad, r, load);
+           });
 }
 
 bool DeckReader::surcharges() {
@@ -181,9 +182,9 @@ bool DeckReader::surcharges() {
     int n = 0;
     TGridTable& su = t_.SurchargeTable;
     return count(su, n) && rows(su, n, [&](int r) {
-        return pickCell(su, col::kSuType, r) && realCell(su, col::kSuMagnitude, r) &&
-               realCell(su, col::kSuDistance, r) && realCell(su, col::kSuWidth, r);
-    });
+               return pickCell(su, col::kSuType, r) && realCell(su, col::kSuMagnitude, r) &&
+                      realCell(su, col::kSuDistance, r) && realCell(su, col::kSuWidth, r);
+           });
 }
 
 // Older formats carry one surcharge of each kind at one distance: it becomes three rows.
@@ -222,15 +223,16 @@ bool DeckReader::soilLayer(TGridTable& layers, int r, double& depth) {
     for (int row = 0; row < 2; ++row)
         for (const SoilValue& s : soil_row_layout(type)) {
             if (!real(v)) return false;
-            if (p && s.column >= 0) p->setReal(s.column, row, v / soil_file_factor(s.unit, d_.UnitSystem));
+            if (p && s.column >= 0)
+                p->setReal(s.column, row, v / soil_file_factor(s.unit, d_.UnitSystem));
         }
     return true;
 }
 
 bool DeckReader::configuration(TGridTable& layers) {
     if (!real(d_.FreeHeight) || !real(d_.ActiveWidth) || !real(d_.PYWidth) ||
-        !real(d_.WaterDepthBackfill) || !real(d_.WaterDepthExcavation) ||
-        !real(d_.ActiveFactor) || !integer(d_.WallOptionCode) || !real(d_.BackfillSlope))
+        !real(d_.WaterDepthBackfill) || !real(d_.WaterDepthExcavation) || !real(d_.ActiveFactor) ||
+        !integer(d_.WallOptionCode) || !real(d_.BackfillSlope))
         return false;
     // Older projects stored the water unit weight where the factor belongs.
     if (d_.ActiveFactor == 0.036) d_.ActiveFactor = 1.0;
@@ -300,8 +302,10 @@ void DeckReader::rebuildSwitches(bool long_term_marker) {
     d_.GeneratePY = codes_.py == 2 ? 1 : 0;
     d_.EarthPressureOption = codes_.earthPressure;
     if (codes_.earthPressure == 0) d_.GeneratePY = 0;
-    if (codes_.earthPressure <= 1) d_.GeneratedPressure = false;
-    else if (codes_.earthPressure == 2 || !stage_) d_.GeneratedPressure = true;
+    if (codes_.earthPressure <= 1)
+        d_.GeneratedPressure = false;
+    else if (codes_.earthPressure == 2 || !stage_)
+        d_.GeneratedPressure = true;
     d_.LongTerm = long_term_marker;
 }
 

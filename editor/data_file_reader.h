@@ -24,8 +24,7 @@ struct ReadOutcome {
 };
 
 // A data file in `layout` (the long-term block included when the layout has one).
-ReadOutcome read_data_file(const QByteArray& content, TProgramData& data,
-                           const DeckLayout& layout);
+ReadOutcome read_data_file(const QByteArray& content, TProgramData& data, const DeckLayout& layout);
 
 // A stage file: as a data file, but only an earth-pressure code of 2 sets the generated-
 // pressure switch, the spring, tieback and surcharge switches are never switched off, and the

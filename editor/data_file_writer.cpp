@@ -10,13 +10,13 @@ namespace vornel {
 namespace {
 
 class DeckWriter {
-public:
+  public:
     explicit DeckWriter(TProgramData& d) : d_(d), t_(d.tables()) {}
 
     void problem(const QString& title, bool long_term, int continuation);
     QByteArray bytes() const { return out_; }
 
-private:
+  private:
     static QString r(double v) { return format_file_real(v); }
     static QString i(int v) { return QString::number(v); }
     void line(const QString& s) { out_ += s.toLatin1() + "\r\n"; }
@@ -39,11 +39,10 @@ private:
 };
 
 void DeckWriter::control() {
-    const QStringList v{i(d_.UnitSystem),       i(d_.restraintRows()),
-                        i(t_.PileSect.rowCount()), i(d_.pyModRows()),
-                        i(d_.EarthPressureCode), i(d_.PYCode),
-                        i(d_.userCurveCount()),  i(d_.StageCount),
-                        i(d_.EICurveCount),      i(d_.TiebackCount)};
+    const QStringList v{i(d_.UnitSystem),       i(d_.restraintRows()),   i(t_.PileSect.rowCount()),
+                        i(d_.pyModRows()),      i(d_.EarthPressureCode), i(d_.PYCode),
+                        i(d_.userCurveCount()), i(d_.StageCount),        i(d_.EICurveCount),
+                        i(d_.TiebackCount)};
     line(v[0] + ' ' + v[1] + '\t' + v[2] + '\t' + v[3] + '\t' + v[4] + '\t' + v[5] + ' ' + v[6] +
          ' ' + v[7] + ' ' + v[8] + ' ' + v[9]);
 }
@@ -116,8 +115,8 @@ void DeckWriter::soilRecords(const TGridTable& layers) {
     tabs({r(d_.FreeHeight), r(d_.ActiveWidth), r(d_.PYWidth), r(d_.WaterDepthBackfill),
           r(d_.WaterDepthExcavation), r(d_.ActiveFactor), i(d_.WallOptionCode),
           r(d_.BackfillSlope)});
-    tabs({r(d_.SurfaceLoad), r(d_.LegacySurchargeX), r(d_.LegacyPointLoad),
-          r(d_.LegacyLineLoad), r(d_.LegacyStripLoad), r(d_.LegacyStripWidth)});
+    tabs({r(d_.SurfaceLoad), r(d_.LegacySurchargeX), r(d_.LegacyPointLoad), r(d_.LegacyLineLoad),
+          r(d_.LegacyStripLoad), r(d_.LegacyStripWidth)});
     const TGridTable& su = t_.SurchargeTable;
     line(i(su.rowCount()));
     for (int k = 0; k < su.rowCount(); ++k)
@@ -166,7 +165,9 @@ void DeckWriter::problem(const QString& title, bool long_term, int continuation)
 
 }  // namespace
 
-QString stage_title(int stage) { return QStringLiteral(" Stage No : ") + QString::number(stage); }
+QString stage_title(int stage) {
+    return QStringLiteral(" Stage No : ") + QString::number(stage);
+}
 
 QByteArray write_data_file(TProgramData& data) {
     DeckWriter w(data);

@@ -23,7 +23,9 @@ struct Failure {
 [[noreturn]] void fail_syntax(const char* reason) {
     throw Failure{std::string(eval_text::kPrefix) + reason, false};
 }
-[[noreturn]] void fail_arithmetic(const char* message) { throw Failure{message, true}; }
+[[noreturn]] void fail_arithmetic(const char* message) {
+    throw Failure{message, true};
+}
 
 // A NaN is an invalid operation, an infinity an overflow: neither may reach a project.
 long double checked(long double v) {
@@ -144,8 +146,8 @@ long double term(std::string_view text, int depth) {
     if (t == "-e") return -kE;
     for (auto name : kFunctions)
         if (t.starts_with(name))
-            return checked(apply_function(name, term(std::string_view(t).substr(name.size()),
-                                                     depth + 1)));
+            return checked(
+                apply_function(name, term(std::string_view(t).substr(name.size()), depth + 1)));
     if (!t.empty() && t.back() == '!')
         return factorial(term(std::string_view(t).substr(0, t.size() - 1), depth + 1));
     if (!t.empty() && t.front() == '$') return hexadecimal(std::string_view(t).substr(1));
@@ -165,8 +167,17 @@ long double term(std::string_view text, int depth) {
 bool is_sign(const std::string& s, size_t i) {
     if (i == 0) return true;
     switch (s[i - 1]) {
-        case '%': case '&': case '*': case '+': case '/': case '=':
-        case 'E': case '^': case 'e': case '|': case '-':
+        case '%':
+        case '&':
+        case '*':
+        case '+':
+        case '/':
+        case '=':
+        case 'E':
+        case '^':
+        case 'e':
+        case '|':
+        case '-':
             return true;
         default:
             break;
@@ -177,10 +188,14 @@ bool is_sign(const std::string& s, size_t i) {
 
 bool in_pass(char op, int pass) {
     switch (pass) {
-        case 1: return op == '^';
-        case 2: return op == '*' || op == '/' || op == '%' || op == '&';
-        case 3: return op == '+' || op == '-' || op == '|';
-        default: return op == '=';
+        case 1:
+            return op == '^';
+        case 2:
+            return op == '*' || op == '/' || op == '%' || op == '&';
+        case 3:
+            return op == '+' || op == '-' || op == '|';
+        default:
+            return op == '=';
     }
 }
 
@@ -200,18 +215,25 @@ long double apply_operator(long double a, char op, long double b) {
         case '^':
             if (a == 0.0L && b < 0.0L) fail_arithmetic(eval_text::kDivisionByZero);
             return std::pow(a, b);
-        case '*': return a * b;
+        case '*':
+            return a * b;
         case '/':
             if (b == 0.0L)
                 fail_arithmetic(a == 0.0L ? eval_text::kInvalidOperation
                                           : eval_text::kDivisionByZero);
             return a / b;
-        case '%': return remainder64(a, b);
-        case '&': return (a != 0.0L && b != 0.0L) ? 1.0L : 0.0L;
-        case '+': return a + b;
-        case '-': return a - b;
-        case '|': return (a != 0.0L || b != 0.0L) ? 1.0L : 0.0L;
-        default: return a == b ? 1.0L : 0.0L;
+        case '%':
+            return remainder64(a, b);
+        case '&':
+            return (a != 0.0L && b != 0.0L) ? 1.0L : 0.0L;
+        case '+':
+            return a + b;
+        case '-':
+            return a - b;
+        case '|':
+            return (a != 0.0L || b != 0.0L) ? 1.0L : 0.0L;
+        default:
+            return a == b ? 1.0L : 0.0L;
     }
 }
 
@@ -227,8 +249,8 @@ long double evaluate_flat(const std::string& s) {
     for (size_t i = 0; i < s.size(); ++i) {
         const char c = s[i];
         const bool op = (c == '-') ? !is_sign(s, i)
-                                   : (c == '^' || c == '*' || c == '/' || c == '%' ||
-                                      c == '+' || c == '=' || c == '|' || c == '&');
+                                   : (c == '^' || c == '*' || c == '/' || c == '%' || c == '+' ||
+                                      c == '=' || c == '|' || c == '&');
         if (!op) continue;
         close_operand(i);
         ops.push_back(c);

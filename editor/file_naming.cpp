@@ -4,8 +4,8 @@ namespace vornel {
 
 namespace {
 QString file_part(const QString& path) {
-    const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')),
-                                     path.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype slash =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     return path.mid(slash + 1);
 }
 QString extension(const QString& path) {
@@ -37,7 +37,9 @@ QString save_as_title(const QString& path) {
     return QStringLiteral("Save ") + display_name(path) + QStringLiteral(" As");
 }
 
-bool is_new_file_name(const QString& path) { return file_part(path) == QLatin1String(kNewFileName); }
+bool is_new_file_name(const QString& path) {
+    return file_part(path) == QLatin1String(kNewFileName);
+}
 
 bool has_current_extension(const QString& path) {
     return extension(path).toLower() == QLatin1String(".vn5d");

@@ -21,7 +21,7 @@ QString main_caption(const QString& path);
 QString save_as_suggestion(const QString& path);
 QString save_as_title(const QString& path);  // "Save <display name> As"
 
-bool is_new_file_name(const QString& path);  // the name part is "NewWall.vn5d"
+bool is_new_file_name(const QString& path);       // the name part is "NewWall.vn5d"
 bool has_current_extension(const QString& path);  // ".vn5d", compared in lower case
 
 // The file named by the first argument, with ".vn4d" appended when it holds no ".".

@@ -54,7 +54,9 @@ TGridTable::~TGridTable() {
     registry_.leave(this);
 }
 
-void TGridTable::setIdentifier(int id) { registry_.assign(this, id); }
+void TGridTable::setIdentifier(int id) {
+    registry_.assign(this, id);
+}
 
 CellResult TGridTable::setMinRows(int n) {
     if (n <= 0 && !loading_) return {false, grid_text::kMinRows};
@@ -139,8 +141,10 @@ void TGridTable::renumber() {
 
 void TGridTable::setRowCount(int n) {
     n = std::max(n, 0);
-    if (n > rows_) insertRows(rows_, n - rows_);
-    else removeRows(n, rows_ - n);
+    if (n > rows_)
+        insertRows(rows_, n - rows_);
+    else
+        removeRows(n, rows_ - n);
 }
 
 void TGridTable::fillToMinimum() {
@@ -283,9 +287,12 @@ CellResult TGridTable::setText(int c, int r, const QString& text) {
         if (text.trimmed().isEmpty()) return {false, grid_text::kBlank};
         const EvalResult e = evaluate_expression(text);
         if (!e.ok) return {false, e.message};
-        if (type == ColumnType::Real) setReal(c, r, e.value);
-        else if (type == ColumnType::Integer) result = setIntegerText(c, r, e.value, text);
-        else result = setPickText(c, r, e.value, text);
+        if (type == ColumnType::Real)
+            setReal(c, r, e.value);
+        else if (type == ColumnType::Integer)
+            result = setIntegerText(c, r, e.value, text);
+        else
+            result = setPickText(c, r, e.value, text);
     }
     if (!result.ok) return result;
     changed_ = true;
@@ -312,13 +319,16 @@ QString TGridTable::displayText(int c, int r) const {
             const int item = k.ints[i];
             return item >= 1 && item <= k.def.items.size() ? k.def.items[item - 1] : QString();
         }
-        case ColumnType::Integer: return QString::number(k.ints[i]);
-        case ColumnType::Real: return format_general(k.reals[i], 8);
+        case ColumnType::Integer:
+            return QString::number(k.ints[i]);
+        case ColumnType::Real:
+            return format_general(k.reals[i], 8);
         case ColumnType::SubTable:
-            return k.tables[i] ? QString::number(r + 1) + QStringLiteral(": ") +
-                                     k.tables[i]->Caption
-                               : QString();
-        case ColumnType::Text: return k.texts[i];
+            return k.tables[i]
+                       ? QString::number(r + 1) + QStringLiteral(": ") + k.tables[i]->Caption
+                       : QString();
+        case ColumnType::Text:
+            return k.texts[i];
     }
     return {};
 }
@@ -389,7 +399,9 @@ void TGridTable::writeDefinition(DefinitionWriter& w) const {
         w.writeBool(d.visible);
         w.writeBool(d.rowGroup);
         switch (d.type) {
-            case ColumnType::PickList: w.writeTextList(d.items); break;
+            case ColumnType::PickList:
+                w.writeTextList(d.items);
+                break;
             case ColumnType::Integer:
                 w.writeInt(d.intDefault);
                 w.writeInt(d.intMin);
@@ -405,7 +417,8 @@ void TGridTable::writeDefinition(DefinitionWriter& w) const {
                 w.writeText(QStringLiteral("FLEXCOLUMN2"));
                 w.writeIntList(d.templates);
                 break;
-            case ColumnType::Text: break;
+            case ColumnType::Text:
+                break;
         }
     }
 }
@@ -414,7 +427,8 @@ namespace {
 
 bool read_extras(DefinitionReader& r, ColumnDef& d) {
     switch (d.type) {
-        case ColumnType::PickList: return r.readTextList(d.items);
+        case ColumnType::PickList:
+            return r.readTextList(d.items);
         case ColumnType::Integer:
             return r.readInt(d.intDefault) && r.readInt(d.intMin) && r.readInt(d.intMax);
         case ColumnType::Real: {
@@ -437,7 +451,8 @@ bool read_extras(DefinitionReader& r, ColumnDef& d) {
             return r.readText(marker) && marker == QLatin1String("FLEXCOLUMN2") &&
                    r.readIntList(d.templates);
         }
-        case ColumnType::Text: return true;
+        case ColumnType::Text:
+            return true;
     }
     return false;
 }

@@ -34,12 +34,12 @@ struct ColumnDef {
     QStringList headers;
     bool visible = true;
     bool rowGroup = false;
-    QStringList items;                          // pick list
+    QStringList items;                                                  // pick list
     int intDefault = 0, intMin = -2147483647 - 1, intMax = 2147483647;  // integer
-    bool topDepth = false;                      // real
+    bool topDepth = false;                                              // real
     QString unitCode;
     double realDefault = 0.0;
-    QList<int> templates;                       // sub-table: one per item of column 0
+    QList<int> templates;  // sub-table: one per item of column 0
 
     static ColumnDef pickList(QStringList headers, QStringList items);
     static ColumnDef integer(QStringList headers, int def, int min, int max);
@@ -53,7 +53,7 @@ struct CellResult {
 };
 
 class TGridTable {
-public:
+  public:
     explicit TGridTable(TableRegistry& registry);
     virtual ~TGridTable();
     TGridTable(const TGridTable&) = delete;
@@ -65,9 +65,9 @@ public:
     int Identifier() const { return identifier_; }
     void setIdentifier(int id);
     int MinRows() const { return min_rows_; }
-    int MaxRows() const { return max_rows_; }      // 0: no limit
+    int MaxRows() const { return max_rows_; }  // 0: no limit
     int RowGroup() const { return row_group_; }
-    CellResult setMinRows(int n);                  // "Value must be greater than 0"
+    CellResult setMinRows(int n);  // "Value must be greater than 0"
     void setMaxRows(int n) { max_rows_ = n < 0 ? 0 : n; }
     void setRowGroup(int n) { row_group_ = n < 1 ? 1 : n; }
     void setLoading(bool on) { loading_ = on; }
@@ -86,7 +86,7 @@ public:
     CellResult deleteGroup(int row);
 
     // ---- Cells ----
-    int item(int c, int r) const;       // pick list and integer columns
+    int item(int c, int r) const;  // pick list and integer columns
     double real(int c, int r) const;
     QString textValue(int c, int r) const;
     TGridTable* subTable(int c, int r) const;
@@ -110,7 +110,7 @@ public:
     void setWindowOpen(bool on) { window_open_ = on; }
     TGridTable* owner() const { return owner_; }
     int ownerRow() const { return owner_row_; }  // from 1; 0 for a top-level table
-    QString rowNumberChain() const;               // " 3" for row 3 of its owner, nested
+    QString rowNumberChain() const;              // " 3" for row 3 of its owner, nested
     TableRegistry& registry() const { return registry_; }
 
     // ---- Definition record ----
@@ -120,11 +120,11 @@ public:
 
     virtual UnitKinds unitKinds() const { return UnitKinds::Full; }
 
-protected:
+  protected:
     virtual std::unique_ptr<TGridTable> createEmpty() const;
     virtual void copyDefinitionFrom(const TGridTable& from);
 
-private:
+  private:
     friend class TableRegistry;
     struct Column {
         ColumnDef def;

@@ -35,7 +35,7 @@ struct ReadValuesResult {
 };
 
 class TGridTableChart : public TGridTable {
-public:
+  public:
     explicit TGridTableChart(TableRegistry& registry) : TGridTable(registry) {}
 
     bool GetDataFromFile = false;
@@ -66,7 +66,7 @@ public:
     // point is raised by 0.1 % so that the axis has a range).
     std::vector<QPointF> curve(int y_column) const;
 
-protected:
+  protected:
     std::unique_ptr<TGridTable> createEmpty() const override;
     void copyDefinitionFrom(const TGridTable& from) override;
 };

@@ -9,7 +9,9 @@ GridTableModel::GridTableModel(TGridTable& table, QObject* parent)
     table_.setWindowOpen(true);
 }
 
-GridTableModel::~GridTableModel() { table_.setWindowOpen(false); }
+GridTableModel::~GridTableModel() {
+    table_.setWindowOpen(false);
+}
 
 int GridTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : table_.rowCount();
@@ -51,8 +53,12 @@ Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
-bool GridTableModel::canAdd() const { return table_.rowCount() != table_.MaxRows(); }
-bool GridTableModel::canDelete() const { return table_.rowCount() > table_.MinRows(); }
+bool GridTableModel::canAdd() const {
+    return table_.rowCount() != table_.MaxRows();
+}
+bool GridTableModel::canDelete() const {
+    return table_.rowCount() > table_.MinRows();
+}
 
 void GridTableModel::addRow() {
     beginResetModel();

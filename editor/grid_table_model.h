@@ -15,7 +15,7 @@ namespace vornel {
 
 class GridTableModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit GridTableModel(TGridTable& table, QObject* parent = nullptr);
     ~GridTableModel() override;
 
@@ -38,10 +38,10 @@ public:
 
     TGridTable& table() const { return table_; }
 
-signals:
+  signals:
     void entryRejected(const QString& message);
 
-private:
+  private:
     TGridTable& table_;
 };
 

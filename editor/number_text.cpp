@@ -51,9 +51,13 @@ QString format_general(double value, int digits) {
     return QString::fromStdString(tidy_exponent(buf));
 }
 
-QString format_field(double value) { return format_general(value, 18); }
+QString format_field(double value) {
+    return format_general(value, 18);
+}
 
-QString format_file_real(double value) { return format_general(value, 8); }
+QString format_file_real(double value) {
+    return format_general(value, 8);
+}
 
 bool parse_decimal(const std::string& text, long double& value) {
     const size_t n = text.size();

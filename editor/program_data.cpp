@@ -4,7 +4,9 @@
 
 namespace vornel {
 
-TProgramData::TProgramData(ProjectTables& tables) : tables_(&tables) { tables_->reset(); }
+TProgramData::TProgramData(ProjectTables& tables) : tables_(&tables) {
+    tables_->reset();
+}
 
 void TProgramData::deriveCodes(bool long_term) {
     ProjectTables& t = *tables_;
@@ -29,8 +31,12 @@ void TProgramData::deriveCodes(bool long_term) {
     TiebackCount = UseTiebacks ? t.TiebackTable1.rowCount() : 0;
 }
 
-int TProgramData::restraintRows() const { return UseRestraints ? tables_->SoilLayer.rowCount() : 0; }
-int TProgramData::pyModRows() const { return UsePYModifiers ? tables_->PYMod.rowCount() : 0; }
+int TProgramData::restraintRows() const {
+    return UseRestraints ? tables_->SoilLayer.rowCount() : 0;
+}
+int TProgramData::pyModRows() const {
+    return UsePYModifiers ? tables_->PYMod.rowCount() : 0;
+}
 int TProgramData::userCurveCount() const {
     return UseExternalPY ? tables_->PYCurves2.rowCount() : 0;
 }
@@ -48,9 +54,9 @@ void TProgramData::SetUnits(int system) {
     }
     const bool convert = b != 1.0;
     if (convert) {
-        for (double* v : {&IncrementLength, &MaxDeflection, &ClosureTolerance, &FreeHeight,
-                          &WaterDepthBackfill, &WaterDepthExcavation, &ActiveWidth, &PYWidth,
-                          &LegacySurchargeX, &LegacyStripWidth})
+        for (double* v :
+             {&IncrementLength, &MaxDeflection, &ClosureTolerance, &FreeHeight, &WaterDepthBackfill,
+              &WaterDepthExcavation, &ActiveWidth, &PYWidth, &LegacySurchargeX, &LegacyStripWidth})
             *v *= b;
         SurfaceLoad *= c / (b * b);
         LegacyStripLoad *= c / (b * b);

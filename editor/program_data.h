@@ -18,7 +18,7 @@ constexpr int kResultSets = 11;
 constexpr int kResultPoints = 302;
 
 class TProgramData {
-public:
+  public:
     // Create: the defaults of a new project; every table reset.
     explicit TProgramData(ProjectTables& tables);
 
@@ -92,7 +92,7 @@ public:
     int pyModRows() const;
     int userCurveCount() const;
 
-private:
+  private:
     ProjectTables* tables_;
 };
 

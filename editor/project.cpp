@@ -24,7 +24,9 @@ QString Project::stageFilePath(int stage) const {
     return stage_file_name(dataFilePath(), stage);
 }
 
-QString Project::caption() const { return main_caption(data_->FileName); }
+QString Project::caption() const {
+    return main_caption(data_->FileName);
+}
 
 QString Project::statusText() const {
     if (data_->StageCount <= 1) return {};
@@ -48,9 +50,12 @@ bool Project::writeFile(const QString& path, const QByteArray& content) {
 bool Project::askToSave() {
     if (!isModified()) return true;
     switch (q_.askYesNoCancel(project_text::kSaveChanges)) {
-        case ProjectQuestions::Answer::Cancel: return false;
-        case ProjectQuestions::Answer::No: return true;
-        case ProjectQuestions::Answer::Yes: break;
+        case ProjectQuestions::Answer::Cancel:
+            return false;
+        case ProjectQuestions::Answer::No:
+            return true;
+        case ProjectQuestions::Answer::Yes:
+            break;
     }
     // A failed save stops the command as well: unsaved work is never discarded.
     return save() && !is_new_file_name(data_->FileName);
@@ -145,8 +150,8 @@ bool Project::save() {
 
 bool Project::saveAs() {
     if (data_->StageCount > 1 && !writeCurrentStage()) return false;
-    const auto chosen = q_.askSaveFileName(save_as_suggestion(data_->FileName),
-                                           save_as_title(data_->FileName));
+    const auto chosen =
+        q_.askSaveFileName(save_as_suggestion(data_->FileName), save_as_title(data_->FileName));
     if (!chosen) return false;
     return saveAsPath(*chosen);
 }

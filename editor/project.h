@@ -24,15 +24,15 @@
 namespace vornel {
 
 class ProjectQuestions {
-public:
+  public:
     enum class Answer { Yes, No, Cancel };
     virtual ~ProjectQuestions() = default;
-    virtual Answer askYesNoCancel(const QString& text) = 0;   // "Do you want to save any changes?"
-    virtual bool askYesNo(const QString& text) = 0;            // copy-stage confirmation
+    virtual Answer askYesNoCancel(const QString& text) = 0;  // "Do you want to save any changes?"
+    virtual bool askYesNo(const QString& text) = 0;          // copy-stage confirmation
     // The Save dialog: the chosen path, or nothing when cancelled.
     virtual std::optional<QString> askSaveFileName(const QString& suggested,
                                                    const QString& title) = 0;
-    virtual void inform(const QString& text) = 0;              // information box
+    virtual void inform(const QString& text) = 0;  // information box
     virtual void showStatus(const QString& text) { (void)text; }
 };
 
@@ -42,7 +42,7 @@ struct OpenResult {
 };
 
 class Project {
-public:
+  public:
     explicit Project(ProjectQuestions& questions, QString current_folder = {});
 
     TProgramData& data() { return *data_; }
@@ -77,7 +77,7 @@ public:
 
     void setWriteFault(std::optional<WriteFault> fault) { fault_ = fault; }
 
-private:
+  private:
     QString absolute(const QString& path) const;
     bool writeFile(const QString& path, const QByteArray& content);
     bool writeJoinedStages(const QString& target, const QString& stage_source);

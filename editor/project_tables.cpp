@@ -28,46 +28,51 @@ void defineWall(ProjectTables& p) {
     define(p.PileSect, 15, "Wall Stiffness", 1, 10, "Section");
     p.PileSect.addColumn(ColumnDef::integer({"From Node No. (Start)"}, 0, 0, 2147483600));
     p.PileSect.addColumn(ColumnDef::integer({"To Node No. (End)"}, 1, 0, 2147483647));
-    p.PileSect.addColumn(ColumnDef::pickList({kConstant},
-        {"Use Constant Value for all Nodes on this Line",
-         "Linear Interpolate to End Node of Next Line"}));
+    p.PileSect.addColumn(
+        ColumnDef::pickList({kConstant}, {"Use Constant Value for all Nodes on this Line",
+                                          "Linear Interpolate to End Node of Next Line"}));
     p.PileSect.addColumn(ColumnDef::real({"Flexural Stiffness (EI)"}, "F-L^2"));
-    p.PileSect.Comments = "The nodal number at the top of the wall is set to be 0.\rValues of "
+    p.PileSect.Comments =
+        "The nodal number at the top of the wall is set to be 0.\rValues of "
         "Flexural Stiffness (EI) must be specified for all nodes of the wall.\r" +
         kInterpolateNote;
 
     define(p.SoilLayer, 0, "Specify Deflection and Slope on Wall", 1, 10, "No");
-    p.SoilLayer.addColumn(ColumnDef::pickList({"Case          "},
-                                              {"Specify Deflection", "Specify Slope"}));
+    p.SoilLayer.addColumn(
+        ColumnDef::pickList({"Case          "}, {"Specify Deflection", "Specify Slope"}));
     p.SoilLayer.addColumn(ColumnDef::integer({"Nodal No."}, 0, 0, 2147483600));
     p.SoilLayer.addColumn(ColumnDef::real({"Deflection"}, "L"));
     p.SoilLayer.addColumn(ColumnDef::real({"Slope"}));
 
     define(p.SoilStrength, 4, "Lateral Spring and Rotation Spring", 1, 20, "Point");
-    p.SoilStrength.addColumn(ColumnDef::pickList({kConstant},
-        {"Use Constant Values for all Nodes on this Line  ",
-         "Linear Interpolate to End Node of Next Line"}));
+    p.SoilStrength.addColumn(
+        ColumnDef::pickList({kConstant}, {"Use Constant Values for all Nodes on this Line  ",
+                                          "Linear Interpolate to End Node of Next Line"}));
     p.SoilStrength.addColumn(
         ColumnDef::integer({"From Node No.", "     (Start)"}, 0, 0, 2147483647));
     p.SoilStrength.addColumn(
         ColumnDef::integer({"To Node No.", "   (End)"}, 0, -2147483647 - 1, 2147483647));
     p.SoilStrength.addColumn(ColumnDef::real({"Lateral Spring", "Stiffness"}, "F/L"));
     p.SoilStrength.addColumn(ColumnDef::real({"Rotational Spr.", "Stiff."}, "F-L/RAD."));
-    p.SoilStrength.Comments = "The spring stiffnesses are applied at nodal points only "
-        "(including the specified START and END nodes).\r" + kInterpolateNote;
+    p.SoilStrength.Comments =
+        "The spring stiffnesses are applied at nodal points only "
+        "(including the specified START and END nodes).\r" +
+        kInterpolateNote;
     p.SoilStrength.HelpPicture = "tieback";
 
     define(p.BoundCond, 123, "Concentrated Loads on Wall", 1, 20);
-    p.BoundCond.addColumn(ColumnDef::pickList({kConstant},
-        {"Use Constant Values for all Nodes on this Line",
-         "Linear Interpolate to End Node of Next Line"}));
+    p.BoundCond.addColumn(
+        ColumnDef::pickList({kConstant}, {"Use Constant Values for all Nodes on this Line",
+                                          "Linear Interpolate to End Node of Next Line"}));
     p.BoundCond.addColumn(ColumnDef::integer({"From Node No.", "(Start)"}, 0, 0, 2147483600));
     p.BoundCond.addColumn(ColumnDef::integer({"To Node No.", "(End)"}, 1, 0, 2147483647));
     p.BoundCond.addColumn(ColumnDef::real({"Lateral Load"}, "F"));
     p.BoundCond.addColumn(ColumnDef::real({"Moment"}, "F-L"));
     p.BoundCond.addColumn(ColumnDef::real({"Axial Load"}, "F"));
-    p.BoundCond.Comments = "The concentrated loads are applied at nodal points only "
-        "(including the specified START and END nodes).\r" + kInterpolateNote;
+    p.BoundCond.Comments =
+        "The concentrated loads are applied at nodal points only "
+        "(including the specified START and END nodes).\r" +
+        kInterpolateNote;
 }
 
 void defineLoads(ProjectTables& p) {
@@ -108,13 +113,13 @@ void defineLoads(ProjectTables& p) {
 void defineSoil(ProjectTables& p) {
     const QList<int> templates{18, 18, 18, 17, 29, 30, 31};
     define(p.NewSoil, 19, "Soil Layers", 1, 10);
-    p.NewSoil.addColumn(ColumnDef::pickList({"Soil ", "Type"},
-        {"Soft Clay", "Stiff Clay with Free Water", "Stiff Clay w/o Free Water", "Sand",
-         "Silt (c-phi soil)", "Strong Rock", "Weak Rock"}));
+    p.NewSoil.addColumn(ColumnDef::pickList(
+        {"Soil ", "Type"}, {"Soft Clay", "Stiff Clay with Free Water", "Stiff Clay w/o Free Water",
+                            "Sand", "Silt (c-phi soil)", "Strong Rock", "Weak Rock"}));
     define(p.LongSoil, 44, "Soil Layers (Long-Term)", 1, 10);
-    p.LongSoil.addColumn(ColumnDef::pickList({"Soil ", "Type"},
-        {"Soft Clay", "Stiff Clay with Free water", "Stiff Clay w/o Free Water", "Sand",
-         "Silt (c-phi soil)", "Strong Rock", "Weak Rock"}));
+    p.LongSoil.addColumn(ColumnDef::pickList(
+        {"Soil ", "Type"}, {"Soft Clay", "Stiff Clay with Free water", "Stiff Clay w/o Free Water",
+                            "Sand", "Silt (c-phi soil)", "Strong Rock", "Weak Rock"}));
     for (TGridTable* t : {&p.NewSoil, &p.LongSoil}) {
         t->addColumn(ColumnDef::real({"Depth at Bottom", "of the Layer,"}, "L2"));
         t->addColumn(ColumnDef::subTable({"Edit Soil", "Parameters"}, templates));
@@ -132,18 +137,18 @@ void defineSoil(ProjectTables& p) {
     for (const auto& c : {weight, friction, ColumnDef::real({"k(py)"}, "F/L^3"), coefficient})
         p.TblSand1.addColumn(c);
     define(p.TblSilt1, 29, "Silt", 2, 2);
-    for (const auto& c : {ColumnDef::real({"Total Unit ", "Weight,"}, "F/L2^3"), friction,
-                          cohesion, ColumnDef::real({"E50"}), ColumnDef::real({"K(py)"}, "F/L^3"),
-                          coefficient})
+    for (const auto& c :
+         {ColumnDef::real({"Total Unit ", "Weight,"}, "F/L2^3"), friction, cohesion,
+          ColumnDef::real({"E50"}), ColumnDef::real({"K(py)"}, "F/L^3"), coefficient})
         p.TblSilt1.addColumn(c);
     for (TGridTable* t : {&p.TblClay1, &p.TblSand1, &p.TblSilt1}) t->Comments = kEarthPressureNote;
     define(p.TblRock1, 30, "Strong Rock", 2, 2);
     p.TblRock1.addColumn(weight);
     p.TblRock1.addColumn(uniaxial);
     define(p.TblRock2, 31, "Weak Rock", 2, 2);
-    for (const auto& c : {weight, uniaxial, ColumnDef::real({"krm *"}),
-                          ColumnDef::real({"Elastic", "Modulus,"}, "F/L^2"),
-                          ColumnDef::real({"RQD", "%"})})
+    for (const auto& c :
+         {weight, uniaxial, ColumnDef::real({"krm *"}),
+          ColumnDef::real({"Elastic", "Modulus,"}, "F/L^2"), ColumnDef::real({"RQD", "%"})})
         p.TblRock2.addColumn(c);
     p.TblRock2.Comments =
         "* krm is a strain constant that seve to establish the overall stiffness of the curves";
@@ -170,8 +175,7 @@ void defineCurves(ProjectTables& p) {
         "negative soil resistance (-p) should\r     correspond to the positive soil movement "
         "(y).";
     define(p.PYCurves2, 37, "Sets of Ext. p-y Curves", 2, 30);
-    p.PYCurves2.addColumn(
-        ColumnDef::integer({"Node # "}, 0, -2147483647 - 1, 2147483647));
+    p.PYCurves2.addColumn(ColumnDef::integer({"Node # "}, 0, -2147483647 - 1, 2147483647));
     p.PYCurves2.addColumn(ColumnDef::subTable({"Curve Sets"}, {38}));
     p.PYCurves2.addColumn(ColumnDef::real({"Multiplier for p-value"}, {}, 1.0));
     p.PYCurves2.addColumn(ColumnDef::real({"Multiplier for y-value"}, {}, 1.0));
@@ -193,8 +197,8 @@ ProjectTables::ProjectTables() {
 }
 
 std::vector<TGridTable*> ProjectTables::dataTables() {
-    return {&PileSect, &SoilLayer,      &SoilStrength,  &BoundCond,  &PYMod,
-            &DistLoad, &LongDist,       &NewSoil,       &LongSoil,   &SurchargeTable,
+    return {&PileSect,      &SoilLayer,  &SoilStrength, &BoundCond, &PYMod,
+            &DistLoad,      &LongDist,   &NewSoil,      &LongSoil,  &SurchargeTable,
             &TiebackTable1, &MEICurves2, &PYCurves2};
 }
 

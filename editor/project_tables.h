@@ -17,7 +17,12 @@ namespace vornel {
 
 // Soil types in the order of the soil-layer pick list (and of the data file's type codes).
 enum SoilType : int {
-    kSoftClay = 1, kStiffClayFreeWater, kStiffClayNoFreeWater, kSand, kSilt, kStrongRock,
+    kSoftClay = 1,
+    kStiffClayFreeWater,
+    kStiffClayNoFreeWater,
+    kSand,
+    kSilt,
+    kStrongRock,
     kWeakRock
 };
 
@@ -39,20 +44,19 @@ enum PYCurve2 { kPyDeflection, kPyResistance };
 }  // namespace col
 
 class ProjectTables {
-public:
+  public:
     ProjectTables();
     ProjectTables(const ProjectTables&) = delete;
     ProjectTables& operator=(const ProjectTables&) = delete;
 
     TableRegistry registry;
-    TGridTable PileSect{registry}, SoilLayer{registry}, SoilStrength{registry},
-        BoundCond{registry}, PYMod{registry}, DistLoad{registry}, LongDist{registry},
-        NewSoil{registry}, LongSoil{registry};
+    TGridTable PileSect{registry}, SoilLayer{registry}, SoilStrength{registry}, BoundCond{registry},
+        PYMod{registry}, DistLoad{registry}, LongDist{registry}, NewSoil{registry},
+        LongSoil{registry};
     TGridTable TblClay1{registry}, TblSand1{registry}, TblSilt1{registry}, TblRock1{registry},
         TblRock2{registry};
     TGridTable SurchargeTable{registry}, TiebackTable1{registry};
-    TGridTableChart MEICurves2{registry}, Rows2{registry}, PYCurves2{registry},
-        PYCurve2{registry};
+    TGridTableChart MEICurves2{registry}, Rows2{registry}, PYCurves2{registry}, PYCurve2{registry};
 
     // The tables a project holds data in (not the sub-table templates).
     std::vector<TGridTable*> dataTables();

@@ -18,8 +18,10 @@ QStringList RecentFiles::menuCaptions(const QString& current_folder) const {
     for (qsizetype i = 0; i < entries_.size(); ++i) {
         QString name = entries_[i];
         const QString alt = QString(folder).replace(QLatin1Char('/'), QLatin1Char('\\'));
-        if (name.startsWith(folder)) name = name.mid(folder.size());
-        else if (name.startsWith(alt)) name = name.mid(alt.size());
+        if (name.startsWith(folder))
+            name = name.mid(folder.size());
+        else if (name.startsWith(alt))
+            name = name.mid(alt.size());
         captions << QString::number(i + 1) + QLatin1Char(' ') + name;
     }
     return captions;
@@ -35,7 +37,8 @@ void RecentFiles::load(QSettings& settings) {
 
 void RecentFiles::save(QSettings& settings) const {
     for (int i = 1; i <= kMax; ++i)
-        settings.setValue(QStringLiteral("File%1").arg(i), i <= entries_.size() ? entries_[i - 1] : QString());
+        settings.setValue(QStringLiteral("File%1").arg(i),
+                          i <= entries_.size() ? entries_[i - 1] : QString());
 }
 
 }  // namespace vornel

@@ -9,7 +9,7 @@
 namespace vornel {
 
 class RecentFiles {
-public:
+  public:
     static constexpr int kMax = 10;
 
     // Opening or saving as `path`: first already -> unchanged; at 2..10 -> moved to the top;
@@ -25,7 +25,7 @@ public:
     void load(QSettings& settings);
     void save(QSettings& settings) const;
 
-private:
+  private:
     QStringList entries_;
 };
 

@@ -6,8 +6,8 @@
 namespace vornel {
 
 QString stage_file_name(const QString& data_file, int stage) {
-    const qsizetype slash = std::max(data_file.lastIndexOf(QLatin1Char('/')),
-                                     data_file.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype slash =
+        std::max(data_file.lastIndexOf(QLatin1Char('/')), data_file.lastIndexOf(QLatin1Char('\\')));
     const qsizetype dot = data_file.lastIndexOf(QLatin1Char('.'));
     const QString base = dot > slash ? data_file.left(dot) : data_file;
     return base + QStringLiteral(".st") + QString::number(stage);

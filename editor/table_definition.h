@@ -16,7 +16,7 @@ namespace vornel {
 enum class DefItem : quint8 { Int = 1, Bool, Text, Real, ListStart, ListEnd, End };
 
 class DefinitionWriter {
-public:
+  public:
     void writeInt(qint32 v);
     void writeBool(bool v);
     void writeText(const QString& v);
@@ -25,7 +25,7 @@ public:
     void writeIntList(const QList<int>& v);
     const QByteArray& bytes() const { return bytes_; }
 
-private:
+  private:
     void tag(DefItem t) { bytes_.append(static_cast<char>(t)); }
     void raw(const void* p, qsizetype n) { bytes_.append(static_cast<const char*>(p), n); }
     QByteArray bytes_;
@@ -34,7 +34,7 @@ private:
 // Every read returns false (and leaves the position) when the next item is not of the kind
 // asked for or the stream ends.
 class DefinitionReader {
-public:
+  public:
     explicit DefinitionReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
     DefItem peek() const;
     bool readInt(qint32& v);
@@ -44,7 +44,7 @@ public:
     bool readTextList(QStringList& v);
     bool readIntList(QList<int>& v);
 
-private:
+  private:
     bool take(DefItem t);
     bool rawRead(void* p, qsizetype n);
     QByteArray bytes_;

@@ -18,7 +18,9 @@ int TableRegistry::enter(TGridTable* table) {
     return running_++;
 }
 
-void TableRegistry::leave(TGridTable* table) { std::erase(tables_, table); }
+void TableRegistry::leave(TGridTable* table) {
+    std::erase(tables_, table);
+}
 
 void TableRegistry::assign(TGridTable* table, int id) {
     if (TGridTable* holder = find(id); holder && holder != table)

@@ -13,7 +13,7 @@ namespace vornel {
 class TGridTable;
 
 class TableRegistry {
-public:
+  public:
     TableRegistry() = default;
     TableRegistry(const TableRegistry&) = delete;
     TableRegistry& operator=(const TableRegistry&) = delete;
@@ -21,7 +21,7 @@ public:
     TGridTable* find(int identifier) const;
     int size() const { return static_cast<int>(tables_.size()); }
 
-private:
+  private:
     friend class TGridTable;
     int enter(TGridTable* table);  // returns the running number given to it
     void leave(TGridTable* table);

@@ -115,14 +115,14 @@ double unit_factor(int from, int to, const QString& code, UnitKinds kinds) {
 QString unit_label_column(const QString& code, int system, UnitKinds kinds) {
     if (kinds == UnitKinds::Chart)
         return replace_kinds(code, {"F2", "F1", "F", "L2", "L1", "L"}, system, false);
-    return replace_kinds(code, {"F2", "F1", "F4", "F5", "F6", "F", "L3", "L2", "L1", "L"},
-                         system, false);
+    return replace_kinds(code, {"F2", "F1", "F4", "F5", "F6", "F", "L3", "L2", "L1", "L"}, system,
+                         false);
 }
 
 QString unit_label_field(const QString& code, int system) {
     if (system != kEnglish && system != kSI) return code;
-    return replace_kinds(code, {"F6", "F5", "F4", "F2", "F1", "F", "L2", "L1", "L3", "L"},
-                         system, true);
+    return replace_kinds(code, {"F6", "F5", "F4", "F2", "F1", "F", "L2", "L1", "L3", "L"}, system,
+                         true);
 }
 
 }  // namespace vornel

@@ -71,8 +71,8 @@ std::optional<double> TWordReader::take(bool integral, double min, double max) {
     const bool ok = parse_decimal(l.text.mid(b, len), v) &&
                     (!integral || (v == std::trunc(v) && v >= min && v <= max));
     if (!ok) {
-        error_ = itemError(line, item, integral ? reader_text::kIntegerExpected
-                                                : reader_text::kRealExpected);
+        error_ = itemError(line, item,
+                           integral ? reader_text::kIntegerExpected : reader_text::kRealExpected);
         return std::nullopt;
     }
     line_ = line;
@@ -80,7 +80,9 @@ std::optional<double> TWordReader::take(bool integral, double min, double max) {
     return v;
 }
 
-std::optional<double> TWordReader::readReal() { return take(false, 0, 0); }
+std::optional<double> TWordReader::readReal() {
+    return take(false, 0, 0);
+}
 
 std::optional<int> TWordReader::readInteger(int min, int max) {
     const auto v = take(true, min, max);

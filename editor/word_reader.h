@@ -20,7 +20,7 @@
 namespace vornel {
 
 class TWordReader {
-public:
+  public:
     explicit TWordReader(const QByteArray& content);
 
     // The whole current line as in the file (untrimmed); moves to the next line.
@@ -34,7 +34,7 @@ public:
     const QString& error() const { return error_; }
     int lineNumber() const { return static_cast<int>(line_) + 1; }
 
-private:
+  private:
     struct Line {
         QString text;
         std::vector<std::pair<qsizetype, qsizetype>> items;  // start, length

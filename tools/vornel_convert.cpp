@@ -23,7 +23,7 @@ using namespace vornel;
 
 // Questions without anybody to answer them: nothing is asked, messages are collected.
 class ConsoleQuestions : public ProjectQuestions {
-public:
+  public:
     Answer askYesNoCancel(const QString&) override { return Answer::No; }
     bool askYesNo(const QString&) override { return false; }
     std::optional<QString> askSaveFileName(const QString&, const QString&) override {

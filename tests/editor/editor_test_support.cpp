@@ -163,7 +163,9 @@ QString compare_golden(const QString& golden_path, const QByteArray& actual) {
                        .arg(i + 1)
                        .arg(QString::fromLatin1(e[i]), QString::fromLatin1(a[i]));
     if (diff.isEmpty() && e.size() != a.size())
-        diff = QStringLiteral("line count differs: expected %1, actual %2").arg(e.size()).arg(a.size());
+        diff = QStringLiteral("line count differs: expected %1, actual %2")
+                   .arg(e.size())
+                   .arg(a.size());
     if (!diff.isEmpty()) write_file(golden_path + ".actual", actual);
     return diff;
 }

@@ -13,7 +13,7 @@
 namespace vornel::test {
 
 class ScriptedQuestions : public ProjectQuestions {
-public:
+  public:
     std::deque<Answer> yesNoCancel;
     std::deque<bool> yesNo;
     std::deque<std::optional<QString>> saveNames;
@@ -41,4 +41,6 @@ QString compare_golden(const QString& golden_path, const QByteArray& actual);
 }  // namespace vornel::test
 
 // Readable QString values in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

@@ -43,7 +43,7 @@ void cantilever(TProgramData& d) {
     d.Increments = 40;
     d.IncrementLength = 6.0;  // in: the wall is 240 in long
     d.ClosureTolerance = 1e-8;
-    d.GeneratePY = 0;         // no soil: earth-pressure code 0, p-y code 0
+    d.GeneratePY = 0;  // no soil: earth-pressure code 0, p-y code 0
     d.UseRestraints = d.UseConcentratedLoads = true;
     ProjectTables& t = d.tables();
     t.PileSect.setInteger(col::kPsTo, 0, 40);

@@ -72,7 +72,8 @@ TEST(GridTableChart, FileLinesBecomeRowsAndSurplusRowsGo) {
 TEST(GridTableChart, ReadingStopsAtMaxRows) {
     Curve c(3);
     QByteArray text;
-    for (int i = 0; i < 10; ++i) text += QByteArray::number(i) + " " + QByteArray::number(i * i) + "\n";
+    for (int i = 0; i < 10; ++i)
+        text += QByteArray::number(i) + " " + QByteArray::number(i * i) + "\n";
     QTemporaryDir dir;
     const auto r = c.t.readValuesFromFile(write_file(dir, text));
     EXPECT_EQ(r.rowsFilled, 3);

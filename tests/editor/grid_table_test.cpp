@@ -257,12 +257,18 @@ TEST(GridTable, DefinitionRecordRoundTrip) {
         const int n = 1 + static_cast<int>(rng() % 6);
         for (int c = 0; c < n; ++c) {
             switch (rng() % 4) {
-                case 0: a.addColumn(ColumnDef::pickList({word()}, {word(), word()})); break;
+                case 0:
+                    a.addColumn(ColumnDef::pickList({word()}, {word(), word()}));
+                    break;
                 case 1:
                     a.addColumn(ColumnDef::integer({word(), word()}, int(rng() % 9), -3, 77));
                     break;
-                case 2: a.addColumn(ColumnDef::real({word()}, "F/L2^3", double(rng()) / 7)); break;
-                default: a.addColumn(ColumnDef::subTable({}, {int(rng() % 50)})); break;
+                case 2:
+                    a.addColumn(ColumnDef::real({word()}, "F/L2^3", double(rng()) / 7));
+                    break;
+                default:
+                    a.addColumn(ColumnDef::subTable({}, {int(rng() % 50)}));
+                    break;
             }
         }
         a.graphic.xColumn = int(rng() % 5);

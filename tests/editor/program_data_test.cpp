@@ -10,7 +10,9 @@
 namespace vornel {
 namespace {
 
-QList<QByteArray> lines_of(const QByteArray& file) { return file.split('\n'); }
+QList<QByteArray> lines_of(const QByteArray& file) {
+    return file.split('\n');
+}
 
 struct Fixture {
     ProjectTables tables;

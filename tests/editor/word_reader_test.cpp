@@ -43,7 +43,8 @@ TEST(WordReader, IntegersAndTheirMessages) {
     EXPECT_EQ(r.error(), "Error on Line 1 Item 3\nAn integer was expected but not found.");
     EXPECT_EQ(r.readReal(), 3e10);
     EXPECT_FALSE(r.readReal().has_value());
-    EXPECT_EQ(r.error(), "Error on Line 1 Item 4\nA floating point number was expected but not found.");
+    EXPECT_EQ(r.error(),
+              "Error on Line 1 Item 4\nA floating point number was expected but not found.");
     TWordReader bounded("\n\n  12");
     EXPECT_FALSE(bounded.readInteger(0, 10).has_value());
     EXPECT_EQ(bounded.error(), "Error on Line 3 Item 1\nAn integer was expected but not found.");
