@@ -113,6 +113,20 @@ TEST(DataFile, EnglishValuesConvertBetweenTableAndFile) {
     EXPECT_EQ(g.tables.TiebackTable1.real(col::kTbSpacing, 0), 9.0);  // as the table shows it
 }
 
+// Without generated pressure or curves the wall width is written only after the free height;
+// reading it back there keeps it (and the tieback stiffness that depends on it).
+TEST(DataFile, WallWidthSurvivesWithoutTheConfigurationRecord) {
+    Fixture f;
+    f.d.GeneratePY = 0;
+    f.d.ActiveWidth = 12.0;
+    const QByteArray a = write_data_file(f.d);
+    EXPECT_TRUE(a.contains("\r\n0 0\t100\t1E-5\t0\t12\r\n"));
+    Fixture g;
+    ASSERT_TRUE(read_data_file(a, g.d, DeckLayout::of(DataFormat::V2015)).ok);
+    EXPECT_EQ(g.d.ActiveWidth, 12.0);
+    EXPECT_EQ(write_data_file(g.d), a);
+}
+
 TEST(DataFile, RecordSplitOverTwoLinesReadsTheSame) {
     Fixture f;
     test::fill_project(f.d);
