@@ -288,9 +288,10 @@ struct EngineState {
 
     // Station tables and solver coefficients.
     StationTable F, Q, S, T, R, P, W;
-    // Full stiffness of a range end at the stations where the wall physically ends (stiffness
-    // on one side only); zero elsewhere. The spreading rule puts half the EI there, which is
-    // right for the difference equation but not for the moment printed at a restrained end.
+    // The stations where the wall physically ends (stiffness on one side only) and the full
+    // stiffness there. The station table holds half the EI at such a station, which is right
+    // for the difference equation; the printed moment uses the full value.
+    std::array<bool, kStationTableSize> wall_end{};
     StationTable F_end;
     StationTable W_update;  // deflections at the last moment-EI stiffness update
     StationTable Qw, Sw;  // working copies with the soil springs of the iteration

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/core/station_tables.h"
+
 namespace vornel {
 
 double stiffness_at_curvature(const EiSet& set, double phi) {
@@ -30,8 +32,15 @@ void update_stiffness(EngineState& s) {
     for (const EiSet& set : s.ei_sets) {
         for (int j = std::max(set.from, -2); j <= std::min(set.to, n + 2); ++j) {
             const double phi = std::fabs(s.W[j - 1] - 2.0 * s.W[j] + s.W[j + 1]) / h2;
-            s.F[j] = stiffness_at_curvature(set, phi);
-            s.F_end[j] = 0.0;  // the curve gives the station's whole stiffness
+            const double ei = stiffness_at_curvature(set, phi);
+            if (is_wall_end(s, j)) {
+                // An end station stands for half an increment of wall: it keeps half the
+                // stiffness in the table, as the spreading left it.
+                s.F[j] = 0.5 * ei;
+                s.F_end[j] = ei;
+            } else {
+                s.F[j] = ei;
+            }
         }
     }
 }

@@ -13,7 +13,8 @@ namespace vornel {
 // The stiffness of one set at curvature phi (absolute value).
 double stiffness_at_curvature(const EiSet& set, double phi);
 
-// Replaces F at the stations of every set by the stiffness at the curvature of W.
+// Replaces F at the stations of every set by the stiffness at the curvature of W; at a
+// physical end of the wall the table takes half of it, as for the stiffness rows.
 void update_stiffness(EngineState& s);
 
 }  // namespace vornel

@@ -20,7 +20,7 @@ void correct_for_couples(EngineState& s) {
     };
     for (const CoupleRecord& c : s.couples) {
         if (StationResult* r = at(c.station)) r->shear -= c.force;
-        if (s.F_end[c.station] != 0.0) continue;
+        if (is_wall_end(s, c.station)) continue;
         if (StationResult* r = at(c.station - 1)) {
             r->shear -= 0.5 * c.force;
             r->reaction -= c.force;

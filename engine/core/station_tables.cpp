@@ -54,6 +54,7 @@ int range_case(int previous_flag, int flag) {
 
 void clear_station_tables(EngineState& s) {
     for (StationTable* t : {&s.F, &s.Q, &s.S, &s.T, &s.R, &s.P, &s.F_end}) t->clear();
+    s.wall_end.fill(false);
 }
 
 void spread_rows(EngineState& s, const std::vector<RangeRow>& rows, StationTable* full) {
@@ -90,7 +91,10 @@ void spread_stiffness(EngineState& s) {
     const int n = s.wall.ninc;
     for (int k = -2; k <= n + 2; ++k) {
         const bool above = s.F[k - 1] != 0.0, below = s.F[k + 1] != 0.0;
-        if (s.F[k] != 0.0 && above != below) s.F_end[k] = full[k];
+        if (s.F[k] != 0.0 && above != below) {
+            s.wall_end[static_cast<std::size_t>(k + 3)] = true;
+            s.F_end[k] = full[k];
+        }
     }
 }
 

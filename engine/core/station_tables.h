@@ -43,8 +43,8 @@ void clear_station_tables(EngineState& s);
 // at range ends. A range whose end lies above its start stops the run.
 void spread_rows(EngineState& s, const std::vector<RangeRow>& rows, StationTable* full = nullptr);
 
-// Spreads the stiffness rows onto F and records the full stiffness at the wall's physical
-// ends (stations with stiffness on one side only) in F_end.
+// Spreads the stiffness rows onto F and marks the wall's physical ends (stations with
+// stiffness on one side only) with the full stiffness of the range ending there in F_end.
 void spread_stiffness(EngineState& s);
 
 // Stops the run when any table holds data at the fictitious stations below the toe.
@@ -55,8 +55,11 @@ void set_station_codes(EngineState& s);
 
 // The stiffness that turns curvature into bending moment at a station: F, or at a physical
 // end of the wall the full stiffness of the range that ends there.
+inline bool is_wall_end(const EngineState& s, int k) {
+    return s.wall_end[static_cast<std::size_t>(k + 3)];
+}
 inline double moment_stiffness(const EngineState& s, int k) {
-    return s.F_end[k] != 0.0 ? s.F_end[k] : s.F[k];
+    return is_wall_end(s, k) ? s.F_end[k] : s.F[k];
 }
 
 }  // namespace vornel

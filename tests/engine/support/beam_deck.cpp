@@ -15,7 +15,8 @@ std::string num(double v) {
 
 std::string BeamDeck::text() const {
     std::string d = title + "\r\n";
-    d += "3 " + std::to_string(restraints.size()) + "\t1\t0\t0\t0 0 1 0 0\r\n";
+    d += "3 " + std::to_string(restraints.size()) + "\t1\t0\t0\t" + (curves.empty() ? "0 " : "1 ") +
+         std::to_string(curves.size()) + " 1 " + std::to_string(ei_sets.size()) + " 0\r\n";
     d += std::to_string(ninc) + " " + num(h) + "\t" + num(max_deflection) + "\t" + num(tolerance) +
          "\t0\t1\r\n";
     for (const Restraint& r : restraints) {
@@ -32,6 +33,16 @@ std::string BeamDeck::text() const {
     for (const Spring& s : springs) {
         d += std::to_string(s.from) + "\t" + std::to_string(s.to) + "\t" + std::to_string(s.flag) +
              "\t" + num(s.lateral) + "\t" + num(s.rotational) + "\r\n";
+    }
+    for (const Curve& c : curves) {
+        d += std::to_string(c.station) + "\t" + std::to_string(c.points.size()) + "\t" +
+             num(c.p_mult) + "\t" + num(c.y_mult) + "\r\n";
+        for (const auto& [y, p] : c.points) d += num(y) + "\t" + num(p) + "\r\n";
+    }
+    for (const EiCurve& e : ei_sets) {
+        d += std::to_string(e.from) + "\t" + std::to_string(e.to) + "\t" +
+             std::to_string(e.points.size()) + "\r\n";
+        for (const auto& [m, ei] : e.points) d += num(m) + "\t" + num(ei) + "\r\n";
     }
     return d + "0\r\n";
 }

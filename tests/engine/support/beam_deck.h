@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vornel::test {
@@ -26,9 +27,20 @@ struct BeamDeck {
         int from, to, flag;
         double lateral, rotational;
     };
+    struct Curve {
+        int station;
+        double p_mult, y_mult;
+        std::vector<std::pair<double, double>> points;  // (y, p)
+    };
+    struct EiCurve {
+        int from, to;
+        std::vector<std::pair<double, double>> points;  // (moment, EI)
+    };
     std::vector<Restraint> restraints;
     std::vector<Load> loads;
     std::vector<Spring> springs;
+    std::vector<Curve> curves;  // user p-y curves (p-y code 1)
+    std::vector<EiCurve> ei_sets;
 
     std::string text() const;
 };
