@@ -38,8 +38,8 @@ void Project::clearModified() {
     tables_.resetChanged();
 }
 
-bool Project::writeFile(const QString& path, const QByteArray& content) {
-    const QString error = write_file_atomically(path, content, fault_);
+bool Project::writeFile(const QString& path, const QByteArray& content, Durability durability) {
+    const QString error = write_file_atomically(path, content, fault_, durability);
     if (error.isEmpty()) return true;
     q_.inform(error);
     return false;

@@ -79,7 +79,8 @@ class Project {
 
   private:
     QString absolute(const QString& path) const;
-    bool writeFile(const QString& path, const QByteArray& content);
+    bool writeFile(const QString& path, const QByteArray& content,
+                   Durability durability = Durability::ToDisk);
     bool writeJoinedStages(const QString& target, const QString& stage_source);
     void splitIntoStageFiles(const QByteArray& content);
     void convertStageFiles(DataFormat format);

@@ -98,7 +98,7 @@ bool Project::applyStageCount(int new_count) {
 void Project::splitIntoStageFiles(const QByteArray& content) {
     const auto decks = split_stages(content, data_->StageCount);
     for (size_t k = 0; k < decks.size(); ++k)
-        writeFile(stageFilePath(static_cast<int>(k) + 1), decks[k]);
+        writeFile(stageFilePath(static_cast<int>(k) + 1), decks[k], Durability::Copy);
 }
 
 // Stage files cut from an older data file are read in its layout and written back in the

@@ -92,6 +92,9 @@ TEST(Staging, EditsSurviveSwitchesAndSave) {
     ASSERT_TRUE(e.p.openFile(e.path("wall.vn5d")).error.isEmpty());
     EXPECT_EQ(e.p.data().StageCount, 3);
     EXPECT_EQ(e.p.data().FreeHeight, 120.0);
+    // Open cut the file into its stage files and left no temporary file behind.
+    EXPECT_EQ(QDir(e.dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"wall.st1", "wall.st2", "wall.st3", "wall.vn5d"}));
     ASSERT_TRUE(e.p.switchStage(3));
     EXPECT_EQ(e.p.data().FreeHeight, 150.0);
     EXPECT_EQ(e.p.data().PYWidth, 18.0);
