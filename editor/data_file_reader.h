@@ -1,0 +1,35 @@
+// Reading a data file or a stage file into the project.
+//
+// The file is read item by item with TWordReader in the order of the deck, adjusted by the
+// layout of its format. Tables are emptied first and take the row counts the file announces
+// (a count beyond a table's maximum is refused with the reader's integer message, so no
+// garbage count can run the reader away); English values are converted from file units to
+// table units. When reading fails, what was read stays and the reader's message is returned.
+// Afterwards the option switches are rebuilt from what was read and every table but the
+// chart tables is filled up to its minimum rows.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "editor/data_file_layout.h"
+#include "editor/program_data.h"
+
+namespace vornel {
+
+struct ReadOutcome {
+    bool ok = true;
+    QString error;  // the reader's message when not ok
+    bool longTermRead = false;
+};
+
+// A data file in `layout` (the long-term block included when the layout has one).
+ReadOutcome read_data_file(const QByteArray& content, TProgramData& data, const DeckLayout& layout);
+
+// A stage file: as a data file, but only an earth-pressure code of 2 sets the generated-
+// pressure switch, the spring, tieback and surcharge switches are never switched off, and the
+// last integer is taken as the long-term marker (a stage never has a long-term block).
+ReadOutcome read_stage_file(const QByteArray& content, TProgramData& data,
+                            const DeckLayout& layout);
+
+}  // namespace vornel

@@ -1,0 +1,105 @@
+// Project: the facade that the windows call for every file and stage command.
+//
+// It owns the tables and the one project object, the recent-file list and the editor-wide
+// `Modified` flag, and runs New, Open, Save, Save As and the stage commands exactly as the
+// windows will. Every question and message goes through ProjectQuestions, which the main
+// window implements with message boxes and the tests with scripted answers, so every path
+// runs without a display.
+//
+// Files are written atomically: a failed write leaves the old file (or stage file) intact and
+// is reported, and the command that needed it stops.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+#include "editor/atomic_file.h"
+#include "editor/data_file_layout.h"
+#include "editor/program_data.h"
+#include "editor/project_tables.h"
+#include "editor/recent_files.h"
+
+namespace vornel {
+
+class ProjectQuestions {
+  public:
+    enum class Answer { Yes, No, Cancel };
+    virtual ~ProjectQuestions() = default;
+    virtual Answer askYesNoCancel(const QString& text) = 0;  // "Do you want to save any changes?"
+    virtual bool askYesNo(const QString& text) = 0;          // copy-stage confirmation
+    // The Save dialog: the chosen path, or nothing when cancelled.
+    virtual std::optional<QString> askSaveFileName(const QString& suggested,
+                                                   const QString& title) = 0;
+    virtual void inform(const QString& text) = 0;  // information box
+    virtual void showStatus(const QString& text) { (void)text; }
+};
+
+struct OpenResult {
+    bool opened = false;  // the file could be read at all
+    QString error;        // the reader's or the system's message; empty when all was read
+};
+
+class Project {
+  public:
+    explicit Project(ProjectQuestions& questions, QString current_folder = {});
+
+    TProgramData& data() { return *data_; }
+    ProjectTables& tables() { return tables_; }
+    RecentFiles& recentFiles() { return recent_; }
+    const QString& currentFolder() const { return folder_; }
+
+    bool isModified() { return modified_ || tables_.anyChanged(); }
+    void setModified(bool on) { modified_ = on; }
+    QString caption() const;
+    QString statusText() const;
+    QString dataFilePath() const { return absolute(data_->FileName); }
+    QString stageFilePath(int stage) const;
+
+    // ---- File commands ----
+    bool askToSave();  // true when the command may go on
+    bool newProject();
+    // Open command: asks to save, then opens with the filter index (0: by extension).
+    bool open(const QString& path, int filter_index = 0);
+    OpenResult openFile(const QString& path, std::optional<DataFormat> format = std::nullopt);
+    bool openFromCommandLine(const QStringList& arguments);
+    bool save();
+    bool saveAs();
+    bool saveAsPath(const QString& path);
+
+    // ---- Stage commands ----
+    bool writeCurrentStage();
+    void readCurrentStage();
+    bool switchStage(int stage);
+    bool copyPreviousStage();
+    bool applyStageCount(int new_count);  // OK in the staged-construction dialog
+
+    void setWriteFault(std::optional<WriteFault> fault) { fault_ = fault; }
+
+  private:
+    QString absolute(const QString& path) const;
+    bool writeFile(const QString& path, const QByteArray& content,
+                   Durability durability = Durability::ToDisk);
+    bool writeJoinedStages(const QString& target, const QString& stage_source);
+    void splitIntoStageFiles(const QByteArray& content);
+    void convertStageFiles(DataFormat format);
+    bool moveStageFiles(const QString& from_data_file, const QString& to_data_file);
+    void deleteStageFiles(int from, int to);
+    void clearModified();
+
+    ProjectQuestions& q_;
+    ProjectTables tables_;
+    std::unique_ptr<TProgramData> data_;
+    RecentFiles recent_;
+    QString folder_;
+    bool modified_ = false;
+    std::optional<WriteFault> fault_;
+};
+
+namespace project_text {
+inline constexpr char kSaveChanges[] = "Do you want to save any changes?";
+inline constexpr char kStageStatus[] = "Construction Stage Number: ";
+}  // namespace project_text
+
+}  // namespace vornel

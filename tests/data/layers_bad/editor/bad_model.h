@@ -1,0 +1,2 @@
+// A model file that wrongly reaches for the widget toolkit.
+#include <QWidget>

@@ -1,0 +1,46 @@
+// Helpers shared by the editor tests: scripted answers to the project's questions, a project
+// filled with data in every table, golden-file comparison and file helpers.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <ostream>
+
+#include "editor/project.h"
+
+namespace vornel::test {
+
+class ScriptedQuestions : public ProjectQuestions {
+  public:
+    std::deque<Answer> yesNoCancel;
+    std::deque<bool> yesNo;
+    std::deque<std::optional<QString>> saveNames;
+    QStringList asked, informed, statuses;
+
+    Answer askYesNoCancel(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    std::optional<QString> askSaveFileName(const QString& suggested, const QString& title) override;
+    void inform(const QString& text) override { informed << text; }
+    void showStatus(const QString& text) override { statuses << text; }
+};
+
+// Fills every table and switch of the project with distinct values (English units).
+void fill_project(TProgramData& d);
+
+QByteArray read_file(const QString& path);
+void write_file(const QString& path, const QByteArray& content);
+QString source_path(const QString& relative);
+
+// Compares `actual` with the golden file line by line. On a mismatch writes
+// `<golden>.actual` and returns a description of the first difference; with
+// UPDATE_GOLDEN=1 rewrites the golden file instead. Returns an empty text when equal.
+QString compare_golden(const QString& golden_path, const QByteArray& actual);
+
+}  // namespace vornel::test
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
