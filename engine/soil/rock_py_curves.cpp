@@ -19,7 +19,7 @@ SideCurve strong_rock_curve(const CurveProperties& pr, const SideDepths& d) {
     SideCurve curve;
     curve.table.su = su;
     for (int j = 0; j < kSidePoints; ++j) {
-        const double y = j * y2 / 15.0;
+        const double y = j == 15 ? y2 : j * y2 / 15.0;  // point 16 exactly at y2
         curve.y[j] = y;
         if (y < y1) {
             curve.p[j] = d.mp * k1 * y;
