@@ -7,8 +7,10 @@
 
 namespace vornel::soil {
 
-// Writes the chain's report sections and BMWALL.001. Throws RunStop (after writing its
-// report line) when the layers cannot carry the wall.
+// Writes the chain's report sections and BMWALL.001, and sets s.gamma_water and
+// s.sigma_v_excavation. Throws RunStop (after writing its report line) when the layers cannot
+// carry the wall: no soil below the excavation level, more than 20 sub-layers, a pressure
+// that is not a finite number, or a scratch file that cannot be written.
 void run_earth_pressure_chain(EngineState& s);
 
 }  // namespace vornel::soil

@@ -1,0 +1,167 @@
+// The whole chain on problems filled directly: report sections and BMWALL.001 against
+// baselines, and the ways the chain ends a run.
+#include "engine/soil/earth_pressure.h"
+
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "engine/core/run_stop.h"
+#include "golden_file.h"
+#include "soil_fixture.h"
+
+namespace vornel::soil {
+namespace {
+
+using test::SoilProblem;
+
+class Chain : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("vornel_chain_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    std::string scratch() const {
+        std::ifstream in(dir_ / "BMWALL.001", std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    void use_scratch(SoilProblem& p) const { p.s.scratch_dir = dir_; }
+
+    std::filesystem::path dir_;
+};
+
+// Cantilever in English units: 8 ft of sand over clay, water at 6 ft, excavation at 12 ft,
+// wall 24 ft; a uniform surface load and a line load.
+SoilProblem layered_english() {
+    SoilProblem p;
+    p.set_wall(288.0, 2.88, 144.0);
+    p.s.config.water_depth_backfill = 72.0;
+    p.s.config.water_depth_excavation = 120.0;
+    p.s.surface.surface_load = 250.0 / 144.0;
+    p.s.surcharges = {{2, 1000.0 / 12.0, 48.0, 0.0}};
+    p.add_layer(4, 96.0, 120.0 / 1728.0, 0.0, 32.0);
+    p.add_layer(3, 240.0, 125.0 / 1728.0, 1200.0 / 144.0, 0.0);
+    p.add_layer(4, 400.0, 130.0 / 1728.0, 0.0, 36.0);
+    return p;
+}
+
+TEST_F(Chain, LayeredSandAndClayTriangular) {
+    SoilProblem p = layered_english();
+    use_scratch(p);
+    run_earth_pressure_chain(p.s);
+    EXPECT_TRUE(test::matches_golden(p.text(), test::soil_golden_dir() / "layered_english.report"));
+    EXPECT_TRUE(test::matches_golden(scratch(), test::soil_golden_dir() / "layered_english.bmwall"));
+    EXPECT_NEAR(p.s.gamma_water, 0.036, 1e-8);
+    EXPECT_GT(p.s.sigma_v_excavation, 0.0);
+}
+
+// Anchored wall in SI: sand, excavation at 6 m, wall 12 m, one tieback at 1.5 m and a strip
+// load beside the wall; the backfill slopes at 10 degrees.
+SoilProblem anchored_si() {
+    SoilProblem p(2);
+    p.s.control.earth_pressure_code = 3;
+    p.set_wall(12.0, 0.1, 6.0);
+    p.s.config.backfill_slope = 10.0;
+    p.s.config.water_depth_backfill = 8.0;
+    p.s.surcharges = {{3, 20.0, 2.5, 3.0}};
+    p.s.support_count = 1;
+    p.s.first_support_depth = p.s.last_support_depth = 1.5;
+    p.add_layer(4, 3.0, 18.0, 0.0, 30.0);
+    p.add_layer(5, 15.0, 19.5, 5.0, 28.0);
+    return p;
+}
+
+TEST_F(Chain, AnchoredSandTrapezoidal) {
+    SoilProblem p = anchored_si();
+    use_scratch(p);
+    run_earth_pressure_chain(p.s);
+    EXPECT_TRUE(test::matches_golden(p.text(), test::soil_golden_dir() / "anchored_si.report"));
+    EXPECT_TRUE(test::matches_golden(scratch(), test::soil_golden_dir() / "anchored_si.bmwall"));
+    // 1 + 120 + 120 points and the excavation point once more.
+    EXPECT_EQ(scratch().substr(0, 5), " 242\n");
+}
+
+TEST_F(Chain, NoSupportRowsFallBackToTheTriangle) {
+    SoilProblem p = anchored_si();
+    use_scratch(p);
+    p.s.support_count = 0;
+    run_earth_pressure_chain(p.s);
+    EXPECT_EQ(test::count_of(p.text(),
+                             "\n\n     WARNING -- NO SUPPORT FOR THE TRAPEZOIDAL DISTRIBUTION: THE "
+                             "TRIANGULAR DISTRIBUTION IS USED\n"),
+              1);
+    EXPECT_EQ(scratch().substr(0, 5), " 241\n");
+}
+
+TEST_F(Chain, ProfileEndingAboveTheTipIsReported) {
+    SoilProblem p = layered_english();
+    use_scratch(p);
+    p.s.layers.back().bottom_depth = 200.0;
+    p.s.layers.back().thickness = 200.0 - 96.0;
+    p.s.layers.pop_back();
+    run_earth_pressure_chain(p.s);
+    EXPECT_EQ(test::count_of(p.text(), "     WARNING -- THE SOIL LAYERS END ABOVE THE TIP OF THE "
+                                       "WALL: THE LAST LAYER IS CARRIED ON TO THE TIP\n"),
+              1);
+    EXPECT_EQ(scratch().substr(0, 5), " 289\n");
+}
+
+TEST_F(Chain, SurchargeWithoutFreeHeightWarnsOnce) {
+    SoilProblem p = layered_english();
+    use_scratch(p);
+    p.s.config.free_height = 0.0;
+    p.s.surcharges.push_back({1, 500.0, 30.0, 0.0});
+    run_earth_pressure_chain(p.s);
+    EXPECT_EQ(test::count_of(p.text(), "FREE HEIGHT OF WALL IS ZERO"), 1);
+}
+
+// The stop codes leave the report up to the soil section and one line saying why.
+void expect_stop(SoilProblem& p, const std::string& line) {
+    EXPECT_THROW(run_earth_pressure_chain(p.s), RunStop);
+    const std::string tail = "\n\n     " + line + "\n";
+    ASSERT_GE(p.text().size(), tail.size());
+    EXPECT_EQ(p.text().substr(p.text().size() - tail.size()), tail);
+}
+
+TEST_F(Chain, LayersEndingAboveTheExcavationStopTheRun) {
+    SoilProblem p = layered_english();
+    use_scratch(p);
+    p.s.config.free_height = 500.0;
+    expect_stop(p, "ERROR STOP -- NO SOIL LAYER BELOW THE EXCAVATION LEVEL");
+    EXPECT_NE(p.text().find("SOIL INFORMATION"), std::string::npos);
+    EXPECT_EQ(p.text().find("EFFECTIVE OVERBURDEN STRESS"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "BMWALL.001"));
+}
+
+TEST_F(Chain, TooManySubLayersStopTheRun) {
+    SoilProblem p = layered_english();
+    use_scratch(p);
+    p.s.layers.clear();
+    for (int j = 1; j <= 21; ++j) p.add_layer(4, 12.0 * j, 0.07, 0.0, 30.0);
+    expect_stop(p, "ERROR STOP -- MORE THAN 20 SUB-LAYERS IN THE SOIL PROFILE");
+}
+
+TEST_F(Chain, PressureThatIsNotFiniteNeverReachesTheScratchFile) {
+    SoilProblem p = layered_english();
+    use_scratch(p);
+    p.s.layers[1].top[0] = std::numeric_limits<double>::max();
+    expect_stop(p, "ERROR STOP -- THE EARTH PRESSURE IS NOT A FINITE NUMBER; CHECK THE SOIL DATA");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "BMWALL.001"));
+}
+
+TEST_F(Chain, UnwritableScratchFolderStopsTheRun) {
+    SoilProblem p = layered_english();
+    p.s.scratch_dir = dir_ / "missing";
+    expect_stop(p, "ERROR STOP -- THE SCRATCH FILE BMWALL.001 CANNOT BE WRITTEN");
+}
+
+}  // namespace
+}  // namespace vornel::soil
