@@ -22,14 +22,6 @@ void append_ending_at(std::string& line, const std::string& text, size_t end) {
 
 }  // namespace
 
-std::string unit_length(const UnitLabels& u) { return u.length3; }
-
-std::string unit_force_per_length(const UnitLabels& u) { return u.force4 + "/" + u.length2; }
-
-std::string unit_stress(const UnitLabels& u) { return u.force4 + "/" + u.length2 + "**" + "2"; }
-
-std::string unit_weight(const UnitLabels& u) { return u.force4 + "/" + u.length2 + "**" + "3"; }
-
 void write_column_heads(std::ostream& out, int indent, const std::vector<ColumnHead>& heads) {
     std::string names, units;
     size_t end = static_cast<size_t>(indent > 0 ? indent : 0);
@@ -67,18 +59,6 @@ void write_point_line(std::ostream& out, PointField field, double y, double p) {
         }
     }
     out << line.str() << '\n';
-}
-
-void write_framed_heading(std::ostream& out, std::string_view title) {
-    const std::string rule(50, '*');
-    std::string middle = "*";
-    const size_t inner = 48;
-    const size_t left = title.size() < inner ? (inner - title.size()) / 2 : 0;
-    middle.append(left, ' ');
-    middle.append(title);
-    if (middle.size() < inner + 1) middle.append(inner + 1 - middle.size(), ' ');
-    middle.push_back('*');
-    out << "\n\n      " << rule << "\n      " << middle << "\n      " << rule << "\n\n";
 }
 
 }  // namespace vornel::soil

@@ -1,6 +1,6 @@
-// Report pieces shared by the p-y generator's sections: unit groups assembled from the
-// problem's unit labels, column heads set over fixed-width value fields, and the lines of a
-// one-sided curve.
+// Report pieces shared by the p-y generator's sections: column heads set over fixed-width
+// value fields, and the lines of a one-sided curve. Unit groups and the framed heading are
+// those of the other soil sections.
 #pragma once
 
 #include <ostream>
@@ -9,14 +9,9 @@
 #include <vector>
 
 #include "engine/core/engine_state.h"
+#include "engine/soil/soil_report.h"
 
 namespace vornel::soil {
-
-// Unit groups built from the label pieces, each keeping the pieces' own leading blanks.
-std::string unit_length(const UnitLabels& u);            // " IN"
-std::string unit_force_per_length(const UnitLabels& u);  // " LBS/IN"
-std::string unit_stress(const UnitLabels& u);            // " LBS/IN**2"
-std::string unit_weight(const UnitLabels& u);            // " LBS/IN**3"
 
 // One column of a table: its head, the unit under it and the width of its value field.
 struct ColumnHead {
@@ -43,9 +38,5 @@ void write_point_heads(std::ostream& out, const UnitLabels& u, bool comma);
 
 // One point line: 21 blanks, y and p in fields of width 20.
 void write_point_line(std::ostream& out, PointField field, double y, double p);
-
-// The framed section heading of the soil sections: two empty lines, the title between two
-// lines of asterisks, an empty line.
-void write_framed_heading(std::ostream& out, std::string_view title);
 
 }  // namespace vornel::soil

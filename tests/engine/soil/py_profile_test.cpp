@@ -15,22 +15,16 @@ namespace {
 using test::kFt;
 using test::kGammaWater;
 using test::kPcf;
+using test::lines_of;
 using test::PyState;
 
 const std::array<double, 6> kSand = {110 * kPcf, 0.0, 35.0, 0.0, 90.0, 0.0};
 const std::array<double, 6> kClay = {100 * kPcf, 3.0, 0.0, 0.02, 0.0, 0.0};
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);) out.push_back(l);
-    return out;
-}
-
 // Sand from the top of the wall to 40 ft, free height 10 ft, wall 30 ft with h = 6 in.
 TEST(PyProfile, SingleSandLayerIsCutTwoIncrementsBelowTheTip) {
     PyState t;
-    t.add_layer(4, 40, kSand);
+    t.add_py_layer(4, 40, kSand);
     const PyProfile p = build_py_profile(t.s);
     ASSERT_EQ(p.layers.size(), 1u);
     EXPECT_DOUBLE_EQ(p.layers[0].xtop, 0.0);
@@ -47,9 +41,9 @@ TEST(PyProfile, SingleSandLayerIsCutTwoIncrementsBelowTheTip) {
 
 TEST(PyProfile, LayersEndingAtOrAboveTheExcavationLevelAreLeftOut) {
     PyState t;
-    t.add_layer(1, 6, kClay);
-    t.add_layer(1, 10, kClay);  // ends exactly at the excavation level
-    t.add_layer(4, 40, kSand);
+    t.add_py_layer(1, 6, kClay);
+    t.add_py_layer(1, 10, kClay);  // ends exactly at the excavation level
+    t.add_py_layer(4, 40, kSand);
     const PyProfile p = build_py_profile(t.s);
     ASSERT_EQ(p.layers.size(), 1u);
     EXPECT_EQ(p.layers[0].type, 4);
@@ -59,7 +53,7 @@ TEST(PyProfile, LayersEndingAtOrAboveTheExcavationLevelAreLeftOut) {
 
 TEST(PyProfile, CutInterpolatesTheBottomValuesOfTheLastLayer) {
     PyState t;
-    SoilLayerInput& l = t.add_layer(1, 40, kClay);
+    SoilLayerInput& l = t.add_py_layer(1, 40, kClay);
     l.bottom[1] = 7.0;  // strength 3 psi at 10 ft, 7 psi at 40 ft
     l.bottom[3] = 0.005;
     const PyProfile p = build_py_profile(t.s);
@@ -75,8 +69,8 @@ TEST(PyProfile, CutOnALayerBoundaryLeavesNoEmptyLayer) {
     PyState t;
     t.s.wall.ninc = 30;
     t.s.wall.h = 12.0;
-    t.add_layer(4, 32, kSand);
-    t.add_layer(1, 50, kClay);
+    t.add_py_layer(4, 32, kSand);
+    t.add_py_layer(1, 50, kClay);
     const PyProfile p = build_py_profile(t.s);
     ASSERT_EQ(p.layers.size(), 1u);
     EXPECT_DOUBLE_EQ(p.layers[0].xbot, 22 * kFt);
@@ -107,9 +101,9 @@ TEST(PyProfileLookups, LayerBoundaryRules) {
 
 TEST(PyProfileLookups, StrengthTakesTheDeeperLayerAndE50TheMean) {
     PyState t;
-    SoilLayerInput& upper = t.add_layer(1, 20, kClay);
+    SoilLayerInput& upper = t.add_py_layer(1, 20, kClay);
     upper.bottom[1] = 5.0;
-    SoilLayerInput& lower = t.add_layer(2, 40, kClay);
+    SoilLayerInput& lower = t.add_py_layer(2, 40, kClay);
     lower.top[1] = lower.bottom[1] = 9.0;
     lower.top[3] = lower.bottom[3] = 0.006;
     const PyProfile p = build_py_profile(t.s);
@@ -122,7 +116,7 @@ TEST(PyProfileLookups, StrengthTakesTheDeeperLayerAndE50TheMean) {
 
 TEST(PyProfileLookups, BeyondTheProfileEndsTheRunNamingTheDepth) {
     PyState t;
-    t.add_layer(4, 40, kSand);
+    t.add_py_layer(4, 40, kSand);
     const PyProfile p = build_py_profile(t.s);
     EXPECT_THROW(p.strength_at(300.0, t.s), RunStop);
     EXPECT_EQ(t.report.str(),
@@ -134,7 +128,7 @@ TEST(PyProfileLookups, BeyondTheProfileEndsTheRunNamingTheDepth) {
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(t.messages[i], once[i % 3]);
 
     PyState u;
-    u.add_layer(4, 40, kSand);
+    u.add_py_layer(4, 40, kSand);
     EXPECT_THROW(p.phi_at(252.5, u.s), RunStop);
     EXPECT_EQ(u.messages.at(1), "THE VALUE OF X =  0.3D+03 IS BEYOND THE EXTENT OF");
     EXPECT_EQ(u.messages.at(2), "THE INPUT PHI CURVE");
@@ -150,7 +144,7 @@ TEST(PyProfileLookups, BeyondTheProfileEndsTheRunNamingTheDepth) {
 TEST(PyProfileUnitWeight, LastLayerReachingBelowTheWaterTable) {
     PyState t;
     t.s.config.water_depth_backfill = 20 * kFt;
-    t.add_layer(4, 40, kSand);
+    t.add_py_layer(4, 40, kSand);
     const PyProfile p = build_py_profile(t.s);
     const double g = 110 * kPcf, w = g - kGammaWater;
     ASSERT_EQ(p.gamma.size(), 4u);
@@ -169,8 +163,8 @@ TEST(PyProfileUnitWeight, LastLayerReachingBelowTheWaterTable) {
 TEST(PyProfileUnitWeight, LayerBoundaryAtTheWaterTable) {
     PyState t;
     t.s.config.water_depth_backfill = 20 * kFt;
-    t.add_layer(1, 20, kClay);
-    t.add_layer(4, 40, kSand);
+    t.add_py_layer(1, 20, kClay);
+    t.add_py_layer(4, 40, kSand);
     const PyProfile p = build_py_profile(t.s);
     const double gc = 100 * kPcf, gs = 110 * kPcf;
     ASSERT_EQ(p.gamma.size(), 4u);
@@ -183,8 +177,8 @@ TEST(PyProfileUnitWeight, LayerBoundaryAtTheWaterTable) {
 TEST(PyProfileUnitWeight, UpperLayerReachingBelowTheWaterTable) {
     PyState t;
     t.s.config.water_depth_backfill = 15 * kFt;
-    t.add_layer(1, 20, kClay);
-    t.add_layer(4, 40, kSand);
+    t.add_py_layer(1, 20, kClay);
+    t.add_py_layer(4, 40, kSand);
     const PyProfile p = build_py_profile(t.s);
     const double gc = 100 * kPcf, gs = 110 * kPcf;
     ASSERT_EQ(p.gamma.size(), 4u);
@@ -200,7 +194,7 @@ TEST(PyProfileUnitWeight, UpperLayerReachingBelowTheWaterTable) {
 
 TEST(PyProfileAverageStrength, MeanOfTheLayerFromItsTop) {
     PyState t;
-    SoilLayerInput& l = t.add_layer(3, 40, kClay);
+    SoilLayerInput& l = t.add_py_layer(3, 40, kClay);
     l.top[1] = 2.0;
     l.bottom[1] = 5.0;  // 2 psi at the excavation level, 5 psi 360 in below it
     const PyProfile p = build_py_profile(t.s);
@@ -218,13 +212,13 @@ TEST(PyProfileAverageStrength, MeanOfTheLayerFromItsTop) {
 TEST(PyProfileReport, LayerListAndDistributions) {
     PyState t;
     t.s.config.water_depth_backfill = 20 * kFt;
-    t.add_layer(4, 40, kSand);
+    t.add_py_layer(4, 40, kSand);
     const PyProfile p = build_py_profile(t.s);
     std::ostringstream out;
     write_py_profile(out, t.s.units, p);
     const std::vector<std::string> l = lines_of(out.str());
     ASSERT_GE(l.size(), 27u);
-    EXPECT_EQ(l[3], "      *         SOIL LAYERS AND STRENGTH DATA          *");
+    EXPECT_EQ(l[3], "      SOIL LAYERS AND STRENGTH DATA");
     EXPECT_EQ(l[6], "      X AT THE SURFACE OF EXCAVATION SIDE     =     120.00 IN");
     EXPECT_EQ(l[8], "         1 LAYER(S) OF SOIL");
     EXPECT_EQ(l[10], "         LAYER  1");
@@ -239,7 +233,7 @@ TEST(PyProfileReport, LayerListAndDistributions) {
 
 TEST(PyProfileReport, TenLayersOverflowTheCount) {
     PyState t;
-    for (int i = 1; i <= 10; ++i) t.add_layer(1 + i % 7, 10 + 2 * i, kClay);
+    for (int i = 1; i <= 10; ++i) t.add_py_layer(1 + i % 7, 10 + 2 * i, kClay);
     const PyProfile p = build_py_profile(t.s);
     EXPECT_EQ(p.layers.size(), 10u);
     std::ostringstream out;
