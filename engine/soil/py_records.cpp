@@ -213,12 +213,12 @@ double PyRecordWriter::write_side(const CurveContext& cc, Side side) {
         if (!std::isfinite(y[j]) || !std::isfinite(p[j])) {
             refuse(s_,
                    fmt::Line()
-                       .text("     ERROR STOP -- P-Y CURVE OF LAYER")
+                       .text("     ERROR STOP -- THE P-Y CURVE OF LAYER")
                        .i(cc.layer, 3)
                        .text(" AT X =")
                        .f(cc.x, 10, 2)
                        .text(s_.units.length3)
-                       .text(" IS NOT FINITE; CHECK THE SOIL DATA"),
+                       .text(" HAS A VALUE THAT IS NOT FINITE"),
                    "p-y curve value not finite");
         }
     }
