@@ -111,6 +111,17 @@ TEST(PyGenerator, UserCurvesComeFirst) {
     EXPECT_NE(l[9].find("    34"), std::string::npos);
 }
 
+TEST(PyGenerator, NoSoilBelowTheExcavationLevel) {
+    PyState t;
+    t.add_py_layer(4, 8, kSand);  // ends above the excavation level at 10 ft
+    const Generated g = generate(t, "no_soil");
+    ASSERT_FALSE(g.stopped) << t.text();
+    EXPECT_EQ(g.soildata, "    0\n");
+    EXPECT_NE(t.text().find("         0 LAYER(S) OF SOIL\n"), std::string::npos);
+    const std::string tail = "\n\n        P-Y CURVES DATA\n\n\n" + std::string(20, ' ') + "\n";
+    EXPECT_EQ(t.text().substr(t.text().size() - tail.size()), tail);
+}
+
 // A clay record with Ps > 0 starts at (0, -Ps) in front of the wall and at (0, +Ps) behind it.
 TEST(PyGenerator, ForceShiftOfAClayRecord) {
     PyState t;
