@@ -214,6 +214,18 @@ struct ProblemSummary {
     double max_shear = 0.0, max_shear_depth = 0.0;
 };
 
+// The plot data file under construction. It is kept in memory and written when the run
+// closes, so that after an error stop the block count in every results header can be set
+// to the number of whole blocks the file really holds.
+struct PlotBuffer {
+    std::string text;
+    std::vector<std::size_t> kind_offsets;  // where each results header's block count starts
+    std::vector<std::size_t> kind_lengths;
+    bool block_open = false;        // a block has sections but no results header yet
+    bool pressure_written = false;  // earth-pressure section of the open block
+    bool curves_written = false;    // unit flag and p-y section of the open block
+};
+
 // Unit label pieces assembled into the report's unit groups.
 struct UnitLabels {
     std::string length3 = "  L";
@@ -234,15 +246,16 @@ struct EngineState {
     std::string version;  // first 12 characters of NAMES.dat line 1
     std::filesystem::path input_path, report_path, plot_path, monitor_path;
     std::ostream* report = nullptr;
-    std::ostream* plot = nullptr;
     std::ostream* monitor = nullptr;
+    PlotBuffer plot;  // the plot data file, written out when the run closes
     int problem = 0;
     std::string run_title;
     int result_kind = 1;
     int continuation = 0;
     UnitLabels units;
-    bool error_stop = false;
-    std::string stop_reason;
+    bool error_stop = false;        // a check ended the run early (its message is in the report)
+    std::string stop_reason;        // one-line summary of that check, for callers
+    bool input_unreadable = false;  // the input data file could not be opened
     std::vector<ProblemSummary> summaries;
 
     // Per-problem input.
@@ -275,6 +288,12 @@ struct EngineState {
 
     // Station tables and solver coefficients.
     StationTable F, Q, S, T, R, P, W;
+    // The stations where the wall physically ends (stiffness on one side only) and the full
+    // stiffness there. The station table holds half the EI at such a station, which is right
+    // for the difference equation; the printed moment uses the full value.
+    std::array<bool, kStationTableSize> wall_end{};
+    StationTable F_end;
+    StationTable W_update;  // deflections at the last moment-EI stiffness update
     StationTable Qw, Sw;  // working copies with the soil springs of the iteration
     StationTable A, B, C;
     std::array<int, kStationTableSize> code{};       // equation code per station (1 ordinary)
@@ -287,10 +306,6 @@ struct EngineState {
     IterationOutcome outcome;
     std::vector<StationResult> results;  // stations 0..NINC+1 of the last solved problem
     bool results_valid = false;          // results hold a solved problem
-
-    // Plot file bookkeeping: which sections of the current block are written.
-    bool plot_pressure_written = false;
-    bool plot_curves_written = false;
 
     std::ostream& out() { return *report; }
     void message(const std::string& text) const {

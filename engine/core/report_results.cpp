@@ -1,0 +1,89 @@
+#include "engine/core/report_results.h"
+
+#include "engine/core/fixed_format.h"
+#include "engine/core/unit_labels.h"
+
+namespace vornel {
+namespace {
+
+using fmt::Line;
+
+void write_outcome(EngineState& s) {
+    const IterationOutcome& o = s.outcome;
+    std::ostream& out = s.out();
+    out << "\n\n" << Line().text("     RESULTS -- ITERATION").i(o.iterations, 3).str() << '\n';
+    out << "     --------------------\n";
+    if (o.off_curve) out << "\n     ***** DEFLECTION OFF Q - W CURVES *****\n";
+    if (o.exceeded_count > 0) {
+        out << '\n'
+            << Line()
+                   .text("     ***** MAX ALLOWABLE DEFLECTION EXCEEDED AT ***")
+                   .i(o.exceeded_count, 4)
+                   .text("  *** STATIONS *****")
+                   .str()
+            << '\n';
+    }
+    if (o.not_closed_count > 0) {
+        out << "\n     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****\n";
+    }
+}
+
+}  // namespace
+
+void write_results(EngineState& s) {
+    write_outcome(s);
+    const UnitLabels& u = s.units;
+    std::ostream& out = s.out();
+    out << "\n   STA I      X         DEFL.       SLOPE"
+           "      MOMENT      SHEAR    NET REACT/STA    EI \n";
+    out << Line()
+               .x(12)
+               .text(units::length(u))
+               .x(9)
+               .text(units::length(u))
+               .x(19)
+               .text(units::moment(u))
+               .x(7)
+               .text(units::force(u))
+               .x(8)
+               .text(units::force(u))
+               .x(7)
+               .text(u.force3)
+               .text("-")
+               .text(u.length2)
+               .text("**")
+               .text("2")
+               .str()
+        << '\n';
+    out << "   ------    ----        ----       -----"
+           "      ------      ------    ---------    ----------\n";
+    for (int k = 0; k <= s.wall.ninc; ++k) {
+        const StationResult& r = s.results[static_cast<std::size_t>(k)];
+        out << Line()
+                   .x(2)
+                   .i(k, 4)
+                   .x(2)
+                   .e(r.x, 10, 3)
+                   .e(r.deflection, 12, 3)
+                   .e(r.slope, 12, 3)
+                   .e(r.moment, 12, 3)
+                   .e(r.shear, 12, 3)
+                   .e(r.reaction, 12, 3)
+                   .e(r.ei, 12, 3)
+                   .str()
+            << '\n';
+    }
+}
+
+std::vector<std::string> outcome_warnings(const IterationOutcome& o) {
+    std::vector<std::string> w;
+    if (o.off_curve) w.push_back("deflection off Q - W curves");
+    if (o.exceeded_count > 0) {
+        w.push_back("maximum allowable deflection exceeded at " + std::to_string(o.exceeded_count) +
+                    " stations");
+    }
+    if (o.not_closed_count > 0) w.push_back("solution not closed within specified tolerance");
+    return w;
+}
+
+}  // namespace vornel
