@@ -72,7 +72,6 @@ void generate_py_curves(EngineState& s) {
     write_user_curves(s, file, kCurvesPerLayer * layers);
     write_modification_rows(s);
     s.out() << "\n\n        P-Y CURVES DATA\n\n";
-    if (layers == 0) s.out() << '\n' << fmt::x(20) << '\n';  // no soil below the excavation
     if (layers > 0 && !(s.config.py_width > 0.0)) {
         stop(s, "     ERROR STOP -- WIDTH FOR SOIL RESISTANCE, WP, MUST BE GREATER THAN ZERO",
              "width for soil resistance not positive");

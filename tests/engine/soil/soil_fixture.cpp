@@ -55,12 +55,4 @@ int count_of(const std::string& hay, const std::string& needle) {
     return n;
 }
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::string line;
-    std::istringstream in(text);
-    while (std::getline(in, line)) out.push_back(line);
-    return out;
-}
-
 }  // namespace vornel::test

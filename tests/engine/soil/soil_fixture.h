@@ -8,6 +8,7 @@
 
 #include "engine/core/engine_state.h"
 #include "engine/soil/layer_table.h"
+#include "tests/engine/support/test_support.h"  // lines_of
 
 namespace vornel::test {
 
@@ -30,8 +31,5 @@ struct SoilProblem {
 
 // Counts the occurrences of `needle` in `hay`.
 int count_of(const std::string& hay, const std::string& needle);
-
-// The lines of a text, without their line ends.
-std::vector<std::string> lines_of(const std::string& text);
 
 }  // namespace vornel::test
