@@ -107,8 +107,11 @@ std::string summary_of(const vornel::ProblemSummary& p) {
     const std::string len = unit_text(p.unit_system, "IN", "M", "L");
     const std::string force = unit_text(p.unit_system, "LBS", "KN", "F");
     const std::string moment = unit_text(p.unit_system, "LBS-IN", "KN-M", "F-L");
-    std::string t = "  problem " + std::to_string(p.problem) + ": " + p.title + "\n";
-    while (t.size() > 1 && t[t.size() - 2] == ' ') t.erase(t.size() - 2, 1);
+    const std::size_t first = p.title.find_first_not_of(' ');
+    const std::size_t last = p.title.find_last_not_of(' ');
+    const std::string title =
+        first == std::string::npos ? std::string() : p.title.substr(first, last - first + 1);
+    std::string t = "  problem " + std::to_string(p.problem) + ": " + title + "\n";
     t += "    iterations " + std::to_string(p.outcome.iterations) +
          (p.outcome.converged ? ", converged\n" : ", not converged\n");
     for (const std::string& w : p.warnings) t += "    warning: " + w + "\n";
