@@ -1,5 +1,6 @@
 #include "engine/core/fixed_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -34,6 +35,15 @@ bool all_zero_digits(std::string_view s) {
         if (c == 'e' || c == 'E') break;
     }
     return true;
+}
+
+// The exponent written by to_chars after its 'e': a sign and at least two digits.
+int exponent_of(std::string_view text) {
+    const bool minus = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return minus ? -value : value;
 }
 
 // Writes the exponent part: letter, sign and two digits, or sign and three digits.
@@ -93,15 +103,15 @@ void put_f(std::string& out, double value, int w, int d) {
 void put_e(std::string& out, double value, int w, int d, char letter) {
     if (put_non_finite(out, value, w)) return;
     if (d < 1) d = 1;
-    std::string body;
     if (value == 0.0) {
-        body = "0.";
+        std::string body = "0.";
         body.append(static_cast<size_t>(d), '0');
         append_exponent(body, 0, letter);
         fit_number(out, body, w);
         return;
     }
     // Round to d significant digits first: d.ddd...e+xx, then move the point left by one.
+    // The body is built on the stack: this field fills whole tables of the output files.
     char buf[64];
     auto [end, ec] =
         std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, d - 1);
@@ -113,14 +123,31 @@ void put_e(std::string& out, double value, int w, int d, char letter) {
     const bool negative = s[0] == '-';
     if (negative) s.remove_prefix(1);
     const size_t epos = s.find('e');
-    const int exp10 = std::atoi(std::string(s.substr(epos + 1)).c_str()) + 1;
-    if (negative) body.push_back('-');
-    body.append("0.");
+    const int exp10 = exponent_of(s.substr(epos + 1)) + 1;
+    char text[96];
+    size_t n = 0;
+    if (negative) text[n++] = '-';
+    text[n++] = '0';
+    text[n++] = '.';
     for (size_t k = 0; k < epos; ++k) {
-        if (s[k] != '.') body.push_back(s[k]);
+        if (s[k] != '.') text[n++] = s[k];
     }
-    append_exponent(body, exp10, letter);
-    fit_number(out, body, w);
+    const int mag = exp10 < 0 ? -exp10 : exp10;
+    if (mag <= 99) {
+        text[n++] = letter;
+        text[n++] = exp10 < 0 ? '-' : '+';
+        text[n++] = static_cast<char>('0' + mag / 10);
+        text[n++] = static_cast<char>('0' + mag % 10);
+    } else {
+        text[n++] = exp10 < 0 ? '-' : '+';
+        n = static_cast<size_t>(std::to_chars(text + n, text + sizeof text, mag).ptr - text);
+    }
+    if (static_cast<int>(n) > w) {  // drop the optional zero before the point
+        const size_t zero = negative ? 1 : 0;
+        std::copy(text + zero + 1, text + n, text + zero);
+        --n;
+    }
+    pad_right_aligned(out, std::string_view(text, n), w);
 }
 
 void put_es(std::string& out, double value, int w, int d) {
@@ -134,7 +161,7 @@ void put_es(std::string& out, double value, int w, int d) {
     }
     std::string_view s(buf, static_cast<size_t>(end - buf));
     const size_t epos = s.find('e');
-    int exp10 = std::atoi(std::string(s.substr(epos + 1)).c_str());
+    int exp10 = exponent_of(s.substr(epos + 1));
     std::string body(s.substr(0, epos));
     if (value == 0.0) exp10 = 0;
     if (body[0] == '-' && all_zero_digits(body)) body.erase(0, 1);

@@ -27,6 +27,10 @@ std::string bmwall_text(const std::vector<PressureRow>& points) {
 }
 
 bool write_bmwall_file(const std::filesystem::path& path, const std::vector<PressureRow>& points) {
+    // A fresh file rather than a truncated one: the file system then has no old blocks to
+    // give back and no reason to flush the replaced contents on close.
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file) return false;
     const std::string text = bmwall_text(points);

@@ -28,8 +28,8 @@ double wedge_integral(double c, double b, double gamma, double x) {
 }
 
 std::vector<ColumnHead> clay_heads(const UnitLabels& u, bool with_cavg, int value_width) {
-    std::vector<ColumnHead> h{{"DEPTH BELOW GS", unit_length(u), 15},
-                              {"DIAM", unit_length(u), 10},
+    std::vector<ColumnHead> h{{"DEPTH BELOW GS", units::length(u), 15},
+                              {"DIAM", units::length(u), 10},
                               {"C", unit_stress(u), value_width}};
     if (with_cavg) h.push_back({"CAVG", unit_stress(u), value_width});
     h.push_back({"GAMMA AVG", unit_weight(u), value_width});

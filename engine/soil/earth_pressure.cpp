@@ -55,7 +55,7 @@ LayerTable layer_table_and_sections(EngineState& s) {
 PressureTable pressure_table(EngineState& s, LayerTable& t, bool water_pressure) {
     PressureTable p = tabulate_pressure(s, t, water_pressure || s.config.water_switch == 1);
     if (p.extended) {
-        write_warning(s.out(),
+        write_warning(s,
                       "WARNING -- THE SOIL LAYERS END ABOVE THE TIP OF THE WALL: "
                       "THE LAST LAYER IS CARRIED ON TO THE TIP");
     }
@@ -63,7 +63,7 @@ PressureTable pressure_table(EngineState& s, LayerTable& t, bool water_pressure)
         const SupportLayout supports{s.support_count, s.first_support_depth,
                                      s.last_support_depth};
         const std::string warning = apply_trapezoid(p, supports, s.config.free_height);
-        if (!warning.empty()) write_warning(s.out(), warning);
+        if (!warning.empty()) write_warning(s, warning);
     }
     return p;
 }

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "engine/core/fixed_format.h"
+#include "engine/core/unit_labels.h"
 #include "engine/soil/soil_report.h"
 #include "engine/soil/surcharge.h"
 
@@ -73,8 +74,8 @@ namespace {
 
 void write_earth_forces(EngineState& s, const LayerTable& t, const ForceTable& f) {
     std::ostream& out = s.out();
-    const std::string fl = unit_force_per_length(s.units), len = unit_length(s.units);
-    write_framed_heading(out, "ACTIVE EARTH PRESSURE OF EACH LAYER");
+    const std::string fl = units::force_per_length(s.units), len = units::length(s.units);
+    write_framed_heading(s, "ACTIVE EARTH PRESSURE OF EACH LAYER");
     out << fmt::Line()
                .x(6)
                .text(" LAYER    PA1     Z1       PA2     Z2         PA3     Z3")
@@ -98,7 +99,7 @@ void write_earth_forces(EngineState& s, const LayerTable& t, const ForceTable& f
 
 void write_water_forces(EngineState& s, const LayerTable& t, const ForceTable& f) {
     std::ostream& out = s.out();
-    write_framed_heading(out, "ACTIVE WATER PRESSURE OF EACH LAYER");
+    write_framed_heading(s, "ACTIVE WATER PRESSURE OF EACH LAYER");
     out << fmt::Line().x(6).text(" LAYER    PW1     Z1       PW2     Z2                ").str()
         << '\n'
         << fmt::Line().x(6).text("  NO             ").str() << '\n';

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/core/fixed_format.h"
+#include "engine/core/unit_labels.h"
 #include "engine/soil/soil_report.h"
 
 namespace vornel::soil {
@@ -107,8 +108,8 @@ void value_line(std::ostream& out, const char* label, double v, const std::strin
 void write_wall_section(EngineState& s) {
     std::ostream& out = s.out();
     const WallConfig& c = s.config;
-    const std::string len = unit_length(s.units);
-    write_framed_heading(out, "WALL INFORMATION");
+    const std::string len = units::length(s.units);
+    write_framed_heading(s, "WALL INFORMATION");
     value_line(out, "FREE HEIGHT OF WALL                    = ", c.free_height, len);
     value_line(out, "WIDTH FOR EARTH PRESSURE, WA           = ", c.active_width, len);
     value_line(out, "WIDTH FOR SOIL RESISTANCE, WP          = ", c.py_width, len);
@@ -124,7 +125,7 @@ void write_wall_section(EngineState& s) {
 void write_surcharge_section(EngineState& s) {
     std::ostream& out = s.out();
     const UnitLabels& u = s.units;
-    write_framed_heading(out, "SURCHARGE INFORMATION");
+    write_framed_heading(s, "SURCHARGE INFORMATION");
     value_line(out, "UNIFORM SURFACE PRESSURE     =", s.surface.surface_load, unit_stress(u));
     int number = 0;
     for (const SurchargeRow& row : s.surcharges) {
@@ -133,25 +134,25 @@ void write_surcharge_section(EngineState& s) {
             << '\n';
         if (row.type == 3) {
             value_line(out, "STRIP LOAD                   = ", row.magnitude, unit_stress(u));
-            value_line(out, "WIDTH OF THE STRIP LOAD      = ", row.width, unit_length(u));
-            value_line(out, "HORIZONTAL DISTANCE BETWEEN  = ", row.x, unit_length(u));
+            value_line(out, "WIDTH OF THE STRIP LOAD      = ", row.width, units::length(u));
+            value_line(out, "HORIZONTAL DISTANCE BETWEEN  = ", row.x, units::length(u));
             out << fmt::Line().x(6).text("WALL AND MIDDLE OF STRIP WIDTH").str() << '\n';
             continue;
         }
         if (row.type == 2) {
             value_line(out, "LINE LOAD                    = ", row.magnitude,
-                       unit_force_per_length(u));
+                       units::force_per_length(u));
         } else {  // any other type acts as a point load
-            value_line(out, "POINT LOAD                   = ", row.magnitude, unit_force(u));
+            value_line(out, "POINT LOAD                   = ", row.magnitude, units::force(u));
         }
-        value_line(out, "HORIZONTAL DISTANCE BETWEEN  = ", row.x, unit_length(u));
+        value_line(out, "HORIZONTAL DISTANCE BETWEEN  = ", row.x, units::length(u));
         out << fmt::Line().x(6).text("THE WALL AND SURCHARGE").str() << '\n';
     }
 }
 
 void write_soil_section(EngineState& s, const LayerTable& t) {
     std::ostream& out = s.out();
-    write_framed_heading(out, "SOIL INFORMATION");
+    write_framed_heading(s, "SOIL INFORMATION");
     const int system = s.control.unit_system;
     if (system == 1 || system == 2) {
         out << "              TOTAL                 TOTAL UNIT\n"

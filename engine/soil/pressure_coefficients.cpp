@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "engine/core/fixed_format.h"
+#include "engine/core/unit_labels.h"
 #include "engine/soil/soil_constants.h"
 #include "engine/soil/soil_report.h"
 
@@ -56,9 +57,9 @@ void compute_overburden_and_coefficients(EngineState& s, LayerTable& t) {
 
 void write_overburden_table(EngineState& s, const LayerTable& t) {
     std::ostream& out = s.out();
-    write_framed_heading(out, "EFFECTIVE OVERBURDEN STRESS");
+    write_framed_heading(s, "EFFECTIVE OVERBURDEN STRESS");
     out << fmt::Line().x(6).text("          DEPTH                     STRESS       ").str() << '\n'
-        << fmt::Line().x(16).text(unit_length(s.units)).x(22).text(unit_stress(s.units)).str()
+        << fmt::Line().x(16).text(units::length(s.units)).x(22).text(unit_stress(s.units)).str()
         << "\n\n";
     for (const SubLayer& l : t.rows) {
         out << fmt::Line().x(12).e(l.ztop, 10, 3).x(17).e(l.sigma_v, 10, 3).str() << '\n';
@@ -67,18 +68,21 @@ void write_overburden_table(EngineState& s, const LayerTable& t) {
 
 void write_coefficient_table(EngineState& s, const LayerTable& t) {
     std::ostream& out = s.out();
-    write_framed_heading(out, "ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT");
+    write_framed_heading(s, "ACTIVE AND PASSIVE EARTH PRESSURE COEFFICIENT");
     out << '\n'
         << fmt::Line().x(6).text("  LAYER         ACTIVE EARTH     PASSIVE EARTH   ").str() << '\n'
         << fmt::Line().x(6).text("   NO.          COEFFICIENT      COEFFICIENT     ").str() << '\n';
-    static constexpr const char* kSlopeWarning =
-        "\n\n**** WARNING ******\n"
-        "THE BACKFILL SLOPE ANGLE SHOULD BE LESS THAN THE 'INTERNAL FRICTION ANGLE OF SAND.\n";
+    static const std::string kSlopeText =
+        "THE BACKFILL SLOPE ANGLE SHOULD BE LESS THAN THE 'INTERNAL FRICTION ANGLE OF SAND.";
+    static const std::string kSlopeWarning = "\n\n**** WARNING ******\n" + kSlopeText + "\n";
+    bool warned = false;
     for (int i = 0; i < t.count(); ++i) {
         const SubLayer& l = t.rows[static_cast<size_t>(i)];
         if (l.slope_warning) {
             if (s.monitor) *s.monitor << kSlopeWarning;
             out << kSlopeWarning;
+            if (!warned) s.message(kSlopeText);
+            warned = true;
         }
         out << fmt::Line().x(10).i(i + 1, 2).x(9).e(l.ka, 10, 3).x(8).e(l.kp, 10, 3).str()
             << '\n';

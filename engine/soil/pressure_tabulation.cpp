@@ -67,6 +67,8 @@ Diagram embedded_diagram(const EngineState& s, const LayerTable& t, SubLayer& l)
 
 // Running state of the walk down the table.
 struct Walk {
+    explicit Walk(const EngineState& s) : surcharge(s) {}
+    SurchargeSlices surcharge;
     double u = 0.0;      // water pressure of the excavation side above the excavation level
     double prev = 0.0;   // total of the previous point, for the running force
     long number = 1;     // running point number J
@@ -78,7 +80,7 @@ PressureRow point_at(const EngineState& s, const SubLayer& l, const Diagram& d, 
     PressureRow r;
     r.depth = l.ztop + z;
     r.p1 = r.p2 = 2.0 * d.a * z + d.p0;
-    r.p3 = surcharge_pressure(s, r.depth);
+    r.p3 = walk.surcharge.at(r.depth);
     r.p1 += r.p3;
     if (we < r.depth && r.depth < fh) {
         walk.u = (r.depth - we) * s.gamma_water;
@@ -109,7 +111,7 @@ PressureTable tabulate_pressure(const EngineState& s, LayerTable& t, bool water_
     const SubLayer& top = t.rows.front();
     const double p_top = top.ka * top.sigma_v * top.factor;
     out.points.push_back({0.0, p_top, 0.0, top.sigma_v > 0.0 ? p_top : 0.0});
-    Walk walk;
+    Walk walk(s);
     for (int i = 0; i < t.count(); ++i) {
         SubLayer& l = t.rows[static_cast<size_t>(i)];
         const bool retained = i < t.retained();

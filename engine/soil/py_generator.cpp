@@ -66,7 +66,7 @@ void generate_py_curves(EngineState& s) {
     }
     s.message(" READ SOIL DATA....");
     const PyProfile profile = build_py_profile(s);
-    write_py_profile(s.out(), s.units, profile);
+    write_py_profile(s, profile);
 
     const int layers = static_cast<int>(profile.layers.size());
     write_user_curves(s, file, kCurvesPerLayer * layers);

@@ -7,13 +7,13 @@
 namespace vornel::soil {
 namespace {
 
-void write_layers(std::ostream& out, const UnitLabels& units, const PyProfile& p) {
+void write_layers(std::ostream& out, const UnitLabels& u, const PyProfile& p) {
     const double surface = p.free_height + (p.layers.empty() ? 0.0 : p.layers.front().xtop);
     out << fmt::Line()
                .x(6)
                .text("X AT THE SURFACE OF EXCAVATION SIDE     = ")
                .f(surface, 10, 2)
-               .text(units.length3)
+               .text(u.length3)
                .str()
         << "\n\n";
     out << fmt::Line().x(9).i(static_cast<long long>(p.layers.size()), 1).text(" LAYER(S) OF SOIL")
@@ -31,21 +31,21 @@ void write_count(std::ostream& out, const char* title, long long count) {
     out << fmt::Line().x(9).i(count, 2).text(" POINTS").str() << "\n\n";
 }
 
-void write_gamma(std::ostream& out, const UnitLabels& units, const PyProfile& p) {
+void write_gamma(std::ostream& out, const UnitLabels& u, const PyProfile& p) {
     write_count(out, "DISTRIBUTION OF EFFECTIVE UNIT WEIGHT WITH DEPTH", p.gamma_counted);
-    write_column_heads(out, 0, {{"X,", unit_length(units), 15}, {"WEIGHT,", unit_weight(units), 15}});
+    write_column_heads(out, 0, {{"X,", units::length(u), 15}, {"WEIGHT,", unit_weight(u), 15}});
     for (size_t i = 0; i < p.gamma.size(); ++i) {
         out << fmt::Line().f(p.free_height + p.gamma.x[i], 15, 4).d(p.gamma.v[i], 15, 4).str()
             << '\n';
     }
 }
 
-void write_strength(std::ostream& out, const UnitLabels& units, const PyProfile& p) {
+void write_strength(std::ostream& out, const UnitLabels& u, const PyProfile& p) {
     write_count(out, "DISTRIBUTION OF STRENGTH PARAMETERS WITH DEPTH",
                 static_cast<long long>(p.strength.size()));
     write_column_heads(out, 0,
-                       {{"X,", unit_length(units), 15},
-                        {"S,", unit_stress(units), 13},
+                       {{"X,", units::length(u), 15},
+                        {"S,", unit_stress(u), 13},
                         {"PHI,DEGREES", "", 13},
                         {"E50", "", 15}});
     for (size_t i = 0; i < p.strength.size(); ++i) {
@@ -76,11 +76,12 @@ const char* soil_type_text(int type) {
     }
 }
 
-void write_py_profile(std::ostream& out, const UnitLabels& units, const PyProfile& profile) {
-    write_framed_heading(out, "SOIL LAYERS AND STRENGTH DATA");
-    write_layers(out, units, profile);
-    write_gamma(out, units, profile);
-    write_strength(out, units, profile);
+void write_py_profile(EngineState& s, const PyProfile& profile) {
+    write_framed_heading(s, "SOIL LAYERS AND STRENGTH DATA");
+    std::ostream& out = s.out();
+    write_layers(out, s.units, profile);
+    write_gamma(out, s.units, profile);
+    write_strength(out, s.units, profile);
 }
 
 }  // namespace vornel::soil

@@ -13,6 +13,7 @@ namespace vornel::soil {
 // are generated as soft clay).
 const char* soil_type_text(int type);
 
-void write_py_profile(std::ostream& out, const UnitLabels& units, const PyProfile& profile);
+// Writes the sections to the report of `s`.
+void write_py_profile(EngineState& s, const PyProfile& profile);
 
 }  // namespace vornel::soil

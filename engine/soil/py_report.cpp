@@ -43,8 +43,8 @@ void write_property_table(std::ostream& out, int indent, const std::vector<Colum
 
 void write_point_heads(std::ostream& out, const UnitLabels& u, bool comma) {
     write_column_heads(out, 21,
-                       {{comma ? "Y," : "Y", unit_length(u), 20},
-                        {comma ? "P," : "P", unit_force_per_length(u), 20}});
+                       {{comma ? "Y," : "Y", units::length(u), 20},
+                        {comma ? "P," : "P", units::force_per_length(u), 20}});
 }
 
 void write_point_line(std::ostream& out, PointField field, double y, double p) {

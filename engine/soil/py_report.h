@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/core/engine_state.h"
+#include "engine/core/unit_labels.h"
 #include "engine/soil/soil_report.h"
 
 namespace vornel::soil {

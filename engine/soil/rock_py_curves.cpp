@@ -67,8 +67,8 @@ void write_strong_rock_table(std::ostream& out, const UnitLabels& u, const Curve
     out << '\n' << fmt::Line().x(17).text(title).a("DIAM", 10).a("C", 10).str() << '\n';
     out << fmt::Line()
                .x(28)
-               .a(unit_length(u), 10)
-               .a(unit_length(u), 10)
+               .a(units::length(u), 10)
+               .a(units::length(u), 10)
                .a(unit_stress(u), 10)
                .str()
         << '\n';
@@ -87,8 +87,8 @@ void write_weak_rock_table(std::ostream& out, const UnitLabels& u, const CurvePr
                                    .e(pr.gamma, 10, 2)
                                    .e(pr.e50, 12, 3);
     write_property_table(out, 0,
-                         {{"DEPTH", unit_length(u), 15},
-                          {"DIAM", unit_length(u), 10},
+                         {{"DEPTH", units::length(u), 15},
+                          {"DIAM", units::length(u), 10},
                           {"Qu", unit_stress(u), 10},
                           {" Eu ", unit_stress(u), 10},
                           {"GAMMA AVG", unit_weight(u), 10},

@@ -242,14 +242,14 @@ void write_sand_table(std::ostream& out, const UnitLabels& u, const CurvePropert
                                    .e(c.table.pst, 9, 2)
                                    .e(c.table.psd, 9, 2);
     write_property_table(out, 0,
-                         {{"DEPTH BELOW GS", unit_length(u), 15},
-                          {"DIAM", unit_length(u), 7},
+                         {{"DEPTH BELOW GS", units::length(u), 15},
+                          {"DIAM", units::length(u), 7},
                           {"PHI", "DEG", 7},
                           {"GAMMA AVG", unit_weight(u), 9},
                           {"A", "", 5},
                           {"B", "", 5},
-                          {"PCT", unit_force_per_length(u), 9},
-                          {"PCD", unit_force_per_length(u), 9}},
+                          {"PCT", units::force_per_length(u), 9},
+                          {"PCD", units::force_per_length(u), 9}},
                          values);
     write_point_heads(out, u, false);
 }
@@ -268,14 +268,14 @@ void write_silt_table(std::ostream& out, const UnitLabels& u, const CurvePropert
                                    .e(c.table.ps, 10, 3);
     // The last head is "Pu" and the Greek phi of the old console code page (code 237).
     write_property_table(out, 0,
-                         {{"DEPTH", unit_length(u), 15},
-                          {"DIAM", unit_length(u), 10},
+                         {{"DEPTH", units::length(u), 15},
+                          {"DIAM", units::length(u), 10},
                           {"PHI", "DEG", 10},
                           {"GAMMA AVG", unit_weight(u), 10},
                           {"A", "", 10},
                           {"B", "", 10},
-                          {"Puc", unit_force_per_length(u), 10},
-                          {"Pu\xED", unit_force_per_length(u), 10}},
+                          {"Puc", units::force_per_length(u), 10},
+                          {"Pu\xED", units::force_per_length(u), 10}},
                          values);
     write_point_heads(out, u, false);
 }

@@ -1,22 +1,23 @@
 #include "engine/soil/soil_report.h"
 
 #include "engine/core/fixed_format.h"
+#include "engine/core/report_input.h"
+#include "engine/core/unit_labels.h"
 
 namespace vornel::soil {
 
-void write_framed_heading(std::ostream& out, std::string_view title) {
-    const std::string stars = fmt::Line().x(6).repeat('*', 50).str();
-    out << "\n\n" << stars << '\n' << fmt::Line().x(6).text(title).str() << '\n' << stars << "\n\n";
+void write_framed_heading(EngineState& s, const char* title) {
+    s.out() << "\n\n";
+    write_banner(s, title);
+    s.out() << '\n';
 }
 
-std::string unit_length(const UnitLabels& u) { return u.length3; }
-std::string unit_force(const UnitLabels& u) { return u.force4; }
-std::string unit_force_per_length(const UnitLabels& u) { return u.force4 + "/" + u.length2; }
-std::string unit_stress(const UnitLabels& u) { return u.force4 + "/" + u.length2 + "**2"; }
-std::string unit_weight(const UnitLabels& u) { return u.force4 + "/" + u.length2 + "**3  "; }
+std::string unit_stress(const UnitLabels& u) { return units::force_per_length(u) + "**2"; }
+std::string unit_weight(const UnitLabels& u) { return units::force_per_length(u) + "**3  "; }
 
-void write_warning(std::ostream& out, std::string_view text) {
-    out << "\n\n" << fmt::Line().x(5).text(text).str() << '\n';
+void write_warning(EngineState& s, const std::string& text) {
+    s.out() << "\n\n" << fmt::Line().x(5).text(text).str() << '\n';
+    s.message(text);
 }
 
 }  // namespace vornel::soil

@@ -15,16 +15,14 @@
 
 namespace vornel::soil {
 
-void write_framed_heading(std::ostream& out, std::string_view title);
+void write_framed_heading(EngineState& s, const char* title);
 
-// Unit groups: length, force, force / length, force / length^2 and force / length^3.
-std::string unit_length(const UnitLabels& u);
-std::string unit_force(const UnitLabels& u);
-std::string unit_force_per_length(const UnitLabels& u);
+// Unit groups beyond those of the core: force / length^2 and force / length^3.
 std::string unit_stress(const UnitLabels& u);
 std::string unit_weight(const UnitLabels& u);
 
-// A warning of the earth-pressure chain: two empty lines, then the text after five blanks.
-void write_warning(std::ostream& out, std::string_view text);
+// A warning of the earth-pressure chain: two empty lines, then the text after five blanks in
+// the report, and the text to the console (the state's message sink).
+void write_warning(EngineState& s, const std::string& text);
 
 }  // namespace vornel::soil

@@ -57,17 +57,26 @@ double surcharge_row_pressure(const SurchargeRow& row, double h, double z) {
     }
 }
 
-double surcharge_pressure(const EngineState& s, double z) {
-    const double h = s.config.free_height;
+SurchargeSlices::SurchargeSlices(const EngineState& s) : s_(s), h_(s.config.free_height) {
     const double length = s.wall.ninc * s.wall.h;
-    if (s.surcharges.empty() || !(h > 0.0) || !(length > 0.0) || !std::isfinite(z)) return 0.0;
-    const double dz = length / kSlices;
-    const int i = slice_above(z, dz);
-    if (i == 0) return 0.0;
+    dz_ = length / kSlices;
+    active_ = !s.surcharges.empty() && h_ > 0.0 && length > 0.0;
+}
+
+double SurchargeSlices::at(double z) {
+    if (!active_ || !std::isfinite(z)) return 0.0;
+    const int i = slice_above(z, dz_);
+    if (i == last_slice_) return last_value_;
     double q = 0.0;
-    for (const SurchargeRow& row : s.surcharges) q += surcharge_row_pressure(row, h, i * dz);
+    if (i > 0) {
+        for (const SurchargeRow& row : s_.surcharges) q += surcharge_row_pressure(row, h_, i * dz_);
+    }
+    last_slice_ = i;
+    last_value_ = q;
     return q;
 }
+
+double surcharge_pressure(const EngineState& s, double z) { return SurchargeSlices(s).at(z); }
 
 double surcharge_pressure_direct(const EngineState& s, double z) {
     double q = 0.0;
@@ -83,7 +92,7 @@ bool surcharge_without_height(const EngineState& s) {
 
 void write_surcharge_height_warning(EngineState& s) {
     if (!surcharge_without_height(s)) return;
-    write_warning(s.out(),
+    write_warning(s,
                   "WARNING -- FREE HEIGHT OF WALL IS ZERO: THE SURCHARGE LOADS GIVE NO PRESSURE");
 }
 

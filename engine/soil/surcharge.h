@@ -25,6 +25,21 @@ double surcharge_row_pressure(const SurchargeRow& row, double h, double z);
 // q(Z) on the 200 slices of the wall length NINC x h, summed over the rows in order.
 double surcharge_pressure(const EngineState& s, double z);
 
+// The same step function for a walk down the wall: a run of depths within one slice
+// evaluates the rows once. Holds a reference to the state's surcharge rows.
+class SurchargeSlices {
+public:
+    explicit SurchargeSlices(const EngineState& s);
+    double at(double z);
+
+private:
+    const EngineState& s_;
+    double h_ = 0.0, dz_ = 0.0;
+    bool active_ = false;
+    int last_slice_ = -1;
+    double last_value_ = 0.0;
+};
+
 // q(z) at the depth itself, summed over the rows in order.
 double surcharge_pressure_direct(const EngineState& s, double z);
 

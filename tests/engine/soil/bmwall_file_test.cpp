@@ -1,10 +1,9 @@
 // The scratch file's layout, column by column.
 #include "engine/soil/bmwall_file.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
+
+#include "tests/engine/support/test_support.h"
 
 namespace vornel::soil {
 namespace {
@@ -23,18 +22,13 @@ TEST(BmwallFile, CountLineThenFourFieldsPerPoint) {
 }
 
 TEST(BmwallFile, WritesAnewAndReportsAnUnwritablePath) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / "vornel_bmwall_test";
-    std::filesystem::create_directories(dir);
-    const std::filesystem::path path = dir / kBmwallFileName;
-    std::ofstream(path) << "old content that is longer than the new one\n\n\n\n";
+    const test::TempDir dir;
+    const std::filesystem::path path = dir.path() / kBmwallFileName;
+    test::write_text(path, "old content that is longer than the new one\n\n\n\n");
     ASSERT_TRUE(write_bmwall_file(path, {{0.0, 1.0, 0.0, 1.0}}));
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), " 1\n      0.000E+00     0.100E+01     0.000E+00     0.100E+01\n");
-    EXPECT_FALSE(write_bmwall_file(dir / "no such folder" / kBmwallFileName, {}));
-    std::filesystem::remove_all(dir);
+    EXPECT_EQ(test::read_text(path),
+              " 1\n      0.000E+00     0.100E+01     0.000E+00     0.100E+01\n");
+    EXPECT_FALSE(write_bmwall_file(dir.path() / "no such folder" / kBmwallFileName, {}));
 }
 
 }  // namespace

@@ -2,9 +2,7 @@
 // baselines, and the ways the chain ends a run.
 #include "engine/soil/earth_pressure.h"
 
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -19,23 +17,11 @@ using test::SoilProblem;
 
 class Chain : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("vornel_chain_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    std::string scratch() const {
-        std::ifstream in(dir_ / "BMWALL.001", std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    std::string scratch() const { return test::read_text(dir_ / "BMWALL.001"); }
     void use_scratch(SoilProblem& p) const { p.s.scratch_dir = dir_; }
 
-    std::filesystem::path dir_;
+    test::TempDir tmp_;
+    const std::filesystem::path& dir_ = tmp_.path();
 };
 
 // Cantilever in English units: 8 ft of sand over clay, water at 6 ft, excavation at 12 ft,
@@ -99,6 +85,9 @@ TEST_F(Chain, NoSupportRowsFallBackToTheTriangle) {
                              "TRIANGULAR DISTRIBUTION IS USED\n"),
               1);
     EXPECT_EQ(scratch().substr(0, 5), " 241\n");
+    ASSERT_EQ(p.messages.size(), 1u);
+    EXPECT_EQ(p.messages[0], "WARNING -- NO SUPPORT FOR THE TRAPEZOIDAL DISTRIBUTION: THE "
+                             "TRIANGULAR DISTRIBUTION IS USED");
 }
 
 TEST_F(Chain, ProfileEndingAboveTheTipIsReported) {

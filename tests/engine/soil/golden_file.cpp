@@ -1,27 +1,12 @@
 #include "golden_file.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
-#include "soil_fixture.h"
 #include "tests/engine/support/test_support.h"
 
 namespace vornel::test {
 namespace {
-
-std::string read_file(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void write_file(const std::filesystem::path& p, const std::string& text) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << text;
-}
 
 bool updating() {
     const char* v = std::getenv("UPDATE_GOLDEN");
@@ -36,27 +21,27 @@ bool updating() {
     side += ".actual";
     if (updating()) {
         std::filesystem::create_directories(golden.parent_path());
-        write_file(golden, actual);
+        write_text(golden, actual);
         std::filesystem::remove(side);
         return ::testing::AssertionSuccess();
     }
     if (!std::filesystem::exists(golden)) {
-        write_file(side, actual);
+        write_text(side, actual);
         return ::testing::AssertionFailure()
                << "no baseline " << golden << " (run with UPDATE_GOLDEN=1 to create it)";
     }
-    const std::vector<std::string> want = lines_of(read_file(golden));
+    const std::vector<std::string> want = lines_of(read_text(golden));
     const std::vector<std::string> got = lines_of(actual);
     for (size_t i = 0; i < want.size() && i < got.size(); ++i) {
         if (want[i] != got[i]) {
-            write_file(side, actual);
+            write_text(side, actual);
             return ::testing::AssertionFailure()
                    << golden.filename() << " line " << i + 1 << "\n  expected: [" << want[i]
                    << "]\n  actual:   [" << got[i] << "]";
         }
     }
     if (want.size() != got.size()) {
-        write_file(side, actual);
+        write_text(side, actual);
         return ::testing::AssertionFailure() << golden.filename() << ": " << got.size()
                                              << " lines, baseline has " << want.size();
     }

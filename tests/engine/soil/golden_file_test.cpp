@@ -3,9 +3,10 @@
 #include "golden_file.h"
 
 #include <cstdlib>
-#include <fstream>
 
 #include <gtest/gtest.h>
+
+#include "tests/engine/support/test_support.h"
 
 namespace vornel::test {
 namespace {
@@ -13,21 +14,18 @@ namespace {
 class GoldenFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("vornel_golden_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
         golden_ = dir_ / "table.golden";
-        std::ofstream(golden_, std::ios::binary) << "  1  0.100E+01\n  2  0.200E+01\n";
+        write_text(golden_, "  1  0.100E+01\n  2  0.200E+01\n");
         const char* v = std::getenv("UPDATE_GOLDEN");
         if (v) saved_ = v;
         unsetenv("UPDATE_GOLDEN");
     }
     void TearDown() override {
         if (!saved_.empty()) setenv("UPDATE_GOLDEN", saved_.c_str(), 1);
-        std::filesystem::remove_all(dir_);
     }
-    std::filesystem::path dir_, golden_;
+    TempDir tmp_;
+    const std::filesystem::path& dir_ = tmp_.path();
+    std::filesystem::path golden_;
     std::string saved_;
 };
 
@@ -41,9 +39,7 @@ TEST_F(GoldenFile, ChangedColumnFailsAndLeavesTheActualText) {
     const ::testing::AssertionResult r = matches_golden(changed, golden_);
     EXPECT_FALSE(r);
     EXPECT_NE(std::string(r.message()).find("line 2"), std::string::npos);
-    std::ifstream side(dir_ / "table.golden.actual", std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(side)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, changed);
+    EXPECT_EQ(read_text(dir_ / "table.golden.actual"), changed);
 }
 
 TEST_F(GoldenFile, ExtraOrMissingLinesFail) {

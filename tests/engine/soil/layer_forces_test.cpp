@@ -106,11 +106,17 @@ TEST(LayerForces, NegativeNetForceIsReportedAndSentToTheConsole) {
     EXPECT_EQ(p.messages[0], "Net active pressure is negative.");
 }
 
-TEST(LayerForces, WaterAboveTheExcavation) {
+// One soil to 40 ft, water at 5 ft, excavation at 15 ft (English).
+SoilProblem water_above_excavation(int type, double cohesion, double phi) {
     SoilProblem p;
     p.set_wall(360.0, 3.6, 180.0);
     p.s.config.water_depth_backfill = 60.0;
-    p.add_layer(4, 480.0, 0.07, 0.0, 30.0);
+    p.add_layer(type, 480.0, 0.07, cohesion, phi);
+    return p;
+}
+
+TEST(LayerForces, WaterAboveTheExcavation) {
+    SoilProblem p = water_above_excavation(4, 0.0, 30.0);
     const LayerTable t = p.prepared_table();
     const ForceTable f = compute_layer_forces(p.s, t);
     ASSERT_TRUE(f.water_table_above_excavation);
@@ -137,10 +143,7 @@ TEST(LayerForces, WaterAboveTheExcavation) {
 }
 
 TEST(LayerForces, ClayBelowTheWaterTableCarriesNoWaterForce) {
-    SoilProblem p;
-    p.set_wall(360.0, 3.6, 180.0);
-    p.s.config.water_depth_backfill = 60.0;
-    p.add_layer(2, 480.0, 0.07, 2.0, 0.0);
+    SoilProblem p = water_above_excavation(2, 2.0, 0.0);
     const LayerTable t = p.prepared_table();
     const ForceTable f = compute_layer_forces(p.s, t);
     EXPECT_TRUE(f.water_table_above_excavation);

@@ -86,6 +86,9 @@ TEST(Coefficients, SlopeWarningOncePerRetainedSubLayer) {
         "THE BACKFILL SLOPE ANGLE SHOULD BE LESS THAN THE 'INTERNAL FRICTION ANGLE OF SAND.\n";
     EXPECT_EQ(test::count_of(p.text(), warning), 2);
     EXPECT_EQ(test::count_of(p.monitor.str(), warning), 2);
+    ASSERT_EQ(p.messages.size(), 1u);  // the console hears it once
+    EXPECT_EQ(p.messages[0],
+              "THE BACKFILL SLOPE ANGLE SHOULD BE LESS THAN THE 'INTERNAL FRICTION ANGLE OF SAND.");
     // The warnings stand before the lines of sub-layers 1 and 2, not before 3.
     const std::vector<std::string> lines = test::lines_of(p.text());
     ASSERT_EQ(lines.size(), 20u);

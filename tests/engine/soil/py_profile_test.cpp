@@ -214,9 +214,8 @@ TEST(PyProfileReport, LayerListAndDistributions) {
     t.s.config.water_depth_backfill = 20 * kFt;
     t.add_py_layer(4, 40, kSand);
     const PyProfile p = build_py_profile(t.s);
-    std::ostringstream out;
-    write_py_profile(out, t.s.units, p);
-    const std::vector<std::string> l = lines_of(out.str());
+    write_py_profile(t.s, p);
+    const std::vector<std::string> l = lines_of(t.text());
     ASSERT_GE(l.size(), 27u);
     EXPECT_EQ(l[3], "      SOIL LAYERS AND STRENGTH DATA");
     EXPECT_EQ(l[6], "      X AT THE SURFACE OF EXCAVATION SIDE     =     120.00 IN");
@@ -236,10 +235,9 @@ TEST(PyProfileReport, TenLayersOverflowTheCount) {
     for (int i = 1; i <= 10; ++i) t.add_py_layer(1 + i % 7, 10 + 2 * i, kClay);
     const PyProfile p = build_py_profile(t.s);
     EXPECT_EQ(p.layers.size(), 10u);
-    std::ostringstream out;
-    write_py_profile(out, t.s.units, p);
-    EXPECT_NE(out.str().find("\n         * LAYER(S) OF SOIL\n"), std::string::npos);
-    EXPECT_NE(out.str().find("THE LAYER IS WEAK ROCK"), std::string::npos);
+    write_py_profile(t.s, p);
+    EXPECT_NE(t.text().find("\n         * LAYER(S) OF SOIL\n"), std::string::npos);
+    EXPECT_NE(t.text().find("THE LAYER IS WEAK ROCK"), std::string::npos);
     EXPECT_EQ(soil_type_text(9), std::string("THE SOIL IS A SOFT CLAY"));
 }
 

@@ -8,7 +8,7 @@
 
 #include "engine/core/engine_state.h"
 #include "engine/soil/layer_table.h"
-#include "tests/engine/support/test_support.h"  // lines_of
+#include "tests/engine/support/test_support.h"
 
 namespace vornel::test {
 

@@ -98,6 +98,14 @@ TEST(Surcharge, RowsAddUpAndUnknownTypesArePointLoads) {
     EXPECT_EQ(surcharge_pressure(wall_with({}).s, 80.0), 0.0);
 }
 
+TEST(Surcharge, WalkDownTheSlicesAgreesWithSingleEvaluations) {
+    const SoilProblem p = wall_with({{1, 10000.0, 24.0, 0.0}, {3, 2.0, 30.0, 20.0}});
+    SurchargeSlices walk(p.s);
+    for (double z : {0.5, 1.3, 2.0, 2.4, 2.6, 100.0, 99.0, 300.0, 1.0}) {
+        EXPECT_DOUBLE_EQ(walk.at(z), surcharge_pressure(p.s, z)) << z;
+    }
+}
+
 TEST(Surcharge, NoFreeHeightGivesNoPressureAndOneWarning) {
     SoilProblem p = wall_with({{1, 10000.0, 24.0, 0.0}});
     p.s.config.free_height = 0.0;

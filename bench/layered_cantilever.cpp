@@ -1,0 +1,43 @@
+// The whole analysis of the layered cantilever example, in process, all files included:
+// deck reading, the earth-pressure chain (BMWALL.001), the p-y generator (SOILDATA), the
+// iteration and the report, plot and monitor files. Target: at most 2 ms per problem.
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+#include "engine/core/entry.h"
+
+namespace {
+
+void BM_LayeredCantilever(benchmark::State& state) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / "vornel_bench_layered_cantilever";
+    std::filesystem::create_directories(dir);
+    vornel::RunRequest request;
+    request.version = "2015.5.7";
+    request.input = std::filesystem::path(VORNEL_SOURCE_DIR) / "examples" / "cantilever_layered.vn5d";
+    request.report = dir / "cantilever_layered.vn5o";
+    request.plot = dir / "cantilever_layered.vn5p";
+    request.monitor = dir / "cantilever_layered.vn5r";
+    request.scratch_dir = dir;
+    request.clock = [] { return std::tm{}; };
+    for (auto _ : state) {
+        vornel::EngineState s = vornel::run_analysis(request);
+        if (s.error_stop || s.summaries.empty() || !s.summaries.front().outcome.converged) {
+            state.SkipWithError("the example did not converge");
+            break;
+        }
+        benchmark::DoNotOptimize(s.results.data());
+    }
+}
+
+BENCHMARK(BM_LayeredCantilever)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
