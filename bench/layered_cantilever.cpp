@@ -5,13 +5,15 @@
 
 #include <ctime>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "engine/core/entry.h"
+#include "engine/soil/py_generator.h"
 
 namespace {
 
-void BM_LayeredCantilever(benchmark::State& state) {
+vornel::RunRequest example_request() {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / "vornel_bench_layered_cantilever";
     std::filesystem::create_directories(dir);
@@ -23,6 +25,11 @@ void BM_LayeredCantilever(benchmark::State& state) {
     request.monitor = dir / "cantilever_layered.vn5r";
     request.scratch_dir = dir;
     request.clock = [] { return std::tm{}; };
+    return request;
+}
+
+void BM_LayeredCantilever(benchmark::State& state) {
+    const vornel::RunRequest request = example_request();
     for (auto _ : state) {
         vornel::EngineState s = vornel::run_analysis(request);
         if (s.error_stop || s.summaries.empty() || !s.summaries.front().outcome.converged) {
@@ -33,8 +40,26 @@ void BM_LayeredCantilever(benchmark::State& state) {
     }
 }
 
+// The p-y generator's share: profile, 15 curve records, their report sections and SOILDATA,
+// on the state the example leaves behind.
+void BM_LayeredCantileverPyCurves(benchmark::State& state) {
+    const vornel::RunRequest request = example_request();
+    vornel::EngineState s = vornel::run_analysis(request);
+    std::ostringstream report;
+    s.report = &report;
+    for (auto _ : state) {
+        report.str("");
+        vornel::soil::generate_py_curves(s);
+        benchmark::DoNotOptimize(report.str().size());
+    }
+}
+
 BENCHMARK(BM_LayeredCantilever)
     ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_LayeredCantileverPyCurves)
+    ->Unit(benchmark::kMicrosecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
 

@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <ostream>
+#include <sstream>
+#include <system_error>
 
 #include "engine/core/fixed_format.h"
 #include "engine/core/run_stop.h"
@@ -55,15 +57,18 @@ void write_modification_rows(EngineState& s) {
     }
 }
 
-}  // namespace
-
-void generate_py_curves(EngineState& s) {
-    const std::filesystem::path path = s.scratch_dir / "SOILDATA";
+// Writes SOILDATA in one piece. A fresh file rather than a truncated one: the file system
+// then has no old blocks to give back and no reason to flush the old contents on close.
+bool write_soildata(const std::filesystem::path& path, const std::string& text) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        stop(s, "     ERROR STOP -- CANNOT WRITE THE SCRATCH FILE SOILDATA",
-             "cannot write " + path.string());
-    }
+    file << text;
+    file.close();
+    return static_cast<bool>(file);
+}
+
+void generate_records(EngineState& s, std::ostream& file) {
     s.message(" READ SOIL DATA....");
     const PyProfile profile = build_py_profile(s);
     write_py_profile(s, profile);
@@ -78,8 +83,20 @@ void generate_py_curves(EngineState& s) {
     }
     PyRecordWriter writer(s, profile, file);
     for (int k = 1; k <= layers; ++k) writer.write_layer(k);
-    file.flush();
-    if (!file) {
+}
+
+}  // namespace
+
+void generate_py_curves(EngineState& s) {
+    const std::filesystem::path path = s.scratch_dir / "SOILDATA";
+    std::ostringstream file;
+    try {
+        generate_records(s, file);
+    } catch (const RunStop&) {
+        write_soildata(path, file.str());  // what was generated before the stop
+        throw;
+    }
+    if (!write_soildata(path, file.str())) {
         stop(s, "     ERROR STOP -- CANNOT WRITE THE SCRATCH FILE SOILDATA",
              "cannot write " + path.string());
     }
