@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/core/curve_store.h"
 #include "engine/core/fixed_format.h"
+#include "engine/core/plot_file.h"
 #include "engine/core/run_stop.h"
 #include "engine/soil/py_profile.h"
 #include "engine/soil/py_records.h"
@@ -298,6 +300,44 @@ TEST(PyGeneratorRefusals, ValuesThatAreNotFinite) {
     EXPECT_NE(u.text().find(
                   "\n\n     ERROR STOP -- WIDTH FOR SOIL RESISTANCE, WP, MUST BE GREATER THAN ZERO\n"),
               std::string::npos);
+}
+
+// SOILDATA as the iteration reads it: user records passed over, each generated record
+// joined into one curve from the backfill side (mirrored) to the excavation side, and the
+// same curves in the plot file's p-y section.
+TEST(PyGeneratorRoundTrip, SoildataThroughTheCurveStoreIntoThePlotFile) {
+    PyState t;
+    t.add_py_layer(1, 40, kSoftClay);
+    t.s.sigma_v_excavation = 10.0;
+    UserCurve u;
+    u.station = 22;
+    u.y = u.y_scaled = {-1.0, 0.0, 1.0};
+    u.p = u.p_scaled = {100.0, 0.0, -100.0};
+    t.s.user_curves.push_back(u);
+    ASSERT_FALSE(generate(t, "round_trip").stopped) << t.text();
+    fill_curve_store(t.s);
+    ASSERT_EQ(t.s.curves.size(), 6u);
+    EXPECT_EQ(t.s.curves[0].link, 0);  // the user curve stands alone next to generated ones
+    const StoredCurve& c = t.s.curves[1];
+    EXPECT_EQ(c.station, 20);  // 120.1 in with h = 6 in
+    EXPECT_EQ(c.points, 33);
+    EXPECT_EQ(c.link, 1);
+    // Soft clay, y50 = 2.5 * 0.02 * 24 = 1.2 in; the shift Ps = 24 (10 - 2 c) lb/in.
+    const double h = 6.0, ps = 24.0 * (10.0 - 2.0 * 500 * kPsf);
+    EXPECT_DOUBLE_EQ(c.w[0], -24.0);                // backfill point 17 at 20 y50, mirrored
+    EXPECT_DOUBLE_EQ(c.w[16], 0.0);                 // backfill point 1 at the origin
+    EXPECT_NEAR(c.q[16], ps * h, 0.001 * ps * h);   // ... carrying +Ps
+    EXPECT_DOUBLE_EQ(c.w[17], 0.0096);              // excavation point 2 at 0.008 y50
+    EXPECT_DOUBLE_EQ(c.w[32], 24.0);                // excavation point 17
+    EXPECT_GT(c.q[0], 0.0);                         // the soil pushes back against the wall
+    EXPECT_LT(c.q[32], 0.0);
+    for (int k = 1; k < 33; ++k) EXPECT_LT(c.w[k - 1], c.w[k]) << k;
+
+    plot_curve_section(t.s);
+    const std::vector<std::string> l = lines_of(t.s.plot.text);
+    EXPECT_EQ(l[0], " 1 6");
+    EXPECT_EQ(l[1], " 22 3");
+    EXPECT_EQ(l[5], " 20 33");  // generated curves next to user curves carry their station
 }
 
 // All seven soil types below the excavation level, closely spaced piles, water in the
