@@ -45,8 +45,7 @@ vornel::EngineState sixty_foot_wall(std::ostream& report, const std::filesystem:
 // all problems of a call, so it is made once; every iteration is one problem.
 struct Run {
     explicit Run(const char* name)
-        : dir(std::filesystem::temp_directory_path() / name),
-          s(sixty_foot_wall(report, dir)) {}
+        : dir(std::filesystem::temp_directory_path() / name), s(sixty_foot_wall(report, dir)) {}
     ~Run() { std::filesystem::remove_all(dir); }
     void chain() {
         report.str("");
@@ -66,7 +65,10 @@ void BM_EarthPressureChain(benchmark::State& state) {
         benchmark::DoNotOptimize(run.s.pressure.data());
     }
 }
-BENCHMARK(BM_EarthPressureChain)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EarthPressureChain)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // The two halves on their own: the chain up to the written file, and the driver's reading.
 void BM_ChainOnly(benchmark::State& state) {
@@ -86,7 +88,10 @@ void BM_ReadBackOnly(benchmark::State& state) {
         benchmark::DoNotOptimize(run.s.pressure.data());
     }
 }
-BENCHMARK(BM_ReadBackOnly)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReadBackOnly)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

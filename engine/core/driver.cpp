@@ -1,6 +1,7 @@
 #include "engine/core/driver.h"
 
 #include <exception>
+#include <utility>
 
 #include "engine/core/deck_reader.h"
 #include "engine/core/free_format_reader.h"
@@ -34,8 +35,8 @@ void run_problems(EngineState& s, FreeFormatReader& in) {
 
 }  // namespace
 
-void run_deck(EngineState& s, const std::string& deck) {
-    FreeFormatReader in(deck, s.out());
+void run_deck(EngineState& s, std::string deck) {
+    FreeFormatReader in(std::move(deck), s.out());
     try {
         run_problems(s, in);
     } catch (const RunStop& stop) {

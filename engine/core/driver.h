@@ -18,6 +18,6 @@ namespace vornel {
 // Runs every problem in `deck` (the text of the input data file), writing the report and
 // the monitor through s.report and s.monitor and the plot file into s.plot. Never throws
 // RunStop: an error stop is recorded in s.error_stop and s.stop_reason.
-void run_deck(EngineState& s, const std::string& deck);
+void run_deck(EngineState& s, std::string deck);
 
 }  // namespace vornel

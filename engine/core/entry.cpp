@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "engine/core/driver.h"
 #include "engine/core/free_format_reader.h"
@@ -25,7 +27,27 @@ EngineState state_for(const RunRequest& r) {
     return s;
 }
 
+// An output file of the run, created new and written through a buffer large enough for a
+// whole report section. An existing file is removed first rather than truncated: rewriting
+// a truncated file makes the file system flush it at once on close, which costs more than
+// the whole analysis.
+class OutputFile {
+  public:
+    explicit OutputFile(const std::filesystem::path& path) : buffer_(std::size_t{1} << 14) {
+        std::error_code ec;
+        std::filesystem::remove(path, ec);
+        stream.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        stream.open(path, std::ios::binary | std::ios::trunc);
+    }
+    std::ofstream stream;
+
+  private:
+    std::vector<char> buffer_;
+};
+
 void write_plot_file(EngineState& s) {
+    std::error_code ec;
+    std::filesystem::remove(s.plot_path, ec);
     std::ofstream plot(s.plot_path, std::ios::binary | std::ios::trunc);
     const std::string text = plot_file_text(s);
     plot.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -37,8 +59,9 @@ void write_plot_file(EngineState& s) {
 EngineState run_analysis(const RunRequest& request) {
     EngineState s = state_for(request);
     try {
-        std::ofstream report(s.report_path, std::ios::binary | std::ios::trunc);
-        std::ofstream monitor(s.monitor_path, std::ios::binary | std::ios::trunc);
+        OutputFile report_file(s.report_path), monitor_file(s.monitor_path);
+        std::ofstream& report = report_file.stream;
+        std::ofstream& monitor = monitor_file.stream;
         if (!report || !monitor) {
             s.error_stop = true;
             s.stop_reason = "cannot create the output files beside " + s.report_path.string();
@@ -48,7 +71,7 @@ EngineState run_analysis(const RunRequest& request) {
         s.monitor = &monitor;
         std::string deck;
         if (read_file(s.input_path, deck)) {
-            run_deck(s, deck);
+            run_deck(s, std::move(deck));
         } else {
             s.input_unreadable = true;
             s.error_stop = true;

@@ -1,6 +1,5 @@
 #include "engine/core/fixed_format.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -37,15 +36,6 @@ bool all_zero_digits(std::string_view s) {
     return true;
 }
 
-// The exponent written by to_chars after its 'e': a sign and at least two digits.
-int exponent_of(std::string_view text) {
-    const bool minus = !text.empty() && text[0] == '-';
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return minus ? -value : value;
-}
-
 // Writes the exponent part: letter, sign and two digits, or sign and three digits.
 void append_exponent(std::string& body, int exp10, char letter) {
     const int mag = std::abs(exp10);
@@ -73,6 +63,81 @@ void fit_number(std::string& out, std::string& body, int w) {
         }
     }
     pad_right_aligned(out, body, w);
+}
+
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The d significant digits of a > 0 (d <= 9) as an integer n and the exponent with
+// a ~ 0.n x 10^exp10, by one scaling with an exact power of ten. The scaling rounds once,
+// by less than 1.2e-7 at these sizes, so its rounding decision is the exact one unless the
+// scaled value lies within 1e-6 of a midpoint; then (and for extreme exponents) false is
+// returned and the exact digits must be used.
+bool scaled_digits(double a, int d, long long& n, int& exp10) {
+    int e2 = 0;
+    std::frexp(a, &e2);
+    int e = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));  // log10(a), or one less
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int s = d - 1 - e;
+        if (s > 22 || s < -22) return false;
+        const double m = s >= 0 ? a * kPow10[s] : a / kPow10[-s];
+        if (m < kPow10[d - 1]) {
+            --e;
+            continue;
+        }
+        if (m >= kPow10[d]) {
+            ++e;
+            continue;
+        }
+        const double whole = std::floor(m);
+        const double frac = m - whole;
+        if (std::fabs(frac - 0.5) < 1e-6) return false;
+        n = static_cast<long long>(whole) + (frac > 0.5 ? 1 : 0);
+        if (n == static_cast<long long>(kPow10[d])) {
+            n /= 10;
+            ++e;
+        }
+        exp10 = e + 1;
+        return true;
+    }
+    return false;
+}
+
+// The E(w.d) field of a finite non-zero value with up to 9 digits, built in place; false
+// when the exact digits are needed. The layout is the one put_e gives through
+// append_exponent and fit_number.
+bool put_e_scaled(std::string& out, double value, int w, int d, char letter) {
+    long long n = 0;
+    int exp10 = 0;
+    if (d > 9 || value == 0.0 || !scaled_digits(std::fabs(value), d, n, exp10)) return false;
+    char body[32];
+    int len = 0;
+    if (value < 0) body[len++] = '-';
+    const int zero = len;
+    body[len++] = '0';
+    body[len++] = '.';
+    for (int k = d - 1; k >= 0; --k, n /= 10) body[len + k] = static_cast<char>('0' + n % 10);
+    len += d;
+    const int mag = exp10 < 0 ? -exp10 : exp10;
+    if (mag <= 99) body[len++] = letter;
+    body[len++] = exp10 < 0 ? '-' : '+';
+    if (mag > 99) body[len++] = static_cast<char>('0' + mag / 100);
+    body[len++] = static_cast<char>('0' + mag / 10 % 10);
+    body[len++] = static_cast<char>('0' + mag % 10);
+    const char* start = body;
+    if (len > w) {  // drop the optional zero before the point
+        for (int k = zero; k > 0; --k) body[k] = body[k - 1];
+        ++start;
+        --len;
+    }
+    if (w <= 0) return true;
+    if (len > w) {
+        stars(out, w);
+    } else {
+        out.append(static_cast<size_t>(w - len), ' ');
+        out.append(start, static_cast<size_t>(len));
+    }
+    return true;
 }
 
 }  // namespace
@@ -103,15 +168,16 @@ void put_f(std::string& out, double value, int w, int d) {
 void put_e(std::string& out, double value, int w, int d, char letter) {
     if (put_non_finite(out, value, w)) return;
     if (d < 1) d = 1;
+    std::string body;
     if (value == 0.0) {
-        std::string body = "0.";
+        body = "0.";
         body.append(static_cast<size_t>(d), '0');
         append_exponent(body, 0, letter);
         fit_number(out, body, w);
         return;
     }
+    if (put_e_scaled(out, value, w, d, letter)) return;
     // Round to d significant digits first: d.ddd...e+xx, then move the point left by one.
-    // The body is built on the stack: this field fills whole tables of the output files.
     char buf[64];
     auto [end, ec] =
         std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, d - 1);
@@ -123,31 +189,14 @@ void put_e(std::string& out, double value, int w, int d, char letter) {
     const bool negative = s[0] == '-';
     if (negative) s.remove_prefix(1);
     const size_t epos = s.find('e');
-    const int exp10 = exponent_of(s.substr(epos + 1)) + 1;
-    char text[96];
-    size_t n = 0;
-    if (negative) text[n++] = '-';
-    text[n++] = '0';
-    text[n++] = '.';
+    const int exp10 = std::atoi(std::string(s.substr(epos + 1)).c_str()) + 1;
+    if (negative) body.push_back('-');
+    body.append("0.");
     for (size_t k = 0; k < epos; ++k) {
-        if (s[k] != '.') text[n++] = s[k];
+        if (s[k] != '.') body.push_back(s[k]);
     }
-    const int mag = exp10 < 0 ? -exp10 : exp10;
-    if (mag <= 99) {
-        text[n++] = letter;
-        text[n++] = exp10 < 0 ? '-' : '+';
-        text[n++] = static_cast<char>('0' + mag / 10);
-        text[n++] = static_cast<char>('0' + mag % 10);
-    } else {
-        text[n++] = exp10 < 0 ? '-' : '+';
-        n = static_cast<size_t>(std::to_chars(text + n, text + sizeof text, mag).ptr - text);
-    }
-    if (static_cast<int>(n) > w) {  // drop the optional zero before the point
-        const size_t zero = negative ? 1 : 0;
-        std::copy(text + zero + 1, text + n, text + zero);
-        --n;
-    }
-    pad_right_aligned(out, std::string_view(text, n), w);
+    append_exponent(body, exp10, letter);
+    fit_number(out, body, w);
 }
 
 void put_es(std::string& out, double value, int w, int d) {
@@ -161,7 +210,7 @@ void put_es(std::string& out, double value, int w, int d) {
     }
     std::string_view s(buf, static_cast<size_t>(end - buf));
     const size_t epos = s.find('e');
-    int exp10 = exponent_of(s.substr(epos + 1));
+    int exp10 = std::atoi(std::string(s.substr(epos + 1)).c_str());
     std::string body(s.substr(0, epos));
     if (value == 0.0) exp10 = 0;
     if (body[0] == '-' && all_zero_digits(body)) body.erase(0, 1);

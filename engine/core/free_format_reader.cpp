@@ -4,9 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <limits>
-#include <sstream>
 
 #include "engine/core/run_stop.h"
 
@@ -89,13 +87,14 @@ bool parse_real(std::string_view text, double& value) {
 }
 
 bool read_file(const std::filesystem::path& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return false;
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    if (in.bad()) return false;
-    text = std::move(buf).str();
-    return true;
+    const std::streamoff size = in.tellg();
+    if (size < 0) return false;
+    text.assign(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    in.read(text.data(), size);
+    return static_cast<std::streamoff>(in.gcount()) == size;
 }
 
 FreeFormatReader::FreeFormatReader(std::string text, std::ostream& report, std::string source,

@@ -29,6 +29,7 @@ double load_at(const std::vector<PressurePoint>& p, const std::vector<double>& l
 
 void build_user_pressure(EngineState& s) {
     s.pressure.clear();
+    soil::write_surcharge_height_warning(s);  // surcharge rows without free height add nothing
     for (const UserPressurePoint& u : s.user_pressure) {
         PressurePoint p;
         p.depth = u.depth;

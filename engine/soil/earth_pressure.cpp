@@ -35,8 +35,8 @@ bool all_finite(const PressureTable& p) {
 }
 
 LayerTable layer_table_and_sections(EngineState& s) {
-    LayerTable t = subdivide_layers(s.layers, s.config.free_height,
-                                    s.config.water_depth_backfill, s.config.active_factor);
+    LayerTable t = subdivide_layers(s.layers, s.config.free_height, s.config.water_depth_backfill,
+                                    s.config.active_factor);
     write_wall_section(s);
     write_surcharge_section(s);
     write_surcharge_height_warning(s);
@@ -60,8 +60,7 @@ PressureTable pressure_table(EngineState& s, LayerTable& t, bool water_pressure)
                       "THE LAST LAYER IS CARRIED ON TO THE TIP");
     }
     if (s.control.earth_pressure_code == 3) {
-        const SupportLayout supports{s.support_count, s.first_support_depth,
-                                     s.last_support_depth};
+        const SupportLayout supports{s.support_count, s.first_support_depth, s.last_support_depth};
         const std::string warning = apply_trapezoid(p, supports, s.config.free_height);
         if (!warning.empty()) write_warning(s, warning);
     }

@@ -27,8 +27,11 @@ void positive_part(LayerForces& f, const SubLayer& l, double sigma_below, double
     const double b = sigma_below * l.ka - cohesion;
     f.pa1 = f.pa2 = f.pa3 = 0.0;
     f.zp = 0.0;
-    if (b > 0.0) f.zp = a + b > 0.0 ? std::min(l.thickness, b * l.thickness / (a + b)) : l.thickness;
-    f.pa4 = b > 0.0 ? l.factor * f.zp * b / 2.0 : 0.0;
+    f.pa4 = 0.0;
+    if (b > 0.0) {
+        f.zp = a + b > 0.0 ? std::min(l.thickness, b * l.thickness / (a + b)) : l.thickness;
+        f.pa4 = l.factor * f.zp * b / 2.0;
+    }
     f.z3 = bottom - f.zp / 3.0;
 }
 
@@ -82,9 +85,11 @@ void write_earth_forces(EngineState& s, const LayerTable& t, const ForceTable& f
                .text("        PA4")
                .str()
         << '\n';
-    out << fmt::Line().x(6).text("  NO").x(2).text(fl).x(4).text(len).x(4).text(fl).x(4).text(
-               len).x(4).text(fl).x(4).text(len).x(4).text(fl).str()
-        << '\n';
+    // Under each force its force / length group, under each depth its length group.
+    fmt::Line units;
+    units.x(6).text("  NO").x(2).text(fl);
+    for (int k = 0; k < 3; ++k) units.x(4).text(len).x(4).text(fl);
+    out << units.str() << '\n';
     for (int i = 0; i < t.retained(); ++i) {
         const LayerForces& r = f.rows[static_cast<size_t>(i)];
         fmt::Line line;

@@ -24,7 +24,7 @@ struct LayerForces {
 struct ForceTable {
     std::vector<LayerForces> rows;  // one per sub-layer; only the retained ones are filled
     bool water_table_above_excavation = false;  // the water forces are tabulated
-    double net = 0.0;  // net active force on the retained height
+    double net = 0.0;                           // net active force on the retained height
 };
 
 // Effective unit weight of a sub-layer: buoyant when it is submerged and drains.

@@ -12,7 +12,9 @@
 namespace vornel::soil {
 namespace {
 
-bool same_depth(double a, double b) { return std::abs(a - b) < kDepthTolerance; }
+bool same_depth(double a, double b) {
+    return std::abs(a - b) < kDepthTolerance;
+}
 
 // The distinct depths at which the layers must be cut, in increasing depth: the excavation
 // level and the backfill water table (one depth when they coincide). Depths at or above the

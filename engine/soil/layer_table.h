@@ -25,8 +25,8 @@ struct SubLayer {
     double ztop = 0.0;      // depth of the top of the sub-layer
     double factor = 0.0;    // modification factor for active earth pressure
     // Filled by the coefficients step.
-    bool wet = false;       // the top lies at or below the backfill water table
-    double sigma_v = 0.0;   // effective vertical stress at the top, backfill side
+    bool wet = false;      // the top lies at or below the backfill water table
+    double sigma_v = 0.0;  // effective vertical stress at the top, backfill side
     double ka = 0.0, sqrt_ka = 0.0, kp = 0.0, sqrt_kp = 0.0;
     bool slope_warning = false;  // backfill slope not below the friction angle (retained soil)
 };
@@ -35,7 +35,8 @@ struct LayerTable {
     std::vector<SubLayer> rows;  // NL sub-layers in increasing depth
     double bottom = 0.0;         // depth of the bottom of the last sub-layer
     int lexc = 0;  // number (from 1) of the first sub-layer below the excavation level; 0: none
-    int lwtb = 0;  // number (from 1) of the sub-layer whose top is the backfill water table; 0: none
+    int lwtb =
+        0;  // number (from 1) of the sub-layer whose top is the backfill water table; 0: none
     bool overflow = false;  // more than kMaxSubLayers sub-layers were needed
 
     int count() const { return static_cast<int>(rows.size()); }

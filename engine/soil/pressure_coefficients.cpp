@@ -10,7 +10,9 @@
 
 namespace vornel::soil {
 
-double level_sqrt_ka(double phi) { return std::tan((45.0 - phi / 2.0) / kDegreesPerRadian); }
+double level_sqrt_ka(double phi) {
+    return std::tan((45.0 - phi / 2.0) / kDegreesPerRadian);
+}
 
 Coefficients earth_pressure_coefficients(double phi, double beta, bool retained) {
     Coefficients c;
@@ -84,8 +86,7 @@ void write_coefficient_table(EngineState& s, const LayerTable& t) {
             if (!warned) s.message(kSlopeText);
             warned = true;
         }
-        out << fmt::Line().x(10).i(i + 1, 2).x(9).e(l.ka, 10, 3).x(8).e(l.kp, 10, 3).str()
-            << '\n';
+        out << fmt::Line().x(10).i(i + 1, 2).x(9).e(l.ka, 10, 3).x(8).e(l.kp, 10, 3).str() << '\n';
     }
 }
 

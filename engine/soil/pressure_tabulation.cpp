@@ -69,9 +69,9 @@ Diagram embedded_diagram(const EngineState& s, const LayerTable& t, SubLayer& l)
 struct Walk {
     explicit Walk(const EngineState& s) : surcharge(s) {}
     SurchargeSlices surcharge;
-    double u = 0.0;      // water pressure of the excavation side above the excavation level
-    double prev = 0.0;   // total of the previous point, for the running force
-    long number = 1;     // running point number J
+    double u = 0.0;     // water pressure of the excavation side above the excavation level
+    double prev = 0.0;  // total of the previous point, for the running force
+    long number = 1;    // running point number J
 };
 
 PressureRow point_at(const EngineState& s, const SubLayer& l, const Diagram& d, double z,
@@ -100,7 +100,9 @@ PressureRow point_at(const EngineState& s, const SubLayer& l, const Diagram& d, 
 
 }  // namespace
 
-int points_per_length(int unit_system) { return unit_system == 2 ? 20 : 1; }
+int points_per_length(int unit_system) {
+    return unit_system == 2 ? 20 : 1;
+}
 
 PressureTable tabulate_pressure(const EngineState& s, LayerTable& t, bool water_pressure) {
     PressureTable out;

@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kSlices = 200;
 
-double cube(double v) { return v * v * v; }
+double cube(double v) {
+    return v * v * v;
+}
 
 double point_load(double q, double m, double n, double h) {
     if (m <= 0.4) return 0.28 * q * n * n / (h * h * cube(0.16 + n * n));
@@ -51,9 +53,12 @@ double surcharge_row_pressure(const SurchargeRow& row, double h, double z) {
     const double m = row.x / h;
     const double n = z / h;
     switch (row.type) {
-        case 2: return line_load(row.magnitude, m, n, h);
-        case 3: return strip_load(row.magnitude, row.x, row.width, z);
-        default: return point_load(row.magnitude, m, n, h);
+        case 2:
+            return line_load(row.magnitude, m, n, h);
+        case 3:
+            return strip_load(row.magnitude, row.x, row.width, z);
+        default:
+            return point_load(row.magnitude, m, n, h);
     }
 }
 
@@ -76,7 +81,9 @@ double SurchargeSlices::at(double z) {
     return q;
 }
 
-double surcharge_pressure(const EngineState& s, double z) { return SurchargeSlices(s).at(z); }
+double surcharge_pressure(const EngineState& s, double z) {
+    return SurchargeSlices(s).at(z);
+}
 
 double surcharge_pressure_direct(const EngineState& s, double z) {
     double q = 0.0;

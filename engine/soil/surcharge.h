@@ -28,11 +28,11 @@ double surcharge_pressure(const EngineState& s, double z);
 // The same step function for a walk down the wall: a run of depths within one slice
 // evaluates the rows once. Holds a reference to the state's surcharge rows.
 class SurchargeSlices {
-public:
+  public:
     explicit SurchargeSlices(const EngineState& s);
     double at(double z);
 
-private:
+  private:
     const EngineState& s_;
     double h_ = 0.0, dz_ = 0.0;
     bool active_ = false;

@@ -1,6 +1,9 @@
 #include "engine/core/fixed_format.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -149,6 +152,65 @@ TEST(FixedFormatProperties, WidthAndRoundTripOverAWideRange) {
             const std::string p = es(v, 11, 3);
             ASSERT_EQ(p.size(), 11u) << v;
             ASSERT_LE(std::fabs(std::stod(p) - v), 0.5e-3 * std::fabs(v) + 1e-300) << p;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vornel::fmt
+
+namespace vornel::fmt {
+namespace {
+
+// E(w.d) from the C library's exact conversion, rearranged to the 0.ddd form.
+std::string oracle_e(double v, int w, int d) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", d - 1, v);
+    std::string s(buf);
+    const bool negative = s[0] == '-';
+    if (negative) s.erase(0, 1);
+    const size_t e = s.find('e');
+    const int exp10 = std::stoi(s.substr(e + 1)) + 1;
+    std::string digits;
+    for (size_t k = 0; k < e; ++k) {
+        if (s[k] != '.') digits.push_back(s[k]);
+    }
+    const int mag = std::abs(exp10);
+    char ex[16];
+    if (mag <= 99) {
+        std::snprintf(ex, sizeof ex, "E%c%02d", exp10 < 0 ? '-' : '+', mag);
+    } else {
+        std::snprintf(ex, sizeof ex, "%c%d", exp10 < 0 ? '-' : '+', mag);
+    }
+    std::string body = (negative ? "-0." : "0.") + digits + ex;
+    if (static_cast<int>(body.size()) > w) body.erase(negative ? 1 : 0, 1);
+    if (static_cast<int>(body.size()) > w) return std::string(static_cast<size_t>(w), '*');
+    return std::string(static_cast<size_t>(w) - body.size(), ' ') + body;
+}
+
+// Every exponent field agrees with the exact conversion, midpoints and ties included.
+TEST(FixedFormatExponent, AgreesWithTheExactConversion) {
+    std::uint64_t state = 12345;
+    auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const int d = 1 + static_cast<int>(next() % 9);
+        const double mant = static_cast<double>(next() % 2000000001) / 1e9 - 1.0;
+        const double v = mant * std::pow(10.0, static_cast<double>(next() % 61) - 30.0);
+        const int w = d + 7 + static_cast<int>(next() % 3) - 1;
+        ASSERT_EQ(e(v, w, d), oracle_e(v, w, d)) << v << " d=" << d << " w=" << w;
+    }
+    // Values on and next to midpoints of the printed digits.
+    for (double v : {0.125, 0.375, 2.5, 0.12345, 0.12355, 1.0005, 99.995, 0.0625, 1234.5,
+                     4.35, 8.25e-12, 9.9995e20, 0.15, 0.25, 0.35, 1e22, 9.5e22}) {
+        for (int d = 1; d <= 9; ++d) {
+            for (double x : {v, std::nextafter(v, 0.0), std::nextafter(v, 1e300), -v}) {
+                ASSERT_EQ(e(x, 20, d), oracle_e(x, 20, d)) << x << " d=" << d;
+            }
         }
     }
 }

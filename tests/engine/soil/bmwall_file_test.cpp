@@ -9,9 +9,10 @@ namespace vornel::soil {
 namespace {
 
 TEST(BmwallFile, CountLineThenFourFieldsPerPoint) {
-    const std::vector<PressureRow> points = {
-        {0.0, 0.0, 0.0, 0.0}, {1.0, 2.0e-12, 2.0e-12, 0.0}, {120.0, 2.7759, 2.5, 0.2759},
-        {121.0, 1234.5, -0.5, 0.125}};
+    const std::vector<PressureRow> points = {{0.0, 0.0, 0.0, 0.0},
+                                             {1.0, 2.0e-12, 2.0e-12, 0.0},
+                                             {120.0, 2.7759, 2.5, 0.2759},
+                                             {121.0, 1234.5, -0.5, 0.125}};
     EXPECT_EQ(bmwall_text(points),
               " 4\n"
               "      0.000E+00     0.000E+00     0.000E+00     0.000E+00\n"

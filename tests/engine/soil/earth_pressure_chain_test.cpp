@@ -7,16 +7,23 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/run_stop.h"
-#include "golden_file.h"
 #include "soil_fixture.h"
+#include "tests/engine/support/golden.h"
 
 namespace vornel::soil {
 namespace {
 
 using test::SoilProblem;
 
+// Compares with the baseline in tests/engine/soil/golden.
+void expect_golden(const std::string& actual, const std::string& name) {
+    const test::GoldenResult r =
+        test::compare_golden(actual, test::source_dir() / "tests/engine/soil/golden" / name);
+    EXPECT_TRUE(r.ok) << r.message;
+}
+
 class Chain : public ::testing::Test {
-protected:
+  protected:
     std::string scratch() const { return test::read_text(dir_ / "BMWALL.001"); }
     void use_scratch(SoilProblem& p) const { p.s.scratch_dir = dir_; }
 
@@ -43,8 +50,8 @@ TEST_F(Chain, LayeredSandAndClayTriangular) {
     SoilProblem p = layered_english();
     use_scratch(p);
     run_earth_pressure_chain(p.s);
-    EXPECT_TRUE(test::matches_golden(p.text(), test::soil_golden_dir() / "layered_english.report"));
-    EXPECT_TRUE(test::matches_golden(scratch(), test::soil_golden_dir() / "layered_english.bmwall"));
+    expect_golden(p.text(), "layered_english.report");
+    expect_golden(scratch(), "layered_english.bmwall");
     EXPECT_NEAR(p.s.gamma_water, 0.036, 1e-8);
     EXPECT_GT(p.s.sigma_v_excavation, 0.0);
 }
@@ -69,8 +76,8 @@ TEST_F(Chain, AnchoredSandTrapezoidal) {
     SoilProblem p = anchored_si();
     use_scratch(p);
     run_earth_pressure_chain(p.s);
-    EXPECT_TRUE(test::matches_golden(p.text(), test::soil_golden_dir() / "anchored_si.report"));
-    EXPECT_TRUE(test::matches_golden(scratch(), test::soil_golden_dir() / "anchored_si.bmwall"));
+    expect_golden(p.text(), "anchored_si.report");
+    expect_golden(scratch(), "anchored_si.bmwall");
     // 1 + 120 + 120 points and the excavation point once more.
     EXPECT_EQ(scratch().substr(0, 5), " 242\n");
 }
@@ -86,8 +93,9 @@ TEST_F(Chain, NoSupportRowsFallBackToTheTriangle) {
               1);
     EXPECT_EQ(scratch().substr(0, 5), " 241\n");
     ASSERT_EQ(p.messages.size(), 1u);
-    EXPECT_EQ(p.messages[0], "WARNING -- NO SUPPORT FOR THE TRAPEZOIDAL DISTRIBUTION: THE "
-                             "TRIANGULAR DISTRIBUTION IS USED");
+    EXPECT_EQ(p.messages[0],
+              "WARNING -- NO SUPPORT FOR THE TRAPEZOIDAL DISTRIBUTION: THE "
+              "TRIANGULAR DISTRIBUTION IS USED");
 }
 
 TEST_F(Chain, ProfileEndingAboveTheTipIsReported) {
@@ -97,8 +105,9 @@ TEST_F(Chain, ProfileEndingAboveTheTipIsReported) {
     p.s.layers.back().thickness = 200.0 - 96.0;
     p.s.layers.pop_back();
     run_earth_pressure_chain(p.s);
-    EXPECT_EQ(test::count_of(p.text(), "     WARNING -- THE SOIL LAYERS END ABOVE THE TIP OF THE "
-                                       "WALL: THE LAST LAYER IS CARRIED ON TO THE TIP\n"),
+    EXPECT_EQ(test::count_of(p.text(),
+                             "     WARNING -- THE SOIL LAYERS END ABOVE THE TIP OF THE "
+                             "WALL: THE LAST LAYER IS CARRIED ON TO THE TIP\n"),
               1);
     EXPECT_EQ(scratch().substr(0, 5), " 289\n");
 }

@@ -132,10 +132,14 @@ TEST(LayerForces, WaterAboveTheExcavation) {
     write_layer_forces(p.s, t, f);
     const std::vector<std::string> lines = test::lines_of(p.text());
     ASSERT_EQ(lines.size(), 19u);
-    EXPECT_EQ(lines[6], "       LAYER    PA1     Z1       PA2     Z2         PA3     Z3        PA4");
-    EXPECT_EQ(lines[7], "        NO   LBS/IN     IN     LBS/IN     IN     LBS/IN     IN     LBS/IN");
-    EXPECT_EQ(lines[8], "       1       0.00  30.00      42.00  40.00       0.00   0.00       0.00");
-    EXPECT_EQ(lines[9], "       2     168.00 120.00      81.60 140.00       0.00   0.00       0.00");
+    EXPECT_EQ(lines[6],
+              "       LAYER    PA1     Z1       PA2     Z2         PA3     Z3        PA4");
+    EXPECT_EQ(lines[7],
+              "        NO   LBS/IN     IN     LBS/IN     IN     LBS/IN     IN     LBS/IN");
+    EXPECT_EQ(lines[8],
+              "       1       0.00  30.00      42.00  40.00       0.00   0.00       0.00");
+    EXPECT_EQ(lines[9],
+              "       2     168.00 120.00      81.60 140.00       0.00   0.00       0.00");
     EXPECT_EQ(lines[13], "      ACTIVE WATER PRESSURE OF EACH LAYER");
     EXPECT_EQ(lines[16], "       LAYER    PW1     Z1       PW2     Z2                ");
     EXPECT_EQ(lines[17], "        NO             ");

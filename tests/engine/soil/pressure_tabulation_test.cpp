@@ -78,8 +78,8 @@ TEST(Tabulation, SubmergedSandAddsTheWaterGradient) {
     for (size_t j : {30u, 60u, 61u, 120u, 180u}) {
         const double z = table.points[j].depth;
         const double below = std::max(0.0, z - 60.0);
-        expect_close(table.points[j].p1, kKa30 * (0.07 * std::min(z, 60.0) + 0.034 * below) +
-                                             0.036 * below);
+        expect_close(table.points[j].p1,
+                     kKa30 * (0.07 * std::min(z, 60.0) + 0.034 * below) + 0.036 * below);
     }
     // Below the excavation the effective pressure of the excavation level is carried on.
     expect_close(table.points[250].p1, kKa30 * (0.07 * 60.0 + 0.034 * 120.0));
@@ -116,7 +116,7 @@ TEST(Tabulation, ClayInTensionBecomesTinyIncreasingValues) {
     LayerTable t = p.prepared_table();
     const PressureTable table = tabulate_pressure(p.s, t, true);
     ASSERT_EQ(table.points.size(), 1u + 120u + 120u);  // 20 points per metre
-    const double zc = 2.0 * 20.0 / 18.0;  // tension crack depth
+    const double zc = 2.0 * 20.0 / 18.0;               // tension crack depth
     for (size_t j = 1; j <= 120; ++j) {
         const PressureRow& r = table.points[j];
         if (r.depth < zc - 1e-3) {

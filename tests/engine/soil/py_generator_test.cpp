@@ -14,8 +14,8 @@
 #include "engine/soil/py_profile.h"
 #include "engine/soil/py_records.h"
 #include "engine/soil/sand_silt_py_curves.h"
-#include "tests/engine/soil/golden_file.h"
 #include "tests/engine/soil/py_fixture.h"
+#include "tests/engine/support/golden.h"
 
 namespace vornel::soil {
 namespace {
@@ -359,8 +359,11 @@ TEST(PyGeneratorGolden, SevenSoilTypes) {
     t.add_py_layer(7, 45, {140 * kPcf, 800.0, 0, 0.0005, 40000, 60});
     const Generated g = generate(t, "seven");
     ASSERT_FALSE(g.stopped) << t.text();
-    EXPECT_TRUE(test::matches_golden(t.text(), test::soil_golden_dir() / "py_seven_types.report"));
-    EXPECT_TRUE(test::matches_golden(g.soildata, test::soil_golden_dir() / "py_seven_types.soildata"));
+    const std::filesystem::path golden = test::source_dir() / "tests/engine/soil/golden";
+    const test::GoldenResult report = test::compare_golden(t.text(), golden / "py_seven_types.report");
+    EXPECT_TRUE(report.ok) << report.message;
+    const test::GoldenResult file = test::compare_golden(g.soildata, golden / "py_seven_types.soildata");
+    EXPECT_TRUE(file.ok) << file.message;
 }
 
 }  // namespace

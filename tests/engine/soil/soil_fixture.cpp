@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/core/unit_labels.h"
 #include "engine/soil/pressure_coefficients.h"
 #include "engine/soil/soil_constants.h"
 
@@ -13,8 +14,7 @@ SoilProblem::SoilProblem(int unit_system) {
     s.message_sink = [this](const std::string& m) { messages.push_back(m); };
     s.control.unit_system = unit_system;
     s.control.earth_pressure_code = 2;
-    if (unit_system == 1) s.units = {" IN", " LBS", "IN", "LBS"};
-    if (unit_system == 2) s.units = {"  M", "  KN", " M", " KN"};
+    set_unit_labels(s);
     s.config.active_width = 12.0;
     s.config.py_width = 12.0;
     s.config.active_factor = 1.0;
@@ -42,9 +42,8 @@ void SoilProblem::set_wall(double length, double h, double free_height) {
 
 soil::LayerTable SoilProblem::prepared_table() {
     s.gamma_water = soil::water_unit_weight(s.control.unit_system);
-    soil::LayerTable t = soil::subdivide_layers(s.layers, s.config.free_height,
-                                                s.config.water_depth_backfill,
-                                                s.config.active_factor);
+    soil::LayerTable t = soil::subdivide_layers(
+        s.layers, s.config.free_height, s.config.water_depth_backfill, s.config.active_factor);
     soil::compute_overburden_and_coefficients(s, t);
     return t;
 }

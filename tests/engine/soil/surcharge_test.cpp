@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/core/pressure_table.h"
 #include "soil_fixture.h"
 
 namespace vornel::soil {
@@ -70,8 +71,8 @@ TEST(Surcharge, ResultantsOfTheLoadSolutions) {
     const double h = 120.0;
     EXPECT_NEAR(resultant(wall_with({{2, 100.0, 24.0, 0.0}}).s, 200 * h), 0.203 * 100.0 / 0.32,
                 1e-3);
-    EXPECT_NEAR(resultant(wall_with({{2, 100.0, 96.0, 0.0}}).s, 200 * h),
-                2.0 * 100.0 / 3.1416, 3e-3);  // the tail beyond 200 H is 1e-3
+    EXPECT_NEAR(resultant(wall_with({{2, 100.0, 96.0, 0.0}}).s, 200 * h), 2.0 * 100.0 / 3.1416,
+                3e-3);  // the tail beyond 200 H is 1e-3
     // Point load near the wall: 0.28 Q / H times the integral of n^2 / (0.16 + n^2)^3,
     // which is pi / (16 x 0.4^3).
     EXPECT_NEAR(resultant(wall_with({{1, 1000.0, 24.0, 0.0}}).s, 200 * h),
@@ -116,6 +117,16 @@ TEST(Surcharge, NoFreeHeightGivesNoPressureAndOneWarning) {
     EXPECT_EQ(p.text(),
               "\n\n     WARNING -- FREE HEIGHT OF WALL IS ZERO: THE SURCHARGE LOADS GIVE NO "
               "PRESSURE\n");
+    // The user's pressure table with surcharge rows gets the same warning, and no surcharge.
+    SoilProblem user = wall_with({{1, 10000.0, 24.0, 0.0}});
+    user.s.config.free_height = 0.0;
+    user.s.control.earth_pressure_code = 1;
+    user.s.user_pressure = {{0.0, 1.0}, {60.0, 2.0}};
+    build_user_pressure(user.s);
+    EXPECT_EQ(test::count_of(user.text(), "FREE HEIGHT OF WALL IS ZERO"), 1);
+    ASSERT_EQ(user.s.pressure.size(), 2u);
+    EXPECT_EQ(user.s.pressure[1].surcharge, 0.0);
+    EXPECT_EQ(user.s.pressure[1].total, 2.0);
     SoilProblem none = wall_with({});
     none.s.config.free_height = 0.0;
     write_surcharge_height_warning(none.s);

@@ -24,8 +24,9 @@ PressureTable triangular_table() {
 double area_to_excavation(const PressureTable& t) {
     double area = 0.0;
     for (int j = 1; j <= t.excavation_point; ++j) {
-        area += (t.points[static_cast<size_t>(j) - 1].p1 + t.points[static_cast<size_t>(j)].p1) /
-                2.0 * (t.points[static_cast<size_t>(j)].depth - t.points[static_cast<size_t>(j) - 1].depth);
+        area +=
+            (t.points[static_cast<size_t>(j) - 1].p1 + t.points[static_cast<size_t>(j)].p1) / 2.0 *
+            (t.points[static_cast<size_t>(j)].depth - t.points[static_cast<size_t>(j) - 1].depth);
     }
     return area;
 }
