@@ -52,20 +52,18 @@ void generated_curves_only(std::string& out, const EngineState& s) {
     }
 }
 
+void labelled_curve(std::string& out, int label, const std::vector<double>& y,
+                    const std::vector<double>& p) {
+    free_int(out, label);
+    free_int(out, static_cast<long long>(y.size()));
+    out.push_back('\n');
+    curve_points(out, y, p);
+}
+
 // Each curve is labelled with its station: a user curve's own, a generated curve's nearest.
 void user_and_generated_curves(std::string& out, const EngineState& s) {
-    for (const UserCurve& c : s.user_curves) {
-        free_int(out, c.station);
-        free_int(out, static_cast<long long>(c.y_scaled.size()));
-        out.push_back('\n');
-        curve_points(out, c.y_scaled, c.p_scaled);
-    }
-    for (const PlotCurve& c : s.generated_curves) {
-        free_int(out, c.station);
-        free_int(out, static_cast<long long>(c.y.size()));
-        out.push_back('\n');
-        curve_points(out, c.y, c.p);
-    }
+    for (const UserCurve& c : s.user_curves) labelled_curve(out, c.station, c.y_scaled, c.p_scaled);
+    for (const PlotCurve& c : s.generated_curves) labelled_curve(out, c.station, c.y, c.p);
 }
 
 }  // namespace

@@ -113,27 +113,17 @@ void write_control_parameters(EngineState& s) {
 void write_wall_properties(EngineState& s) {
     const WallProperties& w = s.wall;
     const std::string len = units::length(s.units);
+    auto length_line = [&](const char* label, double v, bool scaled) {
+        Line l;
+        l.x(6).text(label);
+        scaled ? l.es(v, 9, 3) : l.f(v, 9, 3);
+        put(s, l.text(len));
+    };
     put(s, Line().x(6).text("NUMBER OF INCREMENTS                               = ").i(w.ninc, 3));
-    put(s, Line()
-               .x(6)
-               .text("INCREMENT LENGTH                                   = ")
-               .f(w.h, 9, 3)
-               .text(len));
-    put(s, Line()
-               .x(6)
-               .text("FREE HEIGHT OF WALL                                = ")
-               .f(w.free_height, 9, 3)
-               .text(len));
-    put(s, Line()
-               .x(6)
-               .text("MAXIMUM ALLOWABLE DEFLECTION                       = ")
-               .f(w.max_deflection, 9, 3)
-               .text(len));
-    put(s, Line()
-               .x(6)
-               .text("DEFLECTION CLOSURE TOLERANCE                       = ")
-               .es(w.closure_tolerance, 9, 3)
-               .text(len));
+    length_line("INCREMENT LENGTH                                   = ", w.h, false);
+    length_line("FREE HEIGHT OF WALL                                = ", w.free_height, false);
+    length_line("MAXIMUM ALLOWABLE DEFLECTION                       = ", w.max_deflection, false);
+    length_line("DEFLECTION CLOSURE TOLERANCE                       = ", w.closure_tolerance, true);
 }
 
 void write_restraints(EngineState& s) {

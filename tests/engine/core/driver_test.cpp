@@ -80,18 +80,6 @@ TEST(Driver, ThreeStages) {
     EXPECT_EQ(count(run.report, "END OF ANALYSIS"), 1u);
 }
 
-// A storage check in the first problem: the run ends in order and the plot file holds one
-// whole block that says it has no rows.
-TEST(Driver, StorageCheckInTheFirstProblem) {
-    const test::DeckRun run = run_deck_text(problem("TOO MANY", 1, 0, 21));
-    EXPECT_TRUE(run.state.error_stop);
-    EXPECT_NE(run.report.find("\n\n     TOO MUCH DATA FOR AVAILABLE STORAGE\n\n\n"
-                              "\n\n\n     END OF ANALYSIS"),
-              std::string::npos);
-    EXPECT_EQ(run.plot, " 0\n 1 0\n 1 0 1\n");
-    EXPECT_TRUE(run.state.summaries.empty());
-}
-
 // An error in the second of three stages: two whole blocks, each header counting two, the
 // second carrying the rows computed last.
 TEST(Driver, ErrorStopInAStageKeepsWholeBlocks) {
