@@ -36,21 +36,16 @@ struct Generated {
     bool stopped = false;
 };
 
-Generated generate(PyState& t, const std::string& name) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("vornel_py_" + name);
-    std::filesystem::create_directories(dir);
-    t.s.scratch_dir = dir;
+Generated generate(PyState& t) {
+    const test::TempDir dir;
+    t.s.scratch_dir = dir.path();
     Generated g;
     try {
         generate_py_curves(t.s);
     } catch (const RunStop&) {
         g.stopped = true;
     }
-    std::ifstream in(dir / "SOILDATA", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    g.soildata = text.str();
+    g.soildata = test::read_text(dir.path() / "SOILDATA");
     return g;
 }
 
@@ -58,7 +53,7 @@ Generated generate(PyState& t, const std::string& name) {
 TEST(PyGenerator, SoildataOfASingleSandLayer) {
     PyState t;
     t.add_py_layer(4, 40, kSand);
-    const Generated g = generate(t, "single_sand");
+    const Generated g = generate(t);
     ASSERT_FALSE(g.stopped) << t.text();
     const std::vector<std::string> l = lines_of(g.soildata);
     ASSERT_EQ(l.size(), 1u + 5u * 35u);
@@ -101,7 +96,7 @@ TEST(PyGenerator, UserCurvesComeFirst) {
         c.p_scaled = {50.0, 0.0, -50.0};
         t.s.user_curves.push_back(c);
     }
-    const Generated g = generate(t, "user_first");
+    const Generated g = generate(t);
     ASSERT_FALSE(g.stopped) << t.text();
     const std::vector<std::string> l = lines_of(g.soildata);
     EXPECT_EQ(l[0], "   17");  // two user curves and 3 x 5 generated records
@@ -116,7 +111,7 @@ TEST(PyGenerator, UserCurvesComeFirst) {
 TEST(PyGenerator, NoSoilBelowTheExcavationLevel) {
     PyState t;
     t.add_py_layer(4, 8, kSand);  // ends above the excavation level at 10 ft
-    const Generated g = generate(t, "no_soil");
+    const Generated g = generate(t);
     ASSERT_FALSE(g.stopped) << t.text();
     EXPECT_EQ(g.soildata, "    0\n");
     EXPECT_NE(t.text().find("         0 LAYER(S) OF SOIL\n"), std::string::npos);
@@ -129,7 +124,7 @@ TEST(PyGenerator, ForceShiftOfAClayRecord) {
     PyState t;
     t.add_py_layer(1, 40, kSoftClay);
     t.s.sigma_v_excavation = 10.0;
-    const Generated g = generate(t, "clay_shift");
+    const Generated g = generate(t);
     ASSERT_FALSE(g.stopped) << t.text();
     const double ps = 24.0 * (10.0 - 2.0 * 500 * kPsf);  // 206.7 lb/in
     const std::vector<std::string> l = lines_of(g.soildata);
@@ -144,7 +139,7 @@ TEST(PyGenerator, NoOverburdenNoShift) {
     PyState t;
     t.add_py_layer(4, 40, kSand);
     t.s.sigma_v_excavation = 0.0;
-    const Generated g = generate(t, "no_shift");
+    const Generated g = generate(t);
     const std::vector<std::string> l = lines_of(g.soildata);
     EXPECT_EQ(l[2], "    1  0.000E+00  0.000E+00");
     EXPECT_EQ(l[19], "    1  0.000E+00  0.000E+00");
@@ -154,7 +149,7 @@ TEST(PyGenerator, GroupReductionOnBothSidesOfEveryCurve) {
     PyState t;
     t.add_py_layer(4, 40, kSand);
     t.s.config.active_width = 48.0;  // WA = 2 WP
-    generate(t, "group");
+    generate(t);
     EXPECT_EQ(count_of(t.text(), " P-Multiplier =  0.783E+00 Y-Multiplier =  0.100E+01\n"), 10);
 }
 
@@ -162,7 +157,7 @@ TEST(PyGenerator, ModificationRowsArePrintedAndUsed) {
     PyState t;
     t.add_py_layer(4, 40, kSand);
     t.s.py_mods = {{120.0, 0.5, 1.0}, {400.0, 0.9, 2.0}};
-    const Generated g = generate(t, "mods");
+    const Generated g = generate(t);
     const std::string text = t.text();
     EXPECT_NE(text.find("\n\n      REDUCTION FACTORS FOR CLOSELY-SPACED WALL ELEMENTS\n\n"
                         "      DEPTH     P-FACTOR     Y-FACTOR        \n"
@@ -233,7 +228,7 @@ TEST(PyGeneratorRefusals, SandWithoutFrictionAngle) {
     PyState t;
     t.add_py_layer(1, 20, kSoftClay);
     t.add_py_layer(4, 40, {110 * kPcf, 0, 0, 0, 90, 0});
-    const Generated g = generate(t, "sand_phi0");
+    const Generated g = generate(t);
     EXPECT_TRUE(g.stopped);
     EXPECT_NE(t.text().find("\n\n     ERROR STOP -- P-Y LAYER  2 (SAND) HAS A FRICTION ANGLE OF   "
                             "0.00 DEGREES\n"),
@@ -244,14 +239,14 @@ TEST(PyGeneratorRefusals, SandWithoutFrictionAngle) {
 TEST(PyGeneratorRefusals, SiltWithoutCohesionOrFriction) {
     PyState t;
     t.add_py_layer(5, 40, {110 * kPcf, 0, 30, 0.01, 90, 0});
-    EXPECT_TRUE(generate(t, "silt_c0").stopped);
+    EXPECT_TRUE(generate(t).stopped);
     EXPECT_NE(t.text().find("\n     ERROR STOP -- P-Y LAYER  1 (SILT) HAS A COHESION OF 0.000E+00 "
                             "LBS/IN**2\n"),
               std::string::npos);
 
     PyState u;
     u.add_py_layer(5, 40, {110 * kPcf, 2.0, 0, 0.01, 90, 0});
-    EXPECT_TRUE(generate(u, "silt_phi0").stopped);
+    EXPECT_TRUE(generate(u).stopped);
     const std::vector<std::string> lines = {
         "       WARNING-------The Angle of the slope can not",
         "                     be greater than the internal  ",
@@ -267,11 +262,11 @@ TEST(PyGeneratorRefusals, WeakRockWithoutStrength) {
     PyState t;
     SoilLayerInput& l = t.add_py_layer(7, 40, {150 * kPcf, 0.0, 0, 0.0005, 50000, 50});
     l.bottom[1] = 1000.0;
-    EXPECT_FALSE(generate(t, "weak_top0").stopped) << t.text();
+    EXPECT_FALSE(generate(t).stopped) << t.text();
     // Zero throughout: the first curve depth passes, the second ends the run.
     PyState u;
     u.add_py_layer(7, 40, {150 * kPcf, 0.0, 0, 0.0005, 50000, 50});
-    const Generated g = generate(u, "weak_0");
+    const Generated g = generate(u);
     EXPECT_TRUE(g.stopped);
     const std::vector<std::string> lines = {
         "       --------------------WARNING----------------------",
@@ -285,7 +280,7 @@ TEST(PyGeneratorRefusals, WeakRockWithoutStrength) {
 TEST(PyGeneratorRefusals, ValuesThatAreNotFinite) {
     PyState t;
     t.add_py_layer(1, 40, {100 * kPcf, 500 * kPsf, 0.0, 0.0, 0.0, 0.0});  // E50 of 0
-    const Generated g = generate(t, "nan");
+    const Generated g = generate(t);
     EXPECT_TRUE(g.stopped);
     EXPECT_NE(t.text().find("\n\n     ERROR STOP -- THE P-Y CURVE OF LAYER  1 AT X =      0.10 IN "
                             "HAS A VALUE THAT IS NOT FINITE\n"),
@@ -296,7 +291,7 @@ TEST(PyGeneratorRefusals, ValuesThatAreNotFinite) {
     PyState u;
     u.add_py_layer(4, 40, kSand);
     u.s.config.py_width = 0.0;
-    EXPECT_TRUE(generate(u, "no_width").stopped);
+    EXPECT_TRUE(generate(u).stopped);
     EXPECT_NE(u.text().find(
                   "\n\n     ERROR STOP -- WIDTH FOR SOIL RESISTANCE, WP, MUST BE GREATER THAN ZERO\n"),
               std::string::npos);
@@ -314,7 +309,11 @@ TEST(PyGeneratorRoundTrip, SoildataThroughTheCurveStoreIntoThePlotFile) {
     u.y = u.y_scaled = {-1.0, 0.0, 1.0};
     u.p = u.p_scaled = {100.0, 0.0, -100.0};
     t.s.user_curves.push_back(u);
-    ASSERT_FALSE(generate(t, "round_trip").stopped) << t.text();
+    const Generated g = generate(t);
+    ASSERT_FALSE(g.stopped) << t.text();
+    const test::TempDir dir;
+    test::write_text(dir.path() / "SOILDATA", g.soildata);
+    t.s.scratch_dir = dir.path();
     fill_curve_store(t.s);
     ASSERT_EQ(t.s.curves.size(), 6u);
     EXPECT_EQ(t.s.curves[0].link, 0);  // the user curve stands alone next to generated ones
@@ -357,7 +356,7 @@ TEST(PyGeneratorGolden, SevenSoilTypes) {
     t.add_py_layer(5, 30, {118 * kPcf, 300 * kPsf, 28, 0.01, 40, 0});
     t.add_py_layer(6, 34, {150 * kPcf, 1500.0, 0, 0, 0, 0});
     t.add_py_layer(7, 45, {140 * kPcf, 800.0, 0, 0.0005, 40000, 60});
-    const Generated g = generate(t, "seven");
+    const Generated g = generate(t);
     ASSERT_FALSE(g.stopped) << t.text();
     const std::filesystem::path golden = test::source_dir() / "tests/engine/soil/golden";
     const test::GoldenResult report = test::compare_golden(t.text(), golden / "py_seven_types.report");
