@@ -27,14 +27,33 @@ double wedge_integral(double c, double b, double gamma, double x) {
     return c * x * x / 4.0 + 3.0 * c * b * x + b * gamma * x * x / 2.0;
 }
 
-std::vector<ColumnHead> clay_heads(const UnitLabels& u, bool with_cavg, int value_width) {
-    std::vector<ColumnHead> h{{"DEPTH BELOW GS", units::length(u), 15},
-                              {"DIAM", units::length(u), 10},
-                              {"C", unit_stress(u), value_width}};
-    if (with_cavg) h.push_back({"CAVG", unit_stress(u), value_width});
-    h.push_back({"GAMMA AVG", unit_weight(u), value_width});
-    h.push_back({"E50", "", 12});
-    return h;
+// Layout of a clay property table.
+struct ClayTable {
+    bool with_cavg;  // the average strength has its own column
+    int decimals;    // of the D fields of strength and unit weight
+    int gap;         // blanks before each of those fields
+    bool comma;      // the point heads read "Y," and "P,"
+};
+
+// Depth, width, strength (and average strength), average unit weight, E50; then the heads
+// of the points.
+void write_clay_table(std::ostream& out, const UnitLabels& u, const CurveProperties& pr,
+                      const SideDepths& d, const ClayTable& t) {
+    const int width = 10 + t.gap;
+    std::vector<ColumnHead> heads{{"DEPTH BELOW GS", units::length(u), 15},
+                                  {"DIAM", units::length(u), 10},
+                                  {"C", unit_stress(u), width}};
+    fmt::Line values;
+    values.x(5).f(d.x0, 10, 2).f(pr.b, 10, 3).x(t.gap).d(pr.strength, 10, t.decimals);
+    if (t.with_cavg) {
+        heads.push_back({"CAVG", unit_stress(u), width});
+        values.x(t.gap).d(pr.ca, 10, t.decimals);
+    }
+    heads.push_back({"GAMMA AVG", unit_weight(u), width});
+    heads.push_back({"E50", "", 12});
+    values.x(t.gap).d(pr.gamma, 10, t.decimals).d(pr.e50, 12, 4);
+    write_property_table(out, 0, heads, values);
+    write_point_heads(out, u, t.comma);
 }
 
 }  // namespace
@@ -193,49 +212,18 @@ double clay_shift(const CurveProperties& pr, double sigma_v_excavation) {
 void write_soft_clay_table(std::ostream& out, const UnitLabels& u, const CurveProperties& pr,
                            const SideDepths& d, const SideCurve&) {
     // A blank before each D10.4 value keeps the numbers from running together.
-    const std::string values = fmt::Line()
-                                   .x(5)
-                                   .f(d.x0, 10, 2)
-                                   .f(pr.b, 10, 3)
-                                   .x(1)
-                                   .d(pr.strength, 10, 4)
-                                   .x(1)
-                                   .d(pr.gamma, 10, 4)
-                                   .d(pr.e50, 12, 4);
-    write_property_table(out, 0, clay_heads(u, false, 11), values);
-    write_point_heads(out, u, true);
+    write_clay_table(out, u, pr, d, {false, 4, 1, true});
 }
 
 void write_stiff_clay_water_table(std::ostream& out, const UnitLabels& u,
                                   const CurveProperties& pr, const SideDepths& d,
                                   const SideCurve&) {
-    const std::string values = fmt::Line()
-                                   .x(5)
-                                   .f(d.x0, 10, 2)
-                                   .f(pr.b, 10, 3)
-                                   .x(1)
-                                   .d(pr.strength, 10, 2)
-                                   .x(1)
-                                   .d(pr.ca, 10, 2)
-                                   .x(1)
-                                   .d(pr.gamma, 10, 2)
-                                   .d(pr.e50, 12, 4);
-    write_property_table(out, 0, clay_heads(u, true, 11), values);
-    write_point_heads(out, u, true);
+    write_clay_table(out, u, pr, d, {true, 2, 1, true});
 }
 
 void write_stiff_clay_dry_table(std::ostream& out, const UnitLabels& u, const CurveProperties& pr,
                                 const SideDepths& d, const SideCurve&) {
-    const std::string values = fmt::Line()
-                                   .x(5)
-                                   .f(d.x0, 10, 2)
-                                   .f(pr.b, 10, 3)
-                                   .d(pr.strength, 10, 2)
-                                   .d(pr.ca, 10, 2)
-                                   .d(pr.gamma, 10, 2)
-                                   .d(pr.e50, 12, 4);
-    write_property_table(out, 0, clay_heads(u, true, 10), values);
-    write_point_heads(out, u, false);
+    write_clay_table(out, u, pr, d, {true, 2, 0, false});
 }
 
 }  // namespace vornel::soil

@@ -277,6 +277,24 @@ TEST(PyGeneratorRefusals, WeakRockWithoutStrength) {
     EXPECT_EQ(count_of(g.soildata, "    34\n"), 1);  // only the first record was written
 }
 
+// A stiff clay layer 0.4 in thick below another: its first two curve depths (0.1 in and a
+// quarter of the thickness below its top) coincide, and the running mean of its strength
+// must not divide by their zero distance. (Excavation at the top of the wall, so that the
+// layer depths are exact.)
+TEST(PyGenerator, ThinStiffClayLayerBelowAnother) {
+    PyState t;
+    t.s.config.free_height = 0.0;
+    t.s.config.active_width = 60.0;  // single piles: the average strength enters pc
+    t.add_py_layer(4, 0.5 / kFt, kSand);
+    t.add_py_layer(2, 0.9 / kFt, {120 * kPcf, 8.0, 0, 0.005, 500, 0});
+    t.add_py_layer(4, 40, kSand);
+    t.s.layers[0].bottom_depth = 0.5;
+    t.s.layers[1].bottom_depth = 0.9;
+    const Generated g = generate(t);
+    EXPECT_FALSE(g.stopped) << t.text();
+    EXPECT_EQ(count_of(g.soildata, "    34\n"), 15);
+}
+
 TEST(PyGeneratorRefusals, ValuesThatAreNotFinite) {
     PyState t;
     t.add_py_layer(1, 40, {100 * kPcf, 500 * kPsf, 0.0, 0.0, 0.0, 0.0});  // E50 of 0

@@ -49,6 +49,12 @@ TEST(PyProfile, LayersEndingAtOrAboveTheExcavationLevelAreLeftOut) {
     EXPECT_EQ(p.layers[0].type, 4);
     EXPECT_DOUBLE_EQ(p.layers[0].xtop, 0.0);
     EXPECT_DOUBLE_EQ(p.layers[0].xbot, 21 * kFt);
+    // A bottom a hair below the excavation level (rounding of the editor's feet) counts as
+    // at the level, as in the earth-pressure layering: no sliver of clay in the profile.
+    t.s.layers[1].bottom_depth += 5.0e-6;
+    const PyProfile q = build_py_profile(t.s);
+    ASSERT_EQ(q.layers.size(), 1u);
+    EXPECT_EQ(q.layers[0].type, 4);
 }
 
 TEST(PyProfile, CutInterpolatesTheBottomValuesOfTheLastLayer) {
