@@ -32,7 +32,8 @@ struct RunFolder {
 vornel::RunRequest example_request(const std::filesystem::path& dir) {
     vornel::RunRequest request;
     request.version = "2015.5.7";
-    request.input = std::filesystem::path(VORNEL_SOURCE_DIR) / "examples" / "cantilever_layered.vn5d";
+    request.input =
+        std::filesystem::path(VORNEL_SOURCE_DIR) / "examples" / "cantilever_layered.vn5d";
     request.report = dir / "cantilever_layered.vn5o";
     request.plot = dir / "cantilever_layered.vn5p";
     request.monitor = dir / "cantilever_layered.vn5r";

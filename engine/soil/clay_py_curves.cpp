@@ -101,7 +101,9 @@ double stiff_clay_as(double ratio) {
     return kAs[i] + (kAs[i + 1] - kAs[i]) * (ratio - i);
 }
 
-double stiff_clay_residual(double as) { return 1.225 * std::sqrt(as) - 0.75 * as - 0.411; }
+double stiff_clay_residual(double as) {
+    return 1.225 * std::sqrt(as) - 0.75 * as - 0.411;
+}
 
 SideCurve stiff_clay_water_curve(const CurveProperties& pr, const SideDepths& d) {
     const double c = pr.strength, ca = pr.ca, b = pr.b, x = d.x;
@@ -215,9 +217,8 @@ void write_soft_clay_table(std::ostream& out, const UnitLabels& u, const CurvePr
     write_clay_table(out, u, pr, d, {false, 4, 1, true});
 }
 
-void write_stiff_clay_water_table(std::ostream& out, const UnitLabels& u,
-                                  const CurveProperties& pr, const SideDepths& d,
-                                  const SideCurve&) {
+void write_stiff_clay_water_table(std::ostream& out, const UnitLabels& u, const CurveProperties& pr,
+                                  const SideDepths& d, const SideCurve&) {
     write_clay_table(out, u, pr, d, {true, 2, 1, true});
 }
 

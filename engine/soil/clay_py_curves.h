@@ -40,9 +40,8 @@ double clay_shift(const CurveProperties& pr, double sigma_v_excavation);
 // Property tables printed before the points of each side, with the point heads.
 void write_soft_clay_table(std::ostream& out, const UnitLabels& u, const CurveProperties& pr,
                            const SideDepths& d, const SideCurve& c);
-void write_stiff_clay_water_table(std::ostream& out, const UnitLabels& u,
-                                  const CurveProperties& pr, const SideDepths& d,
-                                  const SideCurve& c);
+void write_stiff_clay_water_table(std::ostream& out, const UnitLabels& u, const CurveProperties& pr,
+                                  const SideDepths& d, const SideCurve& c);
 void write_stiff_clay_dry_table(std::ostream& out, const UnitLabels& u, const CurveProperties& pr,
                                 const SideDepths& d, const SideCurve& c);
 

@@ -20,27 +20,27 @@ enum class Side { Excavation = 1, Backfill = 2 };
 
 // Soil properties at one curve depth X (looked up on the excavation side).
 struct CurveProperties {
-    int layer = 1;        // p-y layer number, from 1
-    double b = 0.0;       // width for soil resistance (pile diameter of the methods)
-    double strength = 0;  // S(X): undrained shear strength, or uniaxial strength of rock
+    int layer = 1;            // p-y layer number, from 1
+    double b = 0.0;           // width for soil resistance (pile diameter of the methods)
+    double strength = 0;      // S(X): undrained shear strength, or uniaxial strength of rock
     double strength_top = 0;  // S at the top of the layer (weak rock)
-    double phi = 0.0;     // friction angle, radians
-    double e50 = 0.0;     // strain at half the strength; krm of weak rock
-    double gamma = 0.0;   // average effective unit weight from the top of the profile to X
-    double ca = 0.0;      // average strength of the layer (stiff clays, weak rock)
-    double rqd = 0.0;     // rock quality designation, percent
-    double k = 0.0;       // layer value 5: modulus of subgrade reaction, or rock mass modulus
+    double phi = 0.0;         // friction angle, radians
+    double e50 = 0.0;         // strain at half the strength; krm of weak rock
+    double gamma = 0.0;       // average effective unit weight from the top of the profile to X
+    double ca = 0.0;          // average strength of the layer (stiff clays, weak rock)
+    double rqd = 0.0;         // rock quality designation, percent
+    double k = 0.0;           // layer value 5: modulus of subgrade reaction, or rock mass modulus
 };
 
 // Where one side's curve sits.
 struct SideDepths {
     Side side = Side::Excavation;
-    double xs = 0.0;         // X on the excavation side, H + X on the backfill side
-    double x = 0.0;          // depth used in the resistance formulas (equivalent depth below)
-    double x0 = 0.0;         // actual depth below the surface of the side
-    double layer_top = 0.0;  // XTOP of the curve's layer
-    bool continuous = false; // continuous wall: passive resistance replaces the pile wedge
-    double mp = 1.0;         // p-multiplier at the curve depth (strong rock applies it itself)
+    double xs = 0.0;          // X on the excavation side, H + X on the backfill side
+    double x = 0.0;           // depth used in the resistance formulas (equivalent depth below)
+    double x0 = 0.0;          // actual depth below the surface of the side
+    double layer_top = 0.0;   // XTOP of the curve's layer
+    bool continuous = false;  // continuous wall: passive resistance replaces the pile wedge
+    double mp = 1.0;          // p-multiplier at the curve depth (strong rock applies it itself)
 };
 
 // Values a method prints in its property table besides the soil properties.

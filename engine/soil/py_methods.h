@@ -32,9 +32,9 @@ struct PyMethod {
     double (*shift)(const CurveProperties&, double sigma_v_excavation) = nullptr;
     PointField field = PointField::Fixed3;
     SoildataLayout layout = SoildataLayout::OneBlank;
-    bool side_headings = true;     // "AT THE EXCAVATION SIDE" before each side
-    bool applies_mp = false;       // the curve already carries the p-multiplier
-    bool integral_tail = false;    // the resistance integral runs on to the layer bottom
+    bool side_headings = true;   // "AT THE EXCAVATION SIDE" before each side
+    bool applies_mp = false;     // the curve already carries the p-multiplier
+    bool integral_tail = false;  // the resistance integral runs on to the layer bottom
 };
 
 const PyMethod& py_method(int soil_type);

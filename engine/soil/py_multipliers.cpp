@@ -10,8 +10,7 @@ double continuous_wall_ratio(double wa, double wp) {
     return r < 1.0 ? 1.0 : r;
 }
 
-double modification_factor(const std::vector<PyModRow>& rows, double z,
-                           double PyModRow::*column) {
+double modification_factor(const std::vector<PyModRow>& rows, double z, double PyModRow::*column) {
     const size_t n = rows.size();
     if (n == 0 || z < rows.front().depth || z > rows.back().depth) return 1.0;
     if (n == 1) return rows.front().*column;

@@ -155,7 +155,6 @@ std::optional<double> distribution_value(const Distribution& d, double x, Bounda
     return d.v[i - 1] + (d.v[i] - d.v[i - 1]) * (x - d.x[i - 1]) / dx;
 }
 
-
 namespace {
 
 // A lookup beyond the profile: the console hears the warning twice (as the operator's

@@ -21,8 +21,8 @@ namespace vornel::soil {
 struct PyLayer {
     double xtop = 0.0;  // depth of the top below the excavation level
     double xbot = 0.0;
-    int type = 1;       // 1..7, soft clay .. weak rock
-    double k = 0.0;     // top-row value 5: modulus of subgrade reaction, or rock mass modulus
+    int type = 1;    // 1..7, soft clay .. weak rock
+    double k = 0.0;  // top-row value 5: modulus of subgrade reaction, or rock mass modulus
 };
 
 // A property along X: points x[0..n-1] in non-decreasing depth with values v.
@@ -50,8 +50,8 @@ struct PyProfile {
     double offset = 0.1;       // distance of the first and last curve depth from the layer ends
     double cut = 0.0;          // two increments below the tip of the wall, in X
     std::vector<PyLayer> layers;
-    Distribution gamma;        // effective unit weight; every layer taken, uncut
-    int gamma_counted = 0;     // the point count printed for gamma (appended points excluded)
+    Distribution gamma;     // effective unit weight; every layer taken, uncut
+    int gamma_counted = 0;  // the point count printed for gamma (appended points excluded)
     Distribution strength, phi, e50, rqd;  // cut at `cut`
 
     // Lookups at a curve depth. `s` receives the report line when a lookup fails.

@@ -16,12 +16,15 @@ void write_layers(std::ostream& out, const UnitLabels& u, const PyProfile& p) {
                .text(u.length3)
                .str()
         << "\n\n";
-    out << fmt::Line().x(9).i(static_cast<long long>(p.layers.size()), 1).text(" LAYER(S) OF SOIL")
+    out << fmt::Line()
+               .x(9)
+               .i(static_cast<long long>(p.layers.size()), 1)
+               .text(" LAYER(S) OF SOIL")
                .str()
         << '\n';
     for (size_t k = 0; k < p.layers.size(); ++k) {
-        out << '\n' << fmt::Line().x(9).text("LAYER").i(static_cast<long long>(k + 1), 3).str()
-            << '\n';
+        out << '\n'
+            << fmt::Line().x(9).text("LAYER").i(static_cast<long long>(k + 1), 3).str() << '\n';
         out << fmt::Line().x(9).text(soil_type_text(p.layers[k].type)).str() << '\n';
     }
 }
@@ -66,13 +69,20 @@ void write_strength(std::ostream& out, const UnitLabels& u, const PyProfile& p) 
 
 const char* soil_type_text(int type) {
     switch (type) {
-        case 2: return "THE SOIL IS A STIFF CLAY BELOW THE WATER TABLE";
-        case 3: return "THE SOIL IS A STIFF CLAY ABOVE THE WATER TABLE";
-        case 4: return "THE SOIL IS A SAND";
-        case 5: return "THE SOIL IS A SILT";
-        case 6: return "THE LAYER IS ROCK";
-        case 7: return "THE LAYER IS WEAK ROCK";
-        default: return "THE SOIL IS A SOFT CLAY";
+        case 2:
+            return "THE SOIL IS A STIFF CLAY BELOW THE WATER TABLE";
+        case 3:
+            return "THE SOIL IS A STIFF CLAY ABOVE THE WATER TABLE";
+        case 4:
+            return "THE SOIL IS A SAND";
+        case 5:
+            return "THE SOIL IS A SILT";
+        case 6:
+            return "THE LAYER IS ROCK";
+        case 7:
+            return "THE LAYER IS WEAK ROCK";
+        default:
+            return "THE SOIL IS A SOFT CLAY";
     }
 }
 

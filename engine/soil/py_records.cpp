@@ -48,9 +48,15 @@ std::string soildata_point(SoildataLayout layout, int j, double p, double y) {
     fmt::Line l;
     l.i(j, 5);
     switch (layout) {
-        case SoildataLayout::OneBlank: l.x(1).e(p, 10, 3).x(1).e(y, 10, 3); break;
-        case SoildataLayout::TwoBlanks: l.x(2).e(p, 10, 3).x(2).e(y, 10, 3); break;
-        case SoildataLayout::Packed: l.x(1).e(p, 10, 3).e(y, 10, 3); break;
+        case SoildataLayout::OneBlank:
+            l.x(1).e(p, 10, 3).x(1).e(y, 10, 3);
+            break;
+        case SoildataLayout::TwoBlanks:
+            l.x(2).e(p, 10, 3).x(2).e(y, 10, 3);
+            break;
+        case SoildataLayout::Packed:
+            l.x(1).e(p, 10, 3).e(y, 10, 3);
+            break;
     }
     return l.str();
 }
@@ -102,13 +108,16 @@ CurveProperties PyRecordWriter::properties(int layer, int index, double x, Layer
             }
             sums.prev_c = pr.strength;
             break;
-        case 3: pr.ca = profile_.average_strength(x, layer, s_); break;
+        case 3:
+            pr.ca = profile_.average_strength(x, layer, s_);
+            break;
         case 7:
             pr.strength_top = profile_.strength_at(l.xtop, s_);
             pr.ca = layer == 1 ? profile_.average_strength(x, layer, s_)
                                : 0.5 * (pr.strength_top + pr.strength);
             break;
-        default: break;
+        default:
+            break;
     }
     return pr;
 }
@@ -174,8 +183,7 @@ void PyRecordWriter::write_layer(int layer) {
             for (int j = 1; j < layer; ++j) above += resistance_[static_cast<size_t>(j)];
             xeq_[static_cast<size_t>(layer)] = m.equivalent_depth(cc.pr, cc.x - top1, above);
         }
-        cc.mu = py_multipliers(s_.py_mods, s_.config.active_width, s_.config.py_width, h,
-                               h + cc.x);
+        cc.mu = py_multipliers(s_.py_mods, s_.config.active_width, s_.config.py_width, h, h + cc.x);
         cc.shift = m.shift ? m.shift(cc.pr, s_.sigma_v_excavation) : 0.0;
         soildata_ << fmt::Line().x(1).e(h + cc.x, 15, 7).x(1).i(kRecordPoints, 5).str() << '\n';
         const double ult = write_side(cc, Side::Excavation);
@@ -226,7 +234,9 @@ double PyRecordWriter::write_side(const CurveContext& cc, Side side) {
     std::ostream& out = s_.out();
     if (m.side_headings) {
         out << "\n\n"
-            << fmt::Line().x(9).text(excavation ? "AT THE EXCAVATION SIDE" : "AT THE BACKFILL SIDE")
+            << fmt::Line()
+                   .x(9)
+                   .text(excavation ? "AT THE EXCAVATION SIDE" : "AT THE BACKFILL SIDE")
                    .str()
             << "\n\n";
     }

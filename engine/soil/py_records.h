@@ -27,7 +27,7 @@ std::array<double, kCurvesPerLayer> curve_depths(const PyLayer& layer, double of
 
 // State of one generation run across the layers.
 class PyRecordWriter {
-public:
+  public:
     PyRecordWriter(EngineState& s, const PyProfile& profile, std::ostream& soildata);
 
     // Generates, prints and writes the five records of p-y layer `layer` (from 1). Layers
@@ -39,7 +39,7 @@ public:
     double resistance(int layer) const { return resistance_[static_cast<size_t>(layer)]; }
     double equivalent_depth(int layer) const { return xeq_[static_cast<size_t>(layer)]; }
 
-private:
+  private:
     struct LayerSums;
     struct CurveContext;
 

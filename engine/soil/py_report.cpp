@@ -52,10 +52,18 @@ void write_point_line(std::ostream& out, PointField field, double y, double p) {
     line.x(21);
     for (double v : {y, p}) {
         switch (field) {
-            case PointField::Fixed3: line.f(v, 20, 3); break;
-            case PointField::Fixed5: line.f(v, 20, 5); break;
-            case PointField::Exponent3: line.e(v, 20, 3); break;
-            case PointField::DoubleExponent3: line.d(v, 20, 3); break;
+            case PointField::Fixed3:
+                line.f(v, 20, 3);
+                break;
+            case PointField::Fixed5:
+                line.f(v, 20, 5);
+                break;
+            case PointField::Exponent3:
+                line.e(v, 20, 3);
+                break;
+            case PointField::DoubleExponent3:
+                line.d(v, 20, 3);
+                break;
         }
     }
     out << line.str() << '\n';

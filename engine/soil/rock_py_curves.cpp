@@ -32,7 +32,9 @@ SideCurve strong_rock_curve(const CurveProperties& pr, const SideDepths& d) {
     return curve;
 }
 
-double weak_rock_alpha(double rqd) { return 1.0 - rqd / 150.0; }
+double weak_rock_alpha(double rqd) {
+    return 1.0 - rqd / 150.0;
+}
 
 SideCurve weak_rock_curve(const CurveProperties& pr, const SideDepths& d) {
     static constexpr double kFractions[kSidePoints] = {0.0005, 0.001, 0.003, 0.006, 0.009, 0.02,

@@ -11,7 +11,7 @@ namespace vornel::soil {
 namespace {
 
 constexpr double kPiExact = 3.14159265358979323846;
-constexpr double kAtRestCoefficient = 0.4;  // K0
+constexpr double kAtRestCoefficient = 0.4;       // K0
 constexpr double kSiltWallFriction = 0.1745333;  // 10 degrees
 
 // A table of values at the depth ratios 0, 0.5, .. 3, 4, 5, 6; the last value beyond.
@@ -128,7 +128,8 @@ SandWedge sand_wedge(double phi, double gamma, double b, double x, double pi) {
     r.pst = gamma * x *
             (k0 * x * tp * sb / (tbf * std::cos(w.alpha)) + tb / tbf * (b + x * tb * ta) +
              k0 * x * tb * (tp * sb - ta) - w.ka * b);
-    r.psd = w.ka * b * gamma * x * (std::pow(tb, 8) - 1.0) + k0 * b * gamma * x * tp * std::pow(tb, 4);
+    r.psd =
+        w.ka * b * gamma * x * (std::pow(tb, 8) - 1.0) + k0 * b * gamma * x * tp * std::pow(tb, 4);
     return r;
 }
 

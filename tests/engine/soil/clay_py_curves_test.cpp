@@ -50,8 +50,8 @@ TEST(SoftClay, WorkedExampleAtFiveFeet) {
     EXPECT_DOUBLE_EQ(c.y[13], 3.0 * y50);  // point 14
     EXPECT_NEAR(c.p[13], 0.5 * pu * std::cbrt(3.0), 1e-6 * pu);
     // The 17 deflections: 0, 0.008 y50, quarter steps to 3 y50, then 8, 15 and 20 y50.
-    const double expected[17] = {0,     0.008, 0.25, 0.5,  0.75, 1.0,  1.25, 1.5, 1.75,
-                                 2.0,   2.25,  2.5,  2.75, 3.0,  8.0,  15.0, 20.0};
+    const double expected[17] = {0,   0.008, 0.25, 0.5,  0.75, 1.0, 1.25, 1.5, 1.75,
+                                 2.0, 2.25,  2.5,  2.75, 3.0,  8.0, 15.0, 20.0};
     for (int j = 0; j < 17; ++j) EXPECT_NEAR(c.y[j], expected[j] * y50, 1e-12) << j;
     EXPECT_EQ(c.p[0], 0.0);
     EXPECT_NEAR(c.p[5], 0.5 * pu, 1e-6 * pu);  // at y50 half the ultimate
@@ -112,8 +112,7 @@ TEST(StiffClayWithFreeWater, CurveThroughItsBranches) {
     EXPECT_NEAR(c.y[2], a * y50, 1e-12);
     EXPECT_NEAR(c.p[2], 0.5 * pc * std::sqrt(a), 1e-9 * pc);
     EXPECT_NEAR(c.y[12], 6 * a * y50, 1e-12);
-    EXPECT_NEAR(c.p[12], 0.5 * pc * std::sqrt(6 * a) - 0.055 * pc * std::pow(5.0, 1.25),
-                1e-9 * pc);
+    EXPECT_NEAR(c.p[12], 0.5 * pc * std::sqrt(6 * a) - 0.055 * pc * std::pow(5.0, 1.25), 1e-9 * pc);
     EXPECT_NEAR(c.y[13], 10 * a * y50, 1e-12);
     EXPECT_NEAR(c.p[13], 0.5 * pc * std::sqrt(6 * a) - 0.411 * pc - 0.0625 / y50 * pc * 4 * a * y50,
                 1e-9 * pc);
@@ -128,7 +127,7 @@ TEST(StiffClayWithFreeWater, InitialLineBoundsTheCurve) {
     const SideDepths d = at(60.0);
     const SideCurve none = stiff_clay_water_curve(clay(1000, 60, 0.005, 0.0), d);
     for (double p : none.p) EXPECT_EQ(p, 0.0);  // k = 0: the initial line governs
-    const double k = 100.0;  // pci: meets the curve a little beyond the origin
+    const double k = 100.0;                     // pci: meets the curve a little beyond the origin
     const SideCurve c = stiff_clay_water_curve(clay(1000, 60, 0.005, k), d);
     const SideCurve free = stiff_clay_water_curve(clay(1000, 60, 0.005, 1.0e12), d);
     EXPECT_NEAR(c.p[1], k * 60.0 * c.y[1], 1e-9);  // near the origin: k x y
@@ -204,8 +203,8 @@ TEST(ClayEquivalentDepth, StiffClayWithWaterMatchesItsResidualResistance) {
 TEST(ClayForceShift, NetOverburdenOrNothing) {
     const CurveProperties pr = clay(500, 50, 0.02);
     EXPECT_NEAR(clay_shift(pr, 10.0), 24.0 * (10.0 - 2 * 500 * kPsf), 1e-12);
-    EXPECT_EQ(clay_shift(pr, 0.0), 0.0);              // -2 c b becomes 0
-    EXPECT_EQ(clay_shift(pr, 2 * 500 * kPsf), 0.0);   // exactly balanced
+    EXPECT_EQ(clay_shift(pr, 0.0), 0.0);             // -2 c b becomes 0
+    EXPECT_EQ(clay_shift(pr, 2 * 500 * kPsf), 0.0);  // exactly balanced
 }
 
 }  // namespace

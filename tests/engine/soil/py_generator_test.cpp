@@ -247,10 +247,9 @@ TEST(PyGeneratorRefusals, SiltWithoutCohesionOrFriction) {
     PyState u;
     u.add_py_layer(5, 40, {110 * kPcf, 2.0, 0, 0.01, 90, 0});
     EXPECT_TRUE(generate(u).stopped);
-    const std::vector<std::string> lines = {
-        "       WARNING-------The Angle of the slope can not",
-        "                     be greater than the internal  ",
-        "                     friction angle of the sand.   "};
+    const std::vector<std::string> lines = {"       WARNING-------The Angle of the slope can not",
+                                            "                     be greater than the internal  ",
+                                            "                     friction angle of the sand.   "};
     ASSERT_EQ(u.messages.size(), 4u);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(u.messages[i + 1], lines[i]);
     EXPECT_NE(u.text().find("\n\n" + lines[0] + "\n" + lines[1] + "\n" + lines[2] + "\n"),
@@ -310,9 +309,10 @@ TEST(PyGeneratorRefusals, ValuesThatAreNotFinite) {
     u.add_py_layer(4, 40, kSand);
     u.s.config.py_width = 0.0;
     EXPECT_TRUE(generate(u).stopped);
-    EXPECT_NE(u.text().find(
-                  "\n\n     ERROR STOP -- WIDTH FOR SOIL RESISTANCE, WP, MUST BE GREATER THAN ZERO\n"),
-              std::string::npos);
+    EXPECT_NE(
+        u.text().find(
+            "\n\n     ERROR STOP -- WIDTH FOR SOIL RESISTANCE, WP, MUST BE GREATER THAN ZERO\n"),
+        std::string::npos);
 }
 
 // SOILDATA as the iteration reads it: user records passed over, each generated record
@@ -341,12 +341,12 @@ TEST(PyGeneratorRoundTrip, SoildataThroughTheCurveStoreIntoThePlotFile) {
     EXPECT_EQ(c.link, 1);
     // Soft clay, y50 = 2.5 * 0.02 * 24 = 1.2 in; the shift Ps = 24 (10 - 2 c) lb/in.
     const double h = 6.0, ps = 24.0 * (10.0 - 2.0 * 500 * kPsf);
-    EXPECT_DOUBLE_EQ(c.w[0], -24.0);                // backfill point 17 at 20 y50, mirrored
-    EXPECT_DOUBLE_EQ(c.w[16], 0.0);                 // backfill point 1 at the origin
-    EXPECT_NEAR(c.q[16], ps * h, 0.001 * ps * h);   // ... carrying +Ps
-    EXPECT_DOUBLE_EQ(c.w[17], 0.0096);              // excavation point 2 at 0.008 y50
-    EXPECT_DOUBLE_EQ(c.w[32], 24.0);                // excavation point 17
-    EXPECT_GT(c.q[0], 0.0);                         // the soil pushes back against the wall
+    EXPECT_DOUBLE_EQ(c.w[0], -24.0);               // backfill point 17 at 20 y50, mirrored
+    EXPECT_DOUBLE_EQ(c.w[16], 0.0);                // backfill point 1 at the origin
+    EXPECT_NEAR(c.q[16], ps * h, 0.001 * ps * h);  // ... carrying +Ps
+    EXPECT_DOUBLE_EQ(c.w[17], 0.0096);             // excavation point 2 at 0.008 y50
+    EXPECT_DOUBLE_EQ(c.w[32], 24.0);               // excavation point 17
+    EXPECT_GT(c.q[0], 0.0);                        // the soil pushes back against the wall
     EXPECT_LT(c.q[32], 0.0);
     for (int k = 1; k < 33; ++k) EXPECT_LT(c.w[k - 1], c.w[k]) << k;
 
@@ -377,9 +377,11 @@ TEST(PyGeneratorGolden, SevenSoilTypes) {
     const Generated g = generate(t);
     ASSERT_FALSE(g.stopped) << t.text();
     const std::filesystem::path golden = test::source_dir() / "tests/engine/soil/golden";
-    const test::GoldenResult report = test::compare_golden(t.text(), golden / "py_seven_types.report");
+    const test::GoldenResult report =
+        test::compare_golden(t.text(), golden / "py_seven_types.report");
     EXPECT_TRUE(report.ok) << report.message;
-    const test::GoldenResult file = test::compare_golden(g.soildata, golden / "py_seven_types.soildata");
+    const test::GoldenResult file =
+        test::compare_golden(g.soildata, golden / "py_seven_types.soildata");
     EXPECT_TRUE(file.ok) << file.message;
 }
 

@@ -17,8 +17,8 @@ TEST(PyMultipliers, GroupReductionFromTheWidthRatio) {
     EXPECT_DOUBLE_EQ(py_multipliers(none, 24.0, 24.0, 120.0, 180.0).p, 1.0);  // continuous
     EXPECT_DOUBLE_EQ(py_multipliers(none, 26.0, 24.0, 120.0, 180.0).p, 1.0);  // r < 1.1
     EXPECT_DOUBLE_EQ(py_multipliers(none, 74.4, 24.0, 120.0, 180.0).p, 1.0);  // r = 3.1
-    EXPECT_NEAR(py_multipliers(none, 72.0, 24.0, 120.0, 180.0).p,
-                0.5292 * std::pow(3.0, 0.5659), 1e-12);
+    EXPECT_NEAR(py_multipliers(none, 72.0, 24.0, 120.0, 180.0).p, 0.5292 * std::pow(3.0, 0.5659),
+                1e-12);
     EXPECT_DOUBLE_EQ(py_multipliers(none, 48.0, 24.0, 120.0, 100.0).p, 1.0);  // above H
     EXPECT_DOUBLE_EQ(py_multipliers(none, 48.0, 0.0, 120.0, 180.0).p, 1.0);   // no WP
 }

@@ -127,9 +127,9 @@ TEST(PyProfileLookups, BeyondTheProfileEndsTheRunNamingTheDepth) {
     EXPECT_THROW(p.strength_at(300.0, t.s), RunStop);
     EXPECT_EQ(t.report.str(),
               "\n\n     ERROR STOP -- DEPTH X =    300.00 IN IS BEYOND THE INPUT STRENGTH CURVE\n");
-    const std::vector<std::string> once = {
-        "                             **** WARNING ****",
-        "THE VALUE OF X =  0.3D+03IS BEYOND THE EXTENT OF", "THE INPUT STRENGTH CURVE"};
+    const std::vector<std::string> once = {"                             **** WARNING ****",
+                                           "THE VALUE OF X =  0.3D+03IS BEYOND THE EXTENT OF",
+                                           "THE INPUT STRENGTH CURVE"};
     ASSERT_EQ(t.messages.size(), 6u);  // the warning twice
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(t.messages[i], once[i % 3]);
 

@@ -43,8 +43,8 @@ CurveProperties weak_rock(double rqd) {
     pr.ca = 1000.0;  // qur
     pr.strength = 1000.0;
     pr.rqd = rqd;
-    pr.k = 50000.0;    // Em
-    pr.e50 = 0.0005;   // krm: yrm = 0.012 in
+    pr.k = 50000.0;   // Em
+    pr.e50 = 0.0005;  // krm: yrm = 0.012 in
     return pr;
 }
 

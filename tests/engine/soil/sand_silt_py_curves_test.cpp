@@ -15,7 +15,9 @@ using test::kPcf;
 using test::kPsf;
 
 constexpr double kPi = 3.14159265358979323846;
-double rad(double deg) { return deg * kPi / 180.0; }
+double rad(double deg) {
+    return deg * kPi / 180.0;
+}
 
 // Reese's wedge, written out from the published expressions with angles in degrees.
 struct Wedge {
@@ -126,8 +128,8 @@ TEST(Silt, CohesionRaisesPmButNotPu) {
     EXPECT_NEAR(s.table.pc, pc, 1e-9 * pc);
     EXPECT_NEAR(s.table.ps, ps, 1e-9 * ps);
     EXPECT_NEAR(s.integrand, pu, 1e-9 * pu);
-    EXPECT_NEAR(s.p[12], pm, 1e-9 * pm);  // at ym
-    EXPECT_NEAR(s.p[13], pu, 1e-9 * pu);  // at yu
+    EXPECT_NEAR(s.p[12], pm, 1e-9 * pm);      // at ym
+    EXPECT_NEAR(s.p[13], pu, 1e-9 * pu);      // at yu
     EXPECT_NEAR(s.y[14], 0.9 + 12.0, 1e-12);  // yu + b/2
     EXPECT_NEAR(s.y[16], 0.9 + 36.0, 1e-12);  // yu + 3b/2
     EXPECT_DOUBLE_EQ(s.p[16], s.p[13]);
