@@ -84,7 +84,10 @@ void plot_curve_section(EngineState& s) {
     std::string& out = s.plot.text;
     const std::size_t count = s.user_curves.size() + s.generated_curves.size();
     // Room for the curves and the node records of the block, in one allocation.
-    out.reserve(out.size() + count * kMaxCurvePoints * 32 +
+    std::size_t points = 0;
+    for (const UserCurve& c : s.user_curves) points += c.y_scaled.size();
+    for (const PlotCurve& c : s.generated_curves) points += c.y.size();
+    out.reserve(out.size() + points * 32 + count * 16 +
                 static_cast<std::size_t>(s.wall.ninc + 2) * 72 + 64);
     free_int(out, s.control.unit_system);
     free_int(out, static_cast<long long>(count));

@@ -64,8 +64,10 @@ void compute_results(EngineState& s) {
 void summarise_results(const EngineState& s, ProblemSummary& summary) {
     summary.max_deflection = summary.max_moment = summary.max_shear = 0.0;
     summary.max_deflection_depth = summary.max_moment_depth = summary.max_shear_depth = 0.0;
+    // A value that is not a number wins, so that a summary never hides it.
     auto keep = [](double v, double x, double& best, double& where) {
-        if (std::fabs(v) > std::fabs(best)) {
+        if (std::isnan(best)) return;
+        if (std::isnan(v) || std::fabs(v) > std::fabs(best)) {
             best = v;
             where = x;
         }

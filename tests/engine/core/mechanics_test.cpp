@@ -199,5 +199,38 @@ TEST(Mechanics, CoupleAtMidspanOfASimplySupportedWall) {
     EXPECT_NEAR(at(run, 10).moment, -M0 / L * 10 * d.h, 1e-6 * M0);
 }
 
+// A prescribed slope where the wall has no stiffness leaves the equation held for the slope
+// without a pivot; the combination must not divide by it.
+TEST(Mechanics, SlopeAtAStationWithoutStiffnessStaysFinite) {
+    BeamDeck d;
+    d.ninc = 10;
+    d.restraints = {{2, 0, 0.0, 0.01}};
+    d.loads = {{1, 5, 5, 100.0, 0.0, 0.0}};
+    std::string deck = d.text();
+    deck.replace(deck.find("0\t10\t1\t"), 7, "1\t10\t1\t");  // stiffness from station 1
+    const test::DeckRun shifted = test::run_deck_text(deck);
+    for (const StationResult& r : shifted.state.results) {
+        EXPECT_TRUE(std::isfinite(r.deflection) && std::isfinite(r.moment));
+    }
+    EXPECT_NEAR(shifted.state.results[0].slope, 0.01, 1e-12);
+    EXPECT_TRUE(shifted.state.outcome.converged);
+}
+
+// Deflections that are not numbers (stiffness at the limit of the number range) count as
+// beyond the allowable deflection: the run never reports them as closed.
+TEST(Mechanics, DeflectionsThatAreNotNumbersAreNeverClosed) {
+    BeamDeck d;
+    d.ninc = 10;
+    d.h = 1e300;
+    d.ei = 1e300;
+    d.loads = {{1, 0, 0, 1e300, 0.0, 0.0}};
+    const test::DeckRun run = test::run_deck_text(d.text());
+    EXPECT_FALSE(run.state.outcome.converged);
+    EXPECT_EQ(run.state.outcome.exceeded_count, 11);
+    ASSERT_EQ(run.state.summaries.size(), 1u);
+    EXPECT_TRUE(std::isnan(run.state.summaries[0].max_deflection));
+    EXPECT_NE(run.report.find("       NaN"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vornel
