@@ -10,7 +10,7 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
-EXAMPLE    ?= examples/cantilever_user_py.vn5d
+EXAMPLE    ?= examples/cantilever_layered.vn5d
 
 PACKAGES = cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev \

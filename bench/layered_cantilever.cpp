@@ -1,0 +1,84 @@
+// The whole analysis of the layered cantilever example, in process, all files included:
+// deck reading, the earth-pressure chain (BMWALL.001), the p-y generator (SOILDATA), the
+// iteration and the report, plot and monitor files. Target: at most 2 ms per problem.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <ctime>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <system_error>
+
+#include "engine/core/entry.h"
+#include "engine/soil/py_generator.h"
+
+namespace {
+
+// A private folder for the run's files (several developers may benchmark at once).
+struct RunFolder {
+    RunFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vornel-bench-layered-XXXXXX").string();
+        if (mkdtemp(pattern.data())) path = pattern;
+    }
+    ~RunFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::filesystem::path path;
+};
+
+vornel::RunRequest example_request(const std::filesystem::path& dir) {
+    vornel::RunRequest request;
+    request.version = "2015.5.7";
+    request.input =
+        std::filesystem::path(VORNEL_SOURCE_DIR) / "examples" / "cantilever_layered.vn5d";
+    request.report = dir / "cantilever_layered.vn5o";
+    request.plot = dir / "cantilever_layered.vn5p";
+    request.monitor = dir / "cantilever_layered.vn5r";
+    request.scratch_dir = dir;
+    request.clock = [] { return std::tm{}; };
+    return request;
+}
+
+void BM_LayeredCantilever(benchmark::State& state) {
+    const RunFolder dir;
+    const vornel::RunRequest request = example_request(dir.path);
+    for (auto _ : state) {
+        vornel::EngineState s = vornel::run_analysis(request);
+        if (s.error_stop || s.summaries.empty() || !s.summaries.front().outcome.converged) {
+            state.SkipWithError("the example did not converge");
+            break;
+        }
+        benchmark::DoNotOptimize(s.results.data());
+    }
+}
+
+// The p-y generator's share: profile, 15 curve records, their report sections and SOILDATA,
+// on the state the example leaves behind.
+void BM_LayeredCantileverPyCurves(benchmark::State& state) {
+    const RunFolder dir;
+    const vornel::RunRequest request = example_request(dir.path);
+    vornel::EngineState s = vornel::run_analysis(request);
+    std::ostringstream report;
+    s.report = &report;
+    for (auto _ : state) {
+        report.str("");
+        vornel::soil::generate_py_curves(s);
+        benchmark::DoNotOptimize(report.str().size());
+    }
+}
+
+BENCHMARK(BM_LayeredCantilever)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_LayeredCantileverPyCurves)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
