@@ -32,6 +32,30 @@ void correct_for_couples(EngineState& s) {
     }
 }
 
+// True when the station is held against rotation: a prescribed slope there, or a rotational
+// spring.
+bool holds_rotation(const EngineState& s, int k) {
+    if (s.R[k] != 0.0) return true;
+    for (const RestraintRow& r : s.restraints) {
+        if (r.station == k && r.kase >= 2) return true;
+    }
+    return false;
+}
+
+// A wall end held against rotation carries a moment that stops at the end. The central
+// difference would read the drop from that moment to the zero beyond the wall as shear (a
+// value that grows as 1/h); the shear there is the difference of the moments inside the wall.
+void one_sided_shear_at_held_ends(EngineState& s, const std::vector<double>& moment) {
+    const double h = s.wall.h;
+    auto M = [&moment](int k) { return moment[static_cast<std::size_t>(k + 1)]; };
+    for (int k = 0; k <= s.wall.ninc; ++k) {
+        if (!is_wall_end(s, k) || !holds_rotation(s, k)) continue;
+        const bool lower_end = s.F[k + 1] == 0.0;
+        s.results[static_cast<std::size_t>(k)].shear =
+            lower_end ? (M(k) - M(k - 1)) / h : (M(k + 1) - M(k)) / h;
+    }
+}
+
 }  // namespace
 
 void compute_results(EngineState& s) {
@@ -59,6 +83,7 @@ void compute_results(EngineState& s) {
         r.ei = s.F[k];
     }
     correct_for_couples(s);
+    one_sided_shear_at_held_ends(s, moment);
 }
 
 void summarise_results(const EngineState& s, ProblemSummary& summary) {
