@@ -1,0 +1,15 @@
+# Fails when a source, build file or document still holds the markers of an unresolved merge.
+file(GLOB_RECURSE files
+    ${ROOT}/*.h ${ROOT}/*.cpp ${ROOT}/*.cmake ${ROOT}/*.md ${ROOT}/CMakeLists.txt ${ROOT}/Makefile)
+list(FILTER files EXCLUDE REGEX "/build[^/]*/")
+set(bad "")
+foreach(f IN LISTS files)
+    file(STRINGS ${f} lines REGEX "^(<<<<<<< |>>>>>>> )")
+    if(lines)
+        list(APPEND bad "${f}")
+    endif()
+endforeach()
+if(bad)
+    string(REPLACE ";" "\n" bad "${bad}")
+    message(FATAL_ERROR "unresolved merge markers in:\n${bad}")
+endif()
