@@ -16,6 +16,8 @@ PACKAGES = cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev 
            qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
            libxlsxwriter-dev xvfb xauth
 
+MAKEFLAGS += --no-print-directory
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build run test test-asan bench clean
