@@ -1,6 +1,7 @@
 #include "engine/core/deck_reader.h"
 
 #include <cmath>
+#include <charconv>
 #include <cstdio>
 
 #include "engine/core/stop_messages.h"
@@ -14,8 +15,8 @@ constexpr int kFarStation = 1'000'000;
 
 std::string number_text(double v) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", v);
-    return buf;
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6);
+    return std::string(buf, end);
 }
 
 void check_count(FreeFormatReader& in, int count, int lo, int hi, const std::string& what) {

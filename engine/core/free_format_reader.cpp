@@ -1,6 +1,8 @@
 #include "engine/core/free_format_reader.h"
 
 #include <charconv>
+#include <locale.h>
+#include <stdlib.h>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -61,6 +63,13 @@ std::string quoted(std::string_view tok) {
     return q + "\"";
 }
 
+// The host program may have switched the C library to a locale with a decimal comma; numbers
+// of the data files always use the point.
+double strtod_in_c_locale(const char* text) {
+    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(text, nullptr, c_locale);
+}
+
 }  // namespace
 
 bool parse_real(std::string_view text, double& value) {
@@ -77,7 +86,7 @@ bool parse_real(std::string_view text, double& value) {
     if (ec == std::errc::result_out_of_range) {
         // Underflow reads as (nearly) zero; overflow is refused.
         buf[n] = '\0';
-        v = std::strtod(buf, nullptr);
+        v = strtod_in_c_locale(buf);
         if (!std::isfinite(v)) return false;
     } else if (ec != std::errc()) {
         return false;

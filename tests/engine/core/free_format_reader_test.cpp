@@ -1,6 +1,8 @@
 #include "engine/core/free_format_reader.h"
 
+#include <clocale>
 #include <sstream>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -121,6 +123,26 @@ TEST(FreeFormatReader, ParseRealEdges) {
     for (const char* bad : {"", "+", "-.", "E5", "1e", "1e+", "inf", "0x10", "1..2"}) {
         EXPECT_FALSE(parse_real(bad, v)) << bad;
     }
+}
+
+// The program that loads the engine may set a locale whose decimal separator is a comma; the
+// data files keep the point whatever the host's locale.
+TEST(FreeFormatReader, HostLocaleDoesNotChangeNumbers) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    const char* comma = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name)) {
+            comma = name;
+            break;
+        }
+    }
+    if (!comma) GTEST_SKIP() << "no locale with a decimal comma on this machine";
+    double v = -1.0;
+    EXPECT_TRUE(parse_real("1.5e-400", v));
+    EXPECT_EQ(v, 0.0);
+    EXPECT_TRUE(parse_real("2.5", v));
+    EXPECT_EQ(v, 2.5);
+    std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
 }  // namespace
