@@ -2,7 +2,6 @@
 // the monitor file: a 300-increment linear wall, and a 300-increment wall on 30 user p-y
 // curves that needs ten or more iterations.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/run_folder.h"
 #include "engine/core/entry.h"
 
 namespace {
@@ -54,22 +54,8 @@ std::string deck(bool curves) {
     return d + "0\r\n";
 }
 
-class Folder {
-  public:
-    Folder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vornel-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data())) path = pattern;
-    }
-    ~Folder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-    std::filesystem::path path;
-};
-
 void run_deck(benchmark::State& state, bool curves) {
-    Folder dir;
+    const vornel::bench::RunFolder dir;
     vornel::RunRequest r;
     r.version = "2015.5.7";
     r.input = dir.path / "bench.vn5d";

@@ -2,7 +2,6 @@
 // deck reading, the earth-pressure chain (BMWALL.001), the p-y generator (SOILDATA), the
 // iteration and the report, plot and monitor files. Target: at most 2 ms per problem.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <ctime>
 #include <filesystem>
@@ -12,24 +11,11 @@
 #include <string>
 #include <system_error>
 
+#include "bench/run_folder.h"
 #include "engine/core/entry.h"
 #include "engine/soil/py_generator.h"
 
 namespace {
-
-// A private folder for the run's files (several developers may benchmark at once).
-struct RunFolder {
-    RunFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vornel-bench-layered-XXXXXX").string();
-        if (mkdtemp(pattern.data())) path = pattern;
-    }
-    ~RunFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::filesystem::path path;
-};
 
 vornel::RunRequest example_request(const std::filesystem::path& dir) {
     vornel::RunRequest request;
@@ -64,7 +50,7 @@ std::filesystem::path write_moment_ei_variant(const std::filesystem::path& dir) 
 }
 
 void BM_LayeredCantilever(benchmark::State& state) {
-    const RunFolder dir;
+    const vornel::bench::RunFolder dir;
     const vornel::RunRequest request = example_request(dir.path);
     for (auto _ : state) {
         vornel::EngineState s = vornel::run_analysis(request);
@@ -77,7 +63,7 @@ void BM_LayeredCantilever(benchmark::State& state) {
 }
 
 void BM_LayeredCantileverMomentEi(benchmark::State& state) {
-    const RunFolder dir;
+    const vornel::bench::RunFolder dir;
     vornel::RunRequest request = example_request(dir.path);
     request.input = write_moment_ei_variant(dir.path);
     int iterations = 0;
@@ -97,7 +83,7 @@ void BM_LayeredCantileverMomentEi(benchmark::State& state) {
 // The p-y generator's share: profile, 15 curve records, their report sections and SOILDATA,
 // on the state the example leaves behind.
 void BM_LayeredCantileverPyCurves(benchmark::State& state) {
-    const RunFolder dir;
+    const vornel::bench::RunFolder dir;
     const vornel::RunRequest request = example_request(dir.path);
     vornel::EngineState s = vornel::run_analysis(request);
     std::ostringstream report;
