@@ -1,5 +1,7 @@
 # Fails when a file reaches outside its layer.
 #   default:            an engine file includes a Qt header or a file of another layer;
+#   -DLAYER=viewer_model: a file of the viewer's model (directly in viewer/) includes QtWidgets
+#                       or a window of the editor, the viewer or the app;
 #   -DLAYER=editor_model: a file of the editor's model (directly in editor/) includes QtGui,
 #                       QtWidgets or another GUI module, or a file of the viewer or the app.
 set(bad "")
@@ -9,6 +11,12 @@ if(LAYER STREQUAL "editor_model")
     set(pattern_b "<(QWidget|QDialog|QMainWindow|QApplication|QGuiApplication|QPainter|QColor|QFont|QImage|QPixmap|QIcon|QClipboard)>")
     set(pattern_c "\"(viewer|app)/")
     set(what "editor model files reach outside QtCore")
+elseif(LAYER STREQUAL "viewer_model")
+    file(GLOB files ${ROOT}/viewer/*.h ${ROOT}/viewer/*.cpp)
+    set(pattern_a "<(QtWidgets|QtOpenGLWidgets|QtPrintSupport)[>/]")
+    set(pattern_b "<(QWidget|QDialog|QMainWindow|QApplication|QPrinter|QPrintDialog|QOpenGLWidget|QMessageBox|QFileDialog)>")
+    set(pattern_c "\"(editor/ui|viewer/ui|app)/")
+    set(what "viewer model files reach outside QtGui")
 else()
     file(GLOB_RECURSE files ${ROOT}/engine/*.h ${ROOT}/engine/*.cpp)
     set(pattern_a "<Q[A-Za-z]*[>/]")

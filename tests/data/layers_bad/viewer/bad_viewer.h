@@ -1,0 +1,3 @@
+// A viewer model file that reaches for a widget: the layer check must fail on it.
+#pragma once
+#include <QtWidgets/QWidget>
