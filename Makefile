@@ -14,7 +14,7 @@ EXAMPLE    ?= examples/cantilever_layered.vn5d
 
 PACKAGES = cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
-           libxlsxwriter-dev xvfb xauth
+           libxlsxwriter-dev xvfb xauth unzip
 
 MAKEFLAGS += --no-print-directory
 

@@ -91,7 +91,8 @@ std::optional<ZipMember> read_member(const QByteArray& a, qint64 at, qint64& nex
     const qint64 name_len = u16(a, at + 28), extra = u16(a, at + 30), comment = u16(a, at + 32);
     const qint64 local = u32(a, at + 42);
     next = at + 46 + name_len + extra + comment;
-    ZipMember m{QString::fromUtf8(a.mid(at + 46, name_len)), {}};
+    ZipMember m;
+    m.name = QString::fromUtf8(a.mid(at + 46, name_len));
     if (local + 30 > a.size() || u32(a, local) != kLocalHeader || size > kLargestMember) {
         why = QStringLiteral("member %1 is damaged").arg(m.name);
         return std::nullopt;
@@ -110,6 +111,7 @@ std::optional<ZipMember> read_member(const QByteArray& a, qint64 at, qint64& nex
         return std::nullopt;
     }
     m.data = std::move(*data);
+    if (method == kDeflated) m.deflated = raw, m.crc = crc;
     return m;
 }
 
@@ -165,10 +167,11 @@ QByteArray write_zip(const std::vector<ZipMember>& members) {
     QByteArray out, directory;
     for (const ZipMember& m : members) {
         const QByteArray name = m.name.toUtf8();
-        const std::optional<QByteArray> packed = deflate_raw(m.data);
+        const bool kept = !m.deflated.isEmpty();
+        const std::optional<QByteArray> packed = kept ? m.deflated : deflate_raw(m.data);
         const qint64 offset = out.size();
         if (!packed || offset + packed->size() > std::numeric_limits<quint32>::max()) return {};
-        const quint32 crc = crc_of(m.data);
+        const quint32 crc = kept ? m.crc : crc_of(m.data);
         put32(out, kLocalHeader);
         put_common(out, time, date, crc, packed->size(), m.data.size(), name.size());
         out += name;

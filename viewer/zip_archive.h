@@ -16,6 +16,10 @@ namespace vornel {
 struct ZipMember {
     QString name;  // path inside the archive, "/" separated
     QByteArray data;
+    // The member as read, still deflated, with its CRC: written again as it is, unless `data`
+    // has been changed and this cleared.
+    QByteArray deflated;
+    quint32 crc = 0;
 };
 
 // The members in the order of the central directory; nothing and `error` set when the bytes
