@@ -43,7 +43,8 @@ WorkbookGraph workbook_graph(const TGraphPlot& graph);
 std::array<TGraphPlot*, 7> export_graphs(ResultGraphs& graphs);
 
 // The main window's graphs as an export source. `offered(position)` says whether the Graphics
-// menu entry of the graph at that position is enabled; `dataFile()` names the data file.
+// menu entry of the graph at that position is enabled (0 Comppy, 1 CompDef, 2 CompShear,
+// 3 CompMom, 4 CompSoil, 5 CompLD, 6 CompCombine); `dataFile()` names the data file.
 class ResultGraphsExport : public ExportSource {
   public:
     ResultGraphsExport(ResultGraphs& graphs, std::function<bool(int position)> offered,

@@ -4,6 +4,7 @@
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
+#include <locale.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -281,6 +282,28 @@ class HeapKeptWhileWriting {
     HeapKeptWhileWriting& operator=(const HeapKeptWhileWriting&) = delete;
 };
 
+// The library prints numbers with the C library, in the locale of the calling thread; the
+// program runs in the engineer's locale, where the decimal mark may be a comma ("0,1"), which
+// the file format does not allow. Numbers are printed in the C locale while the workbook is
+// written, for this thread only.
+class CNumbersWhileWriting {
+  public:
+    CNumbersWhileWriting() : c_(newlocale(LC_NUMERIC_MASK, "C", duplocale(LC_GLOBAL_LOCALE))) {
+        if (c_) previous_ = uselocale(c_);
+    }
+    ~CNumbersWhileWriting() {
+        if (!c_) return;
+        uselocale(previous_);
+        freelocale(c_);
+    }
+    CNumbersWhileWriting(const CNumbersWhileWriting&) = delete;
+    CNumbersWhileWriting& operator=(const CNumbersWhileWriting&) = delete;
+
+  private:
+    locale_t c_;
+    locale_t previous_ = LC_GLOBAL_LOCALE;
+};
+
 }  // namespace
 
 QString workbook_column_letters(int column) {
@@ -300,6 +323,7 @@ QString write_workbook(const QString& path, const std::vector<WorkbookGraph>& gr
     QString why;
     {
         const HeapKeptWhileWriting heap;
+        const CNumbersWhileWriting numbers;
         WorkbookBuilder b(draft.fileName());
         if (b.ok()) b.writeIndex(graphs);
         for (size_t i = 0; i < graphs.size() && b.ok(); ++i) b.writeGraph(int(i) + 1, graphs[i]);

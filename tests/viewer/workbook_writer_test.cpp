@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <clocale>
+#include <cstdio>
 
 #include "viewer/workbook_writer.h"
 #include "xlsx_package.h"
@@ -89,6 +91,7 @@ class WorkbookWriterTest : public QObject {
     void graphsKeepTheirOrder();
     void everyCurveAndPointIsExported();
     void columnLetters();
+    void numbersInAnyLocale();
     void failedWriteLeavesNoFile();
 
   private:
@@ -282,6 +285,34 @@ void WorkbookWriterTest::columnLetters() {
                                                  {702, "ZZ"}, {703, "AAA"}, {16384, "XFD"}};
     for (const auto& [col, letters] : cases)
         QCOMPARE(workbook_column_letters(col), QString::fromLatin1(letters));
+}
+
+// The engineer's locale may write decimal commas; the workbook still holds "0.1", and the
+// program's locale is as it was afterwards.
+void WorkbookWriterTest::numbersInAnyLocale() {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE.utf8"))
+        QSKIP("no German locale installed");
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", 0.5);
+    QCOMPARE(QString(text), QStringLiteral("0,5"));
+    WorkbookGraph g = shear_graph();
+    g.curves[0].points = {{0.1, 2.5}};
+    const QString path = dir_.filePath("de.xlsx");
+    const QString error = write_workbook(path, {g});
+    std::snprintf(text, sizeof text, "%.1f", 0.5);
+    const QString after = text;
+    std::setlocale(LC_ALL, before.c_str());
+    QCOMPARE(error, QString());
+    QCOMPARE(after, QStringLiteral("0,5"));
+    XlsxPackage p;
+    QVERIFY(p.load(path));
+    const auto c = p.cells("Page_1");
+    QCOMPARE(c["A6"].text, QStringLiteral("0.1"));
+    QCOMPARE(c["B6"].text, QStringLiteral("2.5"));
+    QVERIFY(p.chartXml("Plot_1").contains("<c:v>2.5</c:v>"));
+    QVERIFY(p.columnWidths("Legend").value(3) > 10);
+    QVERIFY(!p.member("xl/worksheets/sheet1.xml").contains("width=\"7,"));
 }
 
 void WorkbookWriterTest::failedWriteLeavesNoFile() {

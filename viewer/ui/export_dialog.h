@@ -6,6 +6,15 @@
 // asks where to save (beside the data file, NAME.xlsx), writes the workbook and offers to open
 // it with the desktop's default application. Every question and message goes through
 // ExportQuestions, so that tests script the answers.
+//
+// The main window creates the dialog once at start over its graphs and shows it modally for
+// "Export Plots To Excel":
+//     exportSource_ = std::make_unique<ResultGraphsExport>(
+//         graphs_, [this](int p) { return exportEntries_[p]->isEnabled(); },
+//         [this] { return project_.fileName(); });
+//     dlgExport_ = new TDlgExport(*exportSource_, nullptr, this);
+//     ...
+//     dlgExport_->exec();
 #pragma once
 
 #include <QDialog>
