@@ -15,6 +15,7 @@ class GraphViewTest : public QObject {
     void rightClickZoomsOutWithinTheFullRange();
     void mouseCaption();
     void threePanelRanges();
+    void legendBox();
 };
 
 namespace {
@@ -131,6 +132,30 @@ void GraphViewTest::threePanelRanges() {
     const QPoint in2 = v.mapping(l, 1).toPixel(-400, 30);
     QCOMPARE(v.mouseCaption(l, in2), QStringLiteral("DMS X: -400 Y: 30"));
     QCOMPARE(v.mouseCaption(l, QPoint(270, 300)), QStringLiteral("DMS X: 0 Y: 0"));  // between
+}
+
+void GraphViewTest::legendBox() {
+    TGraphPlot g;
+    g.CurveName = QStringLiteral("Load #");
+    g.setCurveCount(25);
+    for (TLine& c : g.Lines) c.Points = {{0, 0}, {1, 1}};
+    g.curve(1).Shown = false;
+    GraphView v(g);
+    QVERIFY(v.open());
+    const std::vector<LegendItem> items = v.legendItems();
+    QCOMPARE(items.size(), size_t(20));  // 25 curves open with 20 in the legend
+    QCOMPARE(items[0].text, QStringLiteral("Load #1 *"));
+    QCOMPARE(items[1].text, QStringLiteral("Load #2"));
+    QCOMPARE(items[2].colour, QColor(255, 0, 0));
+    g.curve(0).Active = false;  // the others move up a colour
+    QCOMPARE(v.legendItems()[0].curve, 1);
+    QCOMPARE(v.legendItems()[0].colour, QColor(0, 0, 0));
+    QFont f;
+    f.setPixelSize(12);
+    const QFontMetrics fm(f);
+    const QSize s = v.legendBoxSize(fm, 15, 96);
+    QCOMPARE(s.height(), 19 * 15 + 3);
+    QCOMPARE(s.width(), fm.horizontalAdvance(QStringLiteral("Load #20 *")) + 24);
 }
 
 QTEST_MAIN(GraphViewTest)
