@@ -64,12 +64,6 @@ double fitted_width(const QString& s, bool bold) {
     return digits * (bold ? 1.08 : 1.0) + 1.0;
 }
 
-// The number a point value stands for; values that are not finite numbers stay text, so that
-// the file stays readable and the chart leaves them out.
-bool finite(double v) {
-    return std::isfinite(v);
-}
-
 class WorkbookBuilder {
   public:
     explicit WorkbookBuilder(const QString& file) {
@@ -105,8 +99,10 @@ class WorkbookBuilder {
         const QString url = QStringLiteral("internal:") + target;
         fail(worksheet_write_url_opt(ws, r, c, keep(url), nullptr, keep(shown), nullptr));
     }
+    // A point value as a number; one that is not a finite number stays text, which the file
+    // format can hold and the chart leaves out.
     void number(lxw_worksheet* ws, lxw_row_t r, lxw_col_t c, double v) {
-        if (finite(v))
+        if (std::isfinite(v))
             fail(worksheet_write_number(ws, r, c, v, nullptr));
         else
             string(ws, r, c, QString::number(v));

@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <clocale>
 #include <cstdio>
+#include <limits>
 
 #include "viewer/workbook_writer.h"
 #include "xlsx_package.h"
@@ -141,7 +142,10 @@ void WorkbookWriterTest::shearAloneGivesIndexPageAndPlot() {
 
 void WorkbookWriterTest::dataSheetHoldsTitlesAndNumbers() {
     WorkbookGraph g = shear_graph();
-    g.curves[0].points = {{0.1, 0.0}, {-2.5e-7, 1.0 / 12}, {1234.5678, 2.5e10}};
+    g.curves[0].points = {{0.1, 0.0},
+                          {-2.5e-7, 1.0 / 12},
+                          {1234.5678, 2.5e10},
+                          {std::numeric_limits<double>::infinity(), 1.0}};
     const XlsxPackage p = written({g});
     const auto c = p.cells("Page_1");
     QCOMPARE(c["A1"].text, QStringLiteral("Shear vs Depth"));
@@ -162,7 +166,10 @@ void WorkbookWriterTest::dataSheetHoldsTitlesAndNumbers() {
     QCOMPARE(c["B7"].number, 1.0 / 12);
     QCOMPARE(c["A8"].text, QStringLiteral("1234.5678"));
     QCOMPARE(c["B8"].number, 2.5e10);
-    QVERIFY(!c.contains("A9"));
+    // A value that is no finite number stays text: the file stays valid, the chart skips it.
+    QVERIFY(!c["A9"].isNumber);
+    QCOMPARE(c["A9"].text, QStringLiteral("inf"));
+    QVERIFY(!c.contains("A10"));
 }
 
 void WorkbookWriterTest::chartIsScatterWithLinesAndMarkers() {
