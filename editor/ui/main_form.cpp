@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -63,7 +64,12 @@ TMainForm::TMainForm(MainFormSetup setup)
     afterProjectChanged();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The child windows go first, while the window they report to is still whole.
+    // (closed ones waiting for deletion included).
+    for (QMdiSubWindow* sub : mdi_->findChildren<QMdiSubWindow*>())
+        disconnect(sub, nullptr, this, nullptr);
+}
 
 WindowQuestions& TMainForm::questions() {
     return *questions_;
