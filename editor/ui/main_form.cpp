@@ -44,7 +44,7 @@ TMainForm::TMainForm(MainFormSetup setup)
       folder_(program_folder(setup.programFolder)),
       project_(*questions_),
       run_(project_, *questions_, folder_),
-      results_(setup.results ? std::move(setup.results) : make_plot_results(*questions_)),
+      results_(*questions_),
       factories_(std::move(setup.factories)) {
     init_main_form_resources();
     setWindowIcon(QIcon(QStringLiteral(":/vornel/icons/vornel.svg")));
