@@ -1,0 +1,75 @@
+#include "tests/editor/ui/ui_test_support.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+namespace vornel::test {
+
+ProjectQuestions::Answer ScriptedQuestions::askYesNoCancel(const QString& text) {
+    asked << text;
+    if (yesNoCancel.empty()) return Answer::Cancel;
+    const Answer a = yesNoCancel.front();
+    yesNoCancel.pop_front();
+    return a;
+}
+
+bool ScriptedQuestions::askYesNo(const QString& text) {
+    asked << text;
+    if (yesNo.empty()) return false;
+    const bool a = yesNo.front();
+    yesNo.pop_front();
+    return a;
+}
+
+std::optional<QString> ScriptedQuestions::askSaveFileName(const QString&, const QString&) {
+    if (fileNames.empty()) return std::nullopt;
+    const QString name = fileNames.front().value_or(QString());
+    const bool given = fileNames.front().has_value();
+    fileNames.pop_front();
+    if (!given) return std::nullopt;
+    return name;
+}
+
+std::optional<QString> ScriptedQuestions::askOpenFileName(const QString&, const QString&,
+                                                          const QString& f) {
+    filters << f;
+    return askSaveFileName({}, {});
+}
+
+Workbench::Workbench() {
+    project = std::make_unique<Project>(questions, dir.path());
+    host = std::make_unique<WindowHost>(area, *project, questions);
+    area.resize(1300, 950);
+    area.show();
+    area.activateWindow();
+    (void)QTest::qWaitForWindowActive(&area);
+}
+
+Workbench::~Workbench() {
+    host->closeAll();
+    QApplication::processEvents();
+}
+
+void type_over(QLineEdit* edit, const QString& text) {
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void press_tab(QWidget* w) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
+    QTest::keyClick(target, Qt::Key_Tab);
+    settle();
+}
+
+void press_enter(QWidget* w) {
+    QTest::keyClick(w, Qt::Key_Return);
+    settle();
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+}  // namespace vornel::test
