@@ -302,18 +302,30 @@ void TTableForm::addClicked() {
 
 void TTableForm::insertClicked() {
     if (!entryValid()) return;
-    const int row = grid_->currentIndex().row();
+    const QModelIndex current = grid_->currentIndex();
     host_.closeSubTableWindows(table_);
-    const CellResult r = model_->insertRowAt(row);
-    if (!r.ok) host_.questions().inform(r.message);
+    const CellResult r = model_->insertRowAt(current.row());
+    if (!r.ok) {
+        host_.questions().inform(r.message);
+        return;
+    }
+    // The cursor stays on the same row (the last one when the last row went).
+    const int row = std::min(current.row(), table_.rowCount() - 1);
+    grid_->setCurrentIndex(model_->index(row, std::max(current.column(), 0)));
 }
 
 void TTableForm::deleteClicked() {
     if (!entryValid()) return;
-    const int row = grid_->currentIndex().row();
+    const QModelIndex current = grid_->currentIndex();
     host_.closeSubTableWindows(table_);
-    const CellResult r = model_->deleteRowAt(row);
-    if (!r.ok) host_.questions().inform(r.message);
+    const CellResult r = model_->deleteRowAt(current.row());
+    if (!r.ok) {
+        host_.questions().inform(r.message);
+        return;
+    }
+    // The cursor stays on the same row (the last one when the last row went).
+    const int row = std::min(current.row(), table_.rowCount() - 1);
+    grid_->setCurrentIndex(model_->index(row, std::max(current.column(), 0)));
 }
 
 void TTableForm::pickChosen(int column, int row, int index) {
