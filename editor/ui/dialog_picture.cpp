@@ -83,7 +83,7 @@ void wallSection(QPainter& p) {
     dimension(p, 200, exc, 118, QStringLiteral("DWe"));
     label(p, {16, kH - 8}, QStringLiteral("Backfill"));
     label(p, {wx + 30, kH - 8}, QStringLiteral("Excavation"));
-    label(p, {64, top + 2}, QStringLiteral("Beta"));
+    label(p, {80, top + 24}, QStringLiteral("Beta"));
 }
 
 void wallPlan(QPainter& p) {

@@ -59,6 +59,7 @@ DataEditField* InputDialog::addField(QGridLayout* grid, int row, const QString& 
     auto* field = new DataEditField(questions(), this);
     field->setCaption(caption);
     field->setUnitsString(units);
+    field->setFixedWidth(field->fontMetrics().averageCharWidth() * 18);
     grid->addWidget(field->label(), row, column);
     grid->addWidget(field, row, column + 1);
     return field;

@@ -235,7 +235,9 @@ void TTableForm::fitSize() {
     int height = h->height() + 2 * grid_->frameWidth();
     const int rowHeight = table_.rowCount() > 0 ? grid_->rowHeight(0) : grid_->verticalHeader()->defaultSectionSize();
     height += rows * rowHeight;
-    int width = grid_->verticalHeader()->sizeHint().width() + h->length() + 2 * grid_->frameWidth();
+    QHeaderView* v = grid_->verticalHeader();
+    int width = std::max(v->sizeHint().width(), v->minimumWidth()) + h->length() +
+                2 * grid_->frameWidth();
     if (table_.rowCount() > kVisibleRows) width += grid_->verticalScrollBar()->sizeHint().width();
     grid_->setFixedSize(width, height);
     if (QMdiSubWindow* sub = host_.subWindowOf(this)) sub->adjustSize();
