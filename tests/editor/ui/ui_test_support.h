@@ -15,6 +15,10 @@
 class QLineEdit;
 class QWidget;
 
+namespace vornel {
+class TTableForm;
+}
+
 namespace vornel::test {
 
 class ScriptedQuestions : public WindowQuestions {
@@ -51,6 +55,11 @@ void type_over(QLineEdit* edit, const QString& text);
 // Moves the focus on with Tab, as a user leaving the field.
 void press_tab(QWidget* w);
 void press_enter(QWidget* w);
+// Types into a table cell as a user does: the first key opens the cell's editor, the rest goes
+// to the editor, Enter leaves it.
+void type_in_cell(TTableForm* form, int row, int column, const QString& text);
+// Picks item `index` (from 0) of a pick-list cell's drop-down.
+void choose_item(TTableForm* form, int row, int column, int index);
 // Lets queued messages and focus returns happen.
 void settle();
 
