@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "editor/ui/window_host.h"
-#include "editor/ui/window_questions.h"
+#include "editor/ui/dialog_questions.h"
 
 namespace vornel {
 
@@ -37,7 +37,7 @@ void TDlgOptions::store() {
 void TDlgOptions::browse() {
     // Programs on this platform rarely carry an extension, hence "All Files" matches every
     // file rather than only names with a dot.
-    const auto chosen = questions().askOpenFileName(
+    const auto chosen = questions().askFileToOpen(
         {}, EdtWord->text(), QStringLiteral("Programs (*.exe *.com);;All Files (*)"));
     if (chosen) EdtWord->setText(*chosen);
 }

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "editor/ui/window_questions.h"
+#include "editor/ui/dialog_questions.h"
 
 namespace vornel {
 
-DataEditField::DataEditField(WindowQuestions& questions, QWidget* parent)
+DataEditField::DataEditField(DialogQuestions& questions, QWidget* parent)
     : QLineEdit(parent), questions_(questions) {
     setText(model_.text());
     validated_text_ = text();

@@ -20,12 +20,12 @@ class QLabel;
 
 namespace vornel {
 
-class WindowQuestions;
+class DialogQuestions;
 
 class DataEditField : public QLineEdit {
     Q_OBJECT
   public:
-    DataEditField(WindowQuestions& questions, QWidget* parent = nullptr);
+    DataEditField(DialogQuestions& questions, QWidget* parent = nullptr);
 
     TDataEdit& model() { return model_; }
     const TDataEdit& model() const { return model_; }
@@ -65,7 +65,7 @@ class DataEditField : public QLineEdit {
     void report(const QString& message);
     void refreshLabel();
 
-    WindowQuestions& questions_;
+    DialogQuestions& questions_;
     TDataEdit model_;
     QPointer<QLabel> label_;
     QString validated_text_;

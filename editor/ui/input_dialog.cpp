@@ -3,6 +3,9 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
 
 #include "editor/project.h"
 #include "editor/ui/data_edit_field.h"
@@ -21,7 +24,7 @@ Project& InputDialog::project() const {
 TProgramData& InputDialog::data() const {
     return host_.project().data();
 }
-WindowQuestions& InputDialog::questions() const {
+DialogQuestions& InputDialog::questions() const {
     return host_.questions();
 }
 
@@ -52,6 +55,38 @@ void InputDialog::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+}
+
+bool InputDialog::event(QEvent* event) {
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
+        attachToSubWindow();
+    return QWidget::event(event);
+}
+
+// The dialog is of fixed size and follows the activation of its child window.
+void InputDialog::attachToSubWindow() {
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!sub || sub == sub_) return;
+    sub_ = sub;
+    if (layout()) layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, &InputDialog::activationChanged);
+}
+
+// A dialog that cannot be left (invalid field) comes back to the front without reloading, so
+// that the user can correct the entry.
+void InputDialog::activationChanged(Qt::WindowStates before, Qt::WindowStates now) {
+    const bool was = before.testFlag(Qt::WindowActive);
+    const bool is = now.testFlag(Qt::WindowActive);
+    if (!was && is) {
+        if (!returning_) becomeActive();
+        returning_ = false;
+    } else if (was && !is && !leave()) {
+        returning_ = true;
+        QMdiSubWindow* sub = sub_;
+        QTimer::singleShot(0, sub, [sub] {
+            if (sub->mdiArea()) sub->mdiArea()->setActiveSubWindow(sub);
+        });
+    }
 }
 
 DataEditField* InputDialog::addField(QGridLayout* grid, int row, const QString& caption,

@@ -4,13 +4,14 @@
 // fields and loads every control from the project. When it loses activity it stores every
 // control back, unless its focused numeric field holds an invalid entry: then nothing is
 // stored and the dialog comes back to the front. When it is closed it stores as well, and
-// stays open while its focused field is invalid. The window host calls the first two; the
-// third is the close event.
+// stays open while its focused field is invalid. The first two follow the activation of the
+// child window that holds the dialog, whoever created it; the third is the close event.
 #pragma once
 
 #include <QWidget>
 
 class QGridLayout;
+class QMdiSubWindow;
 
 namespace vornel {
 
@@ -18,7 +19,7 @@ class DataEditField;
 class Project;
 class TProgramData;
 class WindowHost;
-class WindowQuestions;
+class DialogQuestions;
 
 class InputDialog : public QWidget {
     Q_OBJECT
@@ -38,6 +39,7 @@ class InputDialog : public QWidget {
     virtual void load() = 0;
     virtual void store() = 0;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
     // A numeric field in `row` of `grid`: its label in column `column`, the field after it.
     DataEditField* addField(QGridLayout* grid, int row, const QString& caption,
@@ -47,10 +49,15 @@ class InputDialog : public QWidget {
     WindowHost& host() const { return host_; }
     Project& project() const;
     TProgramData& data() const;
-    WindowQuestions& questions() const;
+    DialogQuestions& questions() const;
 
   private:
+    void attachToSubWindow();
+    void activationChanged(Qt::WindowStates before, Qt::WindowStates now);
+
     WindowHost& host_;
+    QMdiSubWindow* sub_ = nullptr;
+    bool returning_ = false;
     bool discarding_ = false;
 };
 

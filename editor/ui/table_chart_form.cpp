@@ -15,7 +15,7 @@
 #include "editor/grid_table_model.h"
 #include "editor/ui/chart_view.h"
 #include "editor/ui/window_host.h"
-#include "editor/ui/window_questions.h"
+#include "editor/ui/dialog_questions.h"
 
 namespace vornel {
 
@@ -97,7 +97,7 @@ void TTableChartForm::fileNameChanged() {
 }
 
 void TTableChartForm::browse() {
-    const auto chosen = host().questions().askOpenFileName(
+    const auto chosen = host().questions().askFileToOpen(
         {}, file_name_->text(),
         QStringLiteral("Text Files (*.txt);;Data Files (*.dat);;All Files (*)"));
     if (chosen) file_name_->setText(*chosen);

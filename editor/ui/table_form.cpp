@@ -20,7 +20,7 @@
 #include "editor/ui/cell_delegate.h"
 #include "editor/ui/dialog_picture.h"
 #include "editor/ui/window_host.h"
-#include "editor/ui/window_questions.h"
+#include "editor/ui/dialog_questions.h"
 
 namespace vornel {
 

@@ -47,6 +47,7 @@ TdlgCSD::TdlgCSD(WindowHost& host, QWidget* parent)
     g->addWidget(note("VORNEL automatically calculates soil resistance (p) multipliers", group),
                  7, 0, 1, 2);
     g->addWidget(note("as group reduction factors when Wa<=3Wp.", group), 8, 0, 1, 2);
+    g->setColumnStretch(2, 1);
     outer->addWidget(group);
 
     auto* rest = new QGridLayout;
@@ -72,6 +73,7 @@ TdlgCSD::TdlgCSD(WindowHost& host, QWidget* parent)
     deGw->setBounds(kUnbounded, 1000);
     beta->setBounds(-45, 45);
     deSP->setBounds(kUnbounded, 10000000);
+    rest->setColumnStretch(3, 1);
     setFieldUnits(data().UnitSystem);
     load();
 }

@@ -18,7 +18,7 @@
 
 namespace vornel {
 
-WindowHost::WindowHost(QMdiArea& area, Project& project, WindowQuestions& questions,
+WindowHost::WindowHost(QMdiArea& area, Project& project, DialogQuestions& questions,
                        QObject* parent)
     : QObject(parent), area_(area), project_(project), questions_(questions) {}
 
@@ -41,33 +41,12 @@ QMdiSubWindow* WindowHost::addChild(QWidget* w, bool fixed) {
     return sub;
 }
 
-// The three moments of a dialog come from the activation changes of its child window. A
-// dialog that cannot be left (invalid field) comes back to the front without reloading, so
-// the user can correct the entry.
-void WindowHost::watch(QMdiSubWindow* sub, InputDialog* dialog) {
-    auto returning = std::make_shared<bool>(false);
-    connect(sub, &QMdiSubWindow::windowStateChanged, dialog,
-            [this, sub, dialog, returning](Qt::WindowStates before, Qt::WindowStates now) {
-                const bool was = before.testFlag(Qt::WindowActive);
-                const bool is = now.testFlag(Qt::WindowActive);
-                if (!was && is) {
-                    if (!*returning) dialog->becomeActive();
-                    *returning = false;
-                } else if (was && !is && !dialog->leave()) {
-                    *returning = true;
-                    QTimer::singleShot(0, sub, [this, sub] { area_.setActiveSubWindow(sub); });
-                }
-            });
-}
-
 template <class D>
 D* WindowHost::openDialog(QPointer<D>& slot) {
     // A dialog closed a moment ago waits for its deletion outside the area: it counts as gone.
     if (!slot || !subWindowOf(slot)) {
         slot = new D(*this);
-        QMdiSubWindow* sub = addChild(slot, true);
-        watch(sub, slot);
-        sub->show();
+        addChild(slot, true)->show();
     }
     QMdiSubWindow* sub = subWindowOf(slot);
     if (sub->isMinimized()) sub->showNormal();
@@ -99,12 +78,18 @@ TDlgStaged* WindowHost::openStaged(bool modal) {
     return staged_;
 }
 
+std::vector<TTableForm*> WindowHost::tableWindows() const {
+    std::vector<TTableForm*> all;
+    for (QMdiSubWindow* sub : area_.subWindowList())
+        if (auto* form = qobject_cast<TTableForm*>(sub->widget()))
+            if (!form->isClosing()) all.push_back(form);
+    return all;
+}
+
 TTableForm* WindowHost::tableWindow(const TGridTable& table) const {
-    const auto it = tables_.find(&table);
-    if (it == tables_.end() || !it->second || it->second->isClosing() ||
-        !subWindowOf(it->second))
-        return nullptr;
-    return it->second;
+    for (TTableForm* form : tableWindows())
+        if (&form->table() == &table) return form;
+    return nullptr;
 }
 
 TTableForm* WindowHost::openTable(TGridTable& table) {
@@ -117,7 +102,6 @@ TTableForm* WindowHost::openTable(TGridTable& table) {
             form = new TTableChartForm(*this, *chart);
         else
             form = new TTableForm(*this, table);
-        tables_[&table] = form;
         addChild(form, true)->show();
     }
     QMdiSubWindow* sub = subWindowOf(form);
@@ -128,15 +112,12 @@ TTableForm* WindowHost::openTable(TGridTable& table) {
 
 void WindowHost::closeSubTableWindows(const TGridTable& table) {
     std::vector<QPointer<TTableForm>> doomed;
-    for (const auto& [t, form] : tables_) {
-        if (!form || form->isClosing() || t == &table) continue;
-        for (const TGridTable* o = t->owner(); o; o = o->owner())
+    for (TTableForm* form : tableWindows())
+        for (const TGridTable* o = form->table().owner(); o; o = o->owner())
             if (o == &table) doomed.emplace_back(form);
-    }
     for (const auto& form : doomed)
-        if (form) {
+        if (form)
             if (QMdiSubWindow* sub = subWindowOf(form)) sub->close();
-        }
 }
 
 void WindowHost::closeTableWindows(const TGridTable& table) {
@@ -147,9 +128,8 @@ void WindowHost::closeTableWindows(const TGridTable& table) {
 
 std::vector<InputDialog*> WindowHost::openDialogs() const {
     std::vector<InputDialog*> all;
-    for (InputDialog* d : std::initializer_list<InputDialog*>{
-             title_, prop_, csd_, rebar_, con_loads_, tieback_, spring_, options_})
-        if (d && subWindowOf(d)) all.push_back(d);
+    for (QMdiSubWindow* sub : area_.subWindowList())
+        if (auto* d = qobject_cast<InputDialog*>(sub->widget())) all.push_back(d);
     return all;
 }
 
@@ -162,14 +142,15 @@ bool WindowHost::storeActive() {
 }
 
 void WindowHost::unitsChanged() {
-    for (InputDialog* d : std::initializer_list<InputDialog*>{options_, prop_, csd_, rebar_})
-        if (d && subWindowOf(d)) d->reload();
+    for (InputDialog* d : openDialogs())
+        if (qobject_cast<TDlgOptions*>(d) || qobject_cast<TDlgProp*>(d) ||
+            qobject_cast<TdlgCSD*>(d) || qobject_cast<TDlgRebar*>(d))
+            d->reload();
 }
 
 void WindowHost::stageChanged() {
-    for (auto& [t, form] : tables_)
-        if (form && !form->isClosing())
-            if (QMdiSubWindow* sub = subWindowOf(form)) sub->close();
+    for (TTableForm* form : tableWindows())
+        if (QMdiSubWindow* sub = subWindowOf(form)) sub->close();
     for (InputDialog* d : openDialogs()) d->reload();
 }
 

@@ -3,13 +3,12 @@
 //
 // Each `open...` function creates its window when it does not exist and brings it to the front
 // otherwise, and returns it. Table windows belong to their tables: one window per table or
-// sub-table instance. The host also runs the three moments of every input dialog (becomes
-// active, loses activity, is closed) from the MDI area's activation changes.
+// sub-table instance.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
-#include <map>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -30,18 +29,18 @@ class TGridTable;
 class TTableForm;
 class TdlgCSD;
 class TdlgTitle;
-class WindowQuestions;
+class DialogQuestions;
 
 class WindowHost : public QObject {
     Q_OBJECT
   public:
-    WindowHost(QMdiArea& area, Project& project, WindowQuestions& questions,
+    WindowHost(QMdiArea& area, Project& project, DialogQuestions& questions,
                QObject* parent = nullptr);
     ~WindowHost() override;
 
     QMdiArea& area() const { return area_; }
     Project& project() const { return project_; }
-    WindowQuestions& questions() const { return questions_; }
+    DialogQuestions& questions() const { return questions_; }
 
     // The configured text editor (the main window keeps it in the settings).
     QString textEditor() const { return text_editor_; }
@@ -93,12 +92,12 @@ class WindowHost : public QObject {
     template <class D>
     D* openDialog(QPointer<D>& slot);
     QMdiSubWindow* addChild(QWidget* w, bool fixed);
-    void watch(QMdiSubWindow* sub, InputDialog* dialog);
     std::vector<InputDialog*> openDialogs() const;
+    std::vector<TTableForm*> tableWindows() const;
 
     QMdiArea& area_;
     Project& project_;
-    WindowQuestions& questions_;
+    DialogQuestions& questions_;
     QString text_editor_;
     QPointer<TdlgTitle> title_;
     QPointer<TDlgProp> prop_;
@@ -109,7 +108,6 @@ class WindowHost : public QObject {
     QPointer<TDlgSpring> spring_;
     QPointer<TDlgOptions> options_;
     QPointer<TDlgStaged> staged_;
-    std::map<const TGridTable*, QPointer<TTableForm>> tables_;
 };
 
 }  // namespace vornel

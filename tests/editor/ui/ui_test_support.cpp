@@ -35,7 +35,7 @@ std::optional<QString> ScriptedQuestions::askSaveFileName(const QString&, const 
     return name;
 }
 
-std::optional<QString> ScriptedQuestions::askOpenFileName(const QString&, const QString&,
+std::optional<QString> ScriptedQuestions::askFileToOpen(const QString&, const QString&,
                                                           const QString& f) {
     filters << f;
     return askSaveFileName({}, {});

@@ -10,7 +10,7 @@
 
 #include "editor/project.h"
 #include "editor/ui/window_host.h"
-#include "editor/ui/window_questions.h"
+#include "editor/ui/dialog_questions.h"
 
 class QLineEdit;
 class QWidget;
@@ -21,7 +21,7 @@ class TTableForm;
 
 namespace vornel::test {
 
-class ScriptedQuestions : public WindowQuestions {
+class ScriptedQuestions : public DialogQuestions {
   public:
     std::deque<Answer> yesNoCancel;
     std::deque<bool> yesNo;
@@ -32,7 +32,7 @@ class ScriptedQuestions : public WindowQuestions {
     bool askYesNo(const QString& text) override;
     std::optional<QString> askSaveFileName(const QString& suggested, const QString& title) override;
     void inform(const QString& text) override { informed << text; }
-    std::optional<QString> askOpenFileName(const QString& title, const QString& start,
+    std::optional<QString> askFileToOpen(const QString& title, const QString& start,
                                            const QString& filters) override;
 };
 

@@ -1,7 +1,7 @@
-// WindowQuestions: every message box and file dialog of the editor's windows.
+// DialogQuestions: every message box and file dialog of the editor's windows.
 //
 // Extends the project's questions with the open-file dialog that the Browse buttons use. The
-// program answers through message boxes (MessageBoxQuestions); the tests through scripted
+// program answers through message boxes (MessageBoxDialogQuestions); the tests through scripted
 // answers, so that no window test ever blocks on a box.
 #pragma once
 
@@ -14,16 +14,16 @@ class QWidget;
 
 namespace vornel {
 
-class WindowQuestions : public ProjectQuestions {
+class DialogQuestions : public ProjectQuestions {
   public:
     // An open dialog for an existing file; `filters` as for QFileDialog ("A (*.a);;B (*.b)").
-    virtual std::optional<QString> askOpenFileName(const QString& title, const QString& start,
+    virtual std::optional<QString> askFileToOpen(const QString& title, const QString& start,
                                                    const QString& filters) = 0;
 };
 
-class MessageBoxQuestions : public WindowQuestions {
+class MessageBoxDialogQuestions : public DialogQuestions {
   public:
-    explicit MessageBoxQuestions(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit MessageBoxDialogQuestions(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
     Answer askYesNoCancel(const QString& text) override;
@@ -31,7 +31,7 @@ class MessageBoxQuestions : public WindowQuestions {
     std::optional<QString> askSaveFileName(const QString& suggested,
                                            const QString& title) override;
     void inform(const QString& text) override;
-    std::optional<QString> askOpenFileName(const QString& title, const QString& start,
+    std::optional<QString> askFileToOpen(const QString& title, const QString& start,
                                            const QString& filters) override;
 
   private:

@@ -1,4 +1,4 @@
-#include "editor/ui/window_questions.h"
+#include "editor/ui/dialog_questions.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -12,7 +12,7 @@ QString program_title() {
 }
 }  // namespace
 
-ProjectQuestions::Answer MessageBoxQuestions::askYesNoCancel(const QString& text) {
+ProjectQuestions::Answer MessageBoxDialogQuestions::askYesNoCancel(const QString& text) {
     const auto b = QMessageBox::question(parent_, program_title(), text,
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (b == QMessageBox::Yes) return Answer::Yes;
@@ -20,23 +20,23 @@ ProjectQuestions::Answer MessageBoxQuestions::askYesNoCancel(const QString& text
     return Answer::Cancel;
 }
 
-bool MessageBoxQuestions::askYesNo(const QString& text) {
+bool MessageBoxDialogQuestions::askYesNo(const QString& text) {
     return QMessageBox::question(parent_, program_title(), text,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<QString> MessageBoxQuestions::askSaveFileName(const QString& suggested,
+std::optional<QString> MessageBoxDialogQuestions::askSaveFileName(const QString& suggested,
                                                             const QString& title) {
     const QString f = QFileDialog::getSaveFileName(parent_, title, suggested);
     if (f.isEmpty()) return std::nullopt;
     return f;
 }
 
-void MessageBoxQuestions::inform(const QString& text) {
+void MessageBoxDialogQuestions::inform(const QString& text) {
     QMessageBox::information(parent_, program_title(), text, QMessageBox::Ok);
 }
 
-std::optional<QString> MessageBoxQuestions::askOpenFileName(const QString& title,
+std::optional<QString> MessageBoxDialogQuestions::askFileToOpen(const QString& title,
                                                             const QString& start,
                                                             const QString& filters) {
     const QString f = QFileDialog::getOpenFileName(parent_, title, start, filters);
