@@ -10,6 +10,8 @@
 
 #include <QWidget>
 
+#include "editor/ui/child_windows.h"
+
 class QGridLayout;
 class QMdiSubWindow;
 
@@ -21,7 +23,7 @@ class TProgramData;
 class WindowHost;
 class DialogQuestions;
 
-class InputDialog : public QWidget {
+class InputDialog : public QWidget, public StoringWindow {
     Q_OBJECT
   public:
     InputDialog(WindowHost& host, const QString& caption, QWidget* parent = nullptr);
@@ -29,6 +31,8 @@ class InputDialog : public QWidget {
     void becomeActive();
     // False when the focused field is invalid: nothing was stored.
     bool leave();
+    // Before a menu opens or a command runs: stores unless the focused field is invalid.
+    void storeValues() override { leave(); }
     // Loads again (the unit system or the stage changed).
     void reload() { becomeActive(); }
     // The window is being closed with its project (New, Open): nothing is checked or stored.

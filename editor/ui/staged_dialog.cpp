@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -83,6 +84,10 @@ TDlgStaged::TDlgStaged(WindowHost& host, QWidget* parent) : QDialog(parent), hos
     connect(downButton, &QToolButton::clicked, this, [this] { step(-1); });
     connect(okButton, &QPushButton::clicked, this, &TDlgStaged::okClicked);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Shown modeless inside the main window's area, the dialog closes its child window with it.
+    connect(this, &QDialog::finished, this, [this] {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
+    });
     load();
 }
 

@@ -18,6 +18,8 @@
 #include <QTableView>
 #include <QWidget>
 
+#include "editor/ui/child_windows.h"
+
 class QLabel;
 class QPushButton;
 class QHBoxLayout;
@@ -46,7 +48,7 @@ class GridView : public QTableView {
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-class TTableForm : public QWidget {
+class TTableForm : public QWidget, public StoringWindow {
     Q_OBJECT
   public:
     TTableForm(WindowHost& host, TGridTable& table, QWidget* parent = nullptr);
@@ -70,6 +72,7 @@ class TTableForm : public QWidget {
     QModelIndex nextCell(const QModelIndex& from) const;
     // True when no refused entry waits for correction and an open editor's entry is valid.
     bool entryValid();
+    void storeValues() override { entryValid(); }
     // The window is closed with its project: an open or refused entry is dropped.
     void discardEntry();
     static constexpr int kVisibleRows = 10;

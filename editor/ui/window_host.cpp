@@ -7,7 +7,10 @@
 
 #include "editor/grid_table_chart.h"
 #include "editor/project.h"
+#include "editor/ui/child_windows.h"
 #include "editor/ui/control_options_dialog.h"
+#include "editor/ui/dialog_questions.h"
+#include "editor/ui/main_form.h"
 #include "editor/ui/staged_dialog.h"
 #include "editor/ui/table_chart_form.h"
 #include "editor/ui/table_dialogs.h"
@@ -18,9 +21,66 @@
 
 namespace vornel {
 
+namespace {
+
+// The main window's questions for the dialogs: its boxes, and the common open dialog for the
+// Browse buttons.
+class MainFormDialogQuestions : public DialogQuestions {
+  public:
+    explicit MainFormDialogQuestions(TMainForm& main) : main_(main) {}
+    Answer askYesNoCancel(const QString& text) override {
+        return main_.questions().askYesNoCancel(text);
+    }
+    bool askYesNo(const QString& text) override { return main_.questions().askYesNo(text); }
+    std::optional<QString> askSaveFileName(const QString& suggested,
+                                           const QString& title) override {
+        return main_.questions().askSaveFileName(suggested, title);
+    }
+    void inform(const QString& text) override { main_.questions().inform(text); }
+    void showStatus(const QString& text) override { main_.questions().showStatus(text); }
+    std::optional<QString> askFileToOpen(const QString& title, const QString& start,
+                                         const QString& filters) override {
+        return MessageBoxDialogQuestions(&main_).askFileToOpen(title, start, filters);
+    }
+
+  private:
+    TMainForm& main_;
+};
+
+}  // namespace
+
 WindowHost::WindowHost(QMdiArea& area, Project& project, DialogQuestions& questions,
                        QObject* parent)
-    : QObject(parent), area_(area), project_(project), questions_(questions) {}
+    : QObject(parent), area_(area), project_(project), questions_(&questions) {}
+
+WindowHost::WindowHost(TMainForm& main)
+    : QObject(&main),
+      main_(&main),
+      area_(*main.mdiArea()),
+      project_(main.project()),
+      own_questions_(std::make_unique<MainFormDialogQuestions>(main)),
+      questions_(own_questions_.get()) {
+    connect(&main, &TMainForm::unitSystemChanged, this, &WindowHost::unitsChanged);
+    connect(this, &WindowHost::stagesChanged, &main, &TMainForm::refreshCommands);
+    connect(this, &WindowHost::modifiedChanged, &main, &TMainForm::refreshCommands);
+}
+
+WindowHost& WindowHost::of(TMainForm& main) {
+    if (auto* host = main.findChild<WindowHost*>(QString(), Qt::FindDirectChildrenOnly))
+        return *host;
+    return *new WindowHost(main);
+}
+
+QString WindowHost::textEditor() const {
+    return main_ ? main_->textEditor() : text_editor_;
+}
+
+void WindowHost::setTextEditor(const QString& path) {
+    if (main_)
+        main_->setTextEditor(path);
+    else
+        text_editor_ = path;
+}
 
 WindowHost::~WindowHost() = default;
 
@@ -42,7 +102,11 @@ QMdiSubWindow* WindowHost::addChild(QWidget* w, bool fixed) {
 }
 
 template <class D>
-D* WindowHost::openDialog(QPointer<D>& slot) {
+D* WindowHost::openDialog(QPointer<D>& slot, int kind) {
+    if (main_) {
+        main_->showChild(static_cast<ChildKind>(kind));
+        return qobject_cast<D*>(main_->child(static_cast<ChildKind>(kind)));
+    }
     // A dialog closed a moment ago waits for its deletion outside the area: it counts as gone.
     if (!slot || !subWindowOf(slot)) {
         slot = new D(*this);
@@ -54,14 +118,30 @@ D* WindowHost::openDialog(QPointer<D>& slot) {
     return slot;
 }
 
-TdlgTitle* WindowHost::openTitle() { return openDialog(title_); }
-TDlgProp* WindowHost::openWallProperties() { return openDialog(prop_); }
-TdlgCSD* WindowHost::openWallConfiguration() { return openDialog(csd_); }
-TDlgRebar* WindowHost::openSurcharge() { return openDialog(rebar_); }
-TDlgConLoads* WindowHost::openConcentratedLoads() { return openDialog(con_loads_); }
-TDlgTieback* WindowHost::openTieback() { return openDialog(tieback_); }
-TDlgSpring* WindowHost::openSprings() { return openDialog(spring_); }
-TDlgOptions* WindowHost::openControlOptions() { return openDialog(options_); }
+TdlgTitle* WindowHost::openTitle() {
+    return openDialog(title_, static_cast<int>(ChildKind::Title));
+}
+TDlgProp* WindowHost::openWallProperties() {
+    return openDialog(prop_, static_cast<int>(ChildKind::WallProperties));
+}
+TdlgCSD* WindowHost::openWallConfiguration() {
+    return openDialog(csd_, static_cast<int>(ChildKind::WallConfiguration));
+}
+TDlgRebar* WindowHost::openSurcharge() {
+    return openDialog(rebar_, static_cast<int>(ChildKind::Surcharge));
+}
+TDlgConLoads* WindowHost::openConcentratedLoads() {
+    return openDialog(con_loads_, static_cast<int>(ChildKind::ConcentratedLoads));
+}
+TDlgTieback* WindowHost::openTieback() {
+    return openDialog(tieback_, static_cast<int>(ChildKind::Tieback));
+}
+TDlgSpring* WindowHost::openSprings() {
+    return openDialog(spring_, static_cast<int>(ChildKind::Springs));
+}
+TDlgOptions* WindowHost::openControlOptions() {
+    return openDialog(options_, static_cast<int>(ChildKind::ControlOptions));
+}
 
 TDlgStaged* WindowHost::openStaged(bool modal) {
     if (!staged_) {
@@ -93,6 +173,10 @@ TTableForm* WindowHost::tableWindow(const TGridTable& table) const {
 }
 
 TTableForm* WindowHost::openTable(TGridTable& table) {
+    if (main_) {
+        main_->showTable(table);
+        return tableWindow(table);
+    }
     TTableForm* form = tableWindow(table);
     if (!form) {
         bool visible = false;
@@ -116,14 +200,20 @@ void WindowHost::closeSubTableWindows(const TGridTable& table) {
         for (const TGridTable* o = form->table().owner(); o; o = o->owner())
             if (o == &table) doomed.emplace_back(form);
     for (const auto& form : doomed)
-        if (form)
-            if (QMdiSubWindow* sub = subWindowOf(form)) sub->close();
+        if (form) closeForm(form);
 }
 
 void WindowHost::closeTableWindows(const TGridTable& table) {
     closeSubTableWindows(table);
-    if (TTableForm* form = tableWindow(table))
-        if (QMdiSubWindow* sub = subWindowOf(form)) sub->close();
+    if (TTableForm* form = tableWindow(table)) closeForm(form);
+}
+
+// The main window keeps the list of its table windows: it closes them itself.
+void WindowHost::closeForm(TTableForm* form) {
+    if (main_)
+        main_->closeTableWindow(form->table());
+    else if (QMdiSubWindow* sub = subWindowOf(form))
+        sub->close();
 }
 
 std::vector<InputDialog*> WindowHost::openDialogs() const {
@@ -149,8 +239,7 @@ void WindowHost::unitsChanged() {
 }
 
 void WindowHost::stageChanged() {
-    for (TTableForm* form : tableWindows())
-        if (QMdiSubWindow* sub = subWindowOf(form)) sub->close();
+    for (TTableForm* form : tableWindows()) closeForm(form);
     for (InputDialog* d : openDialogs()) d->reload();
 }
 
@@ -175,6 +264,10 @@ bool WindowHost::switchStage(int stage) {
 }
 
 void WindowHost::closeAll() {
+    if (main_) {
+        main_->closeAllChildren();
+        return;
+    }
     for (QMdiSubWindow* sub : area_.subWindowList()) {
         // Every child goes, whatever its fields hold: the project it showed is being replaced.
         if (auto* form = qobject_cast<TTableForm*>(sub->widget())) form->discardEntry();

@@ -1,6 +1,11 @@
 // WindowHost: creates the editor's dialogs and table windows as child windows of the main
 // window's MDI area, at most one of each kind, on first use, and frees them when closed.
 //
+// Inside the program the host belongs to the main window (`of`): its dialogs and table windows
+// are then created by the main window's factories and every `open...` goes through the main
+// window, which keeps the list of its children. Without a main window (tests, tools) the host
+// creates the child windows in the MDI area it was given.
+//
 // Each `open...` function creates its window when it does not exist and brings it to the front
 // otherwise, and returns it. Table windows belong to their tables: one window per table or
 // sub-table instance.
@@ -8,6 +13,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 class QMdiArea;
@@ -26,6 +32,7 @@ class TDlgSpring;
 class TDlgStaged;
 class TDlgTieback;
 class TGridTable;
+class TMainForm;
 class TTableForm;
 class TdlgCSD;
 class TdlgTitle;
@@ -37,14 +44,16 @@ class WindowHost : public QObject {
     WindowHost(QMdiArea& area, Project& project, DialogQuestions& questions,
                QObject* parent = nullptr);
     ~WindowHost() override;
+    // The host of the main window's dialogs and table windows, created on first use.
+    static WindowHost& of(TMainForm& main);
 
     QMdiArea& area() const { return area_; }
     Project& project() const { return project_; }
-    DialogQuestions& questions() const { return questions_; }
+    DialogQuestions& questions() const { return *questions_; }
 
     // The configured text editor (the main window keeps it in the settings).
-    QString textEditor() const { return text_editor_; }
-    void setTextEditor(const QString& path) { text_editor_ = path; }
+    QString textEditor() const;
+    void setTextEditor(const QString& path);
 
     // ---- Dialogs ----
     TdlgTitle* openTitle();
@@ -89,15 +98,19 @@ class WindowHost : public QObject {
     void modifiedChanged();
 
   private:
+    explicit WindowHost(TMainForm& main);
     template <class D>
-    D* openDialog(QPointer<D>& slot);
+    D* openDialog(QPointer<D>& slot, int kind);
+    void closeForm(TTableForm* form);
     QMdiSubWindow* addChild(QWidget* w, bool fixed);
     std::vector<InputDialog*> openDialogs() const;
     std::vector<TTableForm*> tableWindows() const;
 
+    TMainForm* main_ = nullptr;
     QMdiArea& area_;
     Project& project_;
-    DialogQuestions& questions_;
+    std::unique_ptr<DialogQuestions> own_questions_;
+    DialogQuestions* questions_;
     QString text_editor_;
     QPointer<TdlgTitle> title_;
     QPointer<TDlgProp> prop_;

@@ -10,7 +10,7 @@
 
 namespace vornel::test {
 
-ProjectQuestions::Answer ScriptedQuestions::askYesNoCancel(const QString& text) {
+ProjectQuestions::Answer ScriptedDialogQuestions::askYesNoCancel(const QString& text) {
     asked << text;
     if (yesNoCancel.empty()) return Answer::Cancel;
     const Answer a = yesNoCancel.front();
@@ -18,7 +18,7 @@ ProjectQuestions::Answer ScriptedQuestions::askYesNoCancel(const QString& text) 
     return a;
 }
 
-bool ScriptedQuestions::askYesNo(const QString& text) {
+bool ScriptedDialogQuestions::askYesNo(const QString& text) {
     asked << text;
     if (yesNo.empty()) return false;
     const bool a = yesNo.front();
@@ -26,7 +26,7 @@ bool ScriptedQuestions::askYesNo(const QString& text) {
     return a;
 }
 
-std::optional<QString> ScriptedQuestions::askSaveFileName(const QString&, const QString&) {
+std::optional<QString> ScriptedDialogQuestions::askSaveFileName(const QString&, const QString&) {
     if (fileNames.empty()) return std::nullopt;
     const QString name = fileNames.front().value_or(QString());
     const bool given = fileNames.front().has_value();
@@ -35,7 +35,7 @@ std::optional<QString> ScriptedQuestions::askSaveFileName(const QString&, const 
     return name;
 }
 
-std::optional<QString> ScriptedQuestions::askFileToOpen(const QString&, const QString&,
+std::optional<QString> ScriptedDialogQuestions::askFileToOpen(const QString&, const QString&,
                                                           const QString& f) {
     filters << f;
     return askSaveFileName({}, {});

@@ -21,7 +21,7 @@ class TTableForm;
 
 namespace vornel::test {
 
-class ScriptedQuestions : public DialogQuestions {
+class ScriptedDialogQuestions : public DialogQuestions {
   public:
     std::deque<Answer> yesNoCancel;
     std::deque<bool> yesNo;
@@ -41,7 +41,7 @@ struct Workbench {
     Workbench();
     ~Workbench();
     QTemporaryDir dir;
-    ScriptedQuestions questions;
+    ScriptedDialogQuestions questions;
     std::unique_ptr<Project> project;
     QMdiArea area;
     std::unique_ptr<WindowHost> host;
