@@ -57,7 +57,8 @@ void drawLegend(QPainter& p, const ChartPicture& pic, const QRectF& plot) {
     const QFontMetricsF fm(p.font());
     double w = 0;
     for (const ChartSeries& s : pic.series) w = std::max(w, fm.horizontalAdvance(s.name));
-    const QRectF box(plot.right() - w - 40, plot.top() + 4, w + 36, fm.height() * pic.series.size() + 6);
+    const QRectF box(plot.right() - w - 40, plot.top() + 4, w + 36,
+                     fm.height() * pic.series.size() + 6);
     p.setPen(Qt::black);
     p.setBrush(Qt::white);
     p.drawRect(box);

@@ -25,15 +25,24 @@ ChildWindowFactories ChildWindowFactories::defaults() {
 QWidget* create_dialog(ChildKind kind, TMainForm& main) {
     WindowHost& host = WindowHost::of(main);
     switch (kind) {
-        case ChildKind::Title: return new TdlgTitle(host);
-        case ChildKind::WallProperties: return new TDlgProp(host);
-        case ChildKind::WallConfiguration: return new TdlgCSD(host);
-        case ChildKind::Surcharge: return new TDlgRebar(host);
-        case ChildKind::ConcentratedLoads: return new TDlgConLoads(host);
-        case ChildKind::Tieback: return new TDlgTieback(host);
-        case ChildKind::Springs: return new TDlgSpring(host);
-        case ChildKind::ControlOptions: return new TDlgOptions(host);
-        case ChildKind::StagedOptions: return new TDlgStaged(host);
+        case ChildKind::Title:
+            return new TdlgTitle(host);
+        case ChildKind::WallProperties:
+            return new TDlgProp(host);
+        case ChildKind::WallConfiguration:
+            return new TdlgCSD(host);
+        case ChildKind::Surcharge:
+            return new TDlgRebar(host);
+        case ChildKind::ConcentratedLoads:
+            return new TDlgConLoads(host);
+        case ChildKind::Tieback:
+            return new TDlgTieback(host);
+        case ChildKind::Springs:
+            return new TDlgSpring(host);
+        case ChildKind::ControlOptions:
+            return new TDlgOptions(host);
+        case ChildKind::StagedOptions:
+            return new TDlgStaged(host);
         case ChildKind::View3D:
         case ChildKind::ProfileView:
             break;
@@ -43,7 +52,8 @@ QWidget* create_dialog(ChildKind kind, TMainForm& main) {
 
 QWidget* create_table_window(TGridTable& table, TMainForm& main) {
     WindowHost& host = WindowHost::of(main);
-    if (auto* chart = dynamic_cast<TGridTableChart*>(&table)) return new TTableChartForm(host, *chart);
+    if (auto* chart = dynamic_cast<TGridTableChart*>(&table))
+        return new TTableChartForm(host, *chart);
     return new TTableForm(host, table);
 }
 

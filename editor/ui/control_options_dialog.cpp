@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editor/ui/window_host.h"
 #include "editor/ui/dialog_questions.h"
+#include "editor/ui/window_host.h"
 
 namespace vornel {
 

@@ -221,13 +221,27 @@ void draw_dialog_picture(QPainter& p, DialogPicture::Kind kind, const QRectF& ar
     f.setPixelSize(10);
     p.setFont(f);
     switch (kind) {
-        case DialogPicture::WallSection: wallSection(p); break;
-        case DialogPicture::WallPlan: wallPlan(p); break;
-        case DialogPicture::Surcharge: surcharge(p); break;
-        case DialogPicture::ConcentratedLoads: concentratedLoads(p); break;
-        case DialogPicture::Tieback: tieback(p); break;
-        case DialogPicture::Springs: springs(p); break;
-        case DialogPicture::Pressure: pressure(p); break;
+        case DialogPicture::WallSection:
+            wallSection(p);
+            break;
+        case DialogPicture::WallPlan:
+            wallPlan(p);
+            break;
+        case DialogPicture::Surcharge:
+            surcharge(p);
+            break;
+        case DialogPicture::ConcentratedLoads:
+            concentratedLoads(p);
+            break;
+        case DialogPicture::Tieback:
+            tieback(p);
+            break;
+        case DialogPicture::Springs:
+            springs(p);
+            break;
+        case DialogPicture::Pressure:
+            pressure(p);
+            break;
     }
     p.restore();
 }
@@ -241,9 +255,12 @@ QSize DialogPicture::sizeHint() const {
 }
 
 bool DialogPicture::kindOfHelpPicture(const QString& name, Kind& kind) {
-    if (name == QLatin1String("tieback")) kind = Tieback;
-    else if (name == QLatin1String("pressure")) kind = Pressure;
-    else return false;
+    if (name == QLatin1String("tieback"))
+        kind = Tieback;
+    else if (name == QLatin1String("pressure"))
+        kind = Pressure;
+    else
+        return false;
     return true;
 }
 

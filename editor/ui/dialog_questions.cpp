@@ -26,7 +26,7 @@ bool MessageBoxDialogQuestions::askYesNo(const QString& text) {
 }
 
 std::optional<QString> MessageBoxDialogQuestions::askSaveFileName(const QString& suggested,
-                                                            const QString& title) {
+                                                                  const QString& title) {
     const QString f = QFileDialog::getSaveFileName(parent_, title, suggested);
     if (f.isEmpty()) return std::nullopt;
     return f;
@@ -37,8 +37,8 @@ void MessageBoxDialogQuestions::inform(const QString& text) {
 }
 
 std::optional<QString> MessageBoxDialogQuestions::askFileToOpen(const QString& title,
-                                                            const QString& start,
-                                                            const QString& filters) {
+                                                                const QString& start,
+                                                                const QString& filters) {
     const QString f = QFileDialog::getOpenFileName(parent_, title, start, filters);
     if (f.isEmpty()) return std::nullopt;
     return f;

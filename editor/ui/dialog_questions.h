@@ -18,7 +18,7 @@ class DialogQuestions : public ProjectQuestions {
   public:
     // An open dialog for an existing file; `filters` as for QFileDialog ("A (*.a);;B (*.b)").
     virtual std::optional<QString> askFileToOpen(const QString& title, const QString& start,
-                                                   const QString& filters) = 0;
+                                                 const QString& filters) = 0;
 };
 
 class MessageBoxDialogQuestions : public DialogQuestions {
@@ -28,11 +28,10 @@ class MessageBoxDialogQuestions : public DialogQuestions {
 
     Answer askYesNoCancel(const QString& text) override;
     bool askYesNo(const QString& text) override;
-    std::optional<QString> askSaveFileName(const QString& suggested,
-                                           const QString& title) override;
+    std::optional<QString> askSaveFileName(const QString& suggested, const QString& title) override;
     void inform(const QString& text) override;
     std::optional<QString> askFileToOpen(const QString& title, const QString& start,
-                                           const QString& filters) override;
+                                         const QString& filters) override;
 
   private:
     QWidget* parent_;

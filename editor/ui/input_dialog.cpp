@@ -58,8 +58,7 @@ void InputDialog::closeEvent(QCloseEvent* event) {
 }
 
 bool InputDialog::event(QEvent* event) {
-    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
-        attachToSubWindow();
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show) attachToSubWindow();
     return QWidget::event(event);
 }
 
@@ -69,6 +68,11 @@ void InputDialog::attachToSubWindow() {
     if (!sub || sub == sub_) return;
     sub_ = sub;
     if (layout()) layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // A fixed border with the system and minimize buttons (changing the flags of a shown
+    // window would hide it).
+    if (!sub->isVisible())
+        sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     connect(sub, &QMdiSubWindow::windowStateChanged, this, &InputDialog::activationChanged);
 }
 

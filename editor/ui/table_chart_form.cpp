@@ -14,8 +14,8 @@
 #include "editor/grid_table_chart.h"
 #include "editor/grid_table_model.h"
 #include "editor/ui/chart_view.h"
-#include "editor/ui/window_host.h"
 #include "editor/ui/dialog_questions.h"
+#include "editor/ui/window_host.h"
 
 namespace vornel {
 

@@ -41,10 +41,10 @@ void TableDialog::checkClicked() {
 }
 
 TDlgRebar::TDlgRebar(WindowHost& host, QWidget* parent)
-    : TableDialog(host,
-                  {"Additional Surcharge", DialogPicture::Surcharge, nullptr,
-                   "&Edit Surcharge Loads"},
-                  parent) {
+    : TableDialog(
+          host,
+          {"Additional Surcharge", DialogPicture::Surcharge, nullptr, "&Edit Surcharge Loads"},
+          parent) {
     load();
 }
 TGridTable& TDlgRebar::table() const {
@@ -52,10 +52,9 @@ TGridTable& TDlgRebar::table() const {
 }
 
 TDlgTieback::TDlgTieback(WindowHost& host, QWidget* parent)
-    : TableDialog(host,
-                  {"Tieback (Ground Anchor)", DialogPicture::Tieback, nullptr,
-                   "&Enter Tieback data"},
-                  parent) {
+    : TableDialog(
+          host, {"Tieback (Ground Anchor)", DialogPicture::Tieback, nullptr, "&Enter Tieback data"},
+          parent) {
     load();
 }
 TGridTable& TDlgTieback::table() const {

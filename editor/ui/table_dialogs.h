@@ -5,8 +5,8 @@
 // the project is written) and every click marks the project modified.
 #pragma once
 
-#include "editor/ui/input_dialog.h"
 #include "editor/ui/dialog_picture.h"
+#include "editor/ui/input_dialog.h"
 
 class QCheckBox;
 class QPushButton;

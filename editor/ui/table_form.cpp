@@ -19,8 +19,8 @@
 #include "editor/grid_table_model.h"
 #include "editor/ui/cell_delegate.h"
 #include "editor/ui/dialog_picture.h"
-#include "editor/ui/window_host.h"
 #include "editor/ui/dialog_questions.h"
+#include "editor/ui/window_host.h"
 
 namespace vornel {
 
@@ -42,11 +42,13 @@ bool GridView::commitOpenEditor() {
 }
 
 void GridView::discardOpenEditor() {
-    if (QWidget* editor = openEditor()) closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    if (QWidget* editor = openEditor())
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {
-    if (state() != EditingState && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    if (state() != EditingState &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         emit enterPressed(currentIndex());
         event->accept();
         return;
@@ -112,8 +114,8 @@ void TTableForm::buildGrid() {
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The first column is wide enough for the top-left text and two blanks, and at least a
     // third of an inch.
-    const int first = std::max(fontMetrics().horizontalAdvance(table_.TopLeft + "  ") + 8,
-                               logicalDpiX() / 3);
+    const int first =
+        std::max(fontMetrics().horizontalAdvance(table_.TopLeft + "  ") + 8, logicalDpiX() / 3);
     grid_->verticalHeader()->setMinimumWidth(first);
     if (auto* corner = grid_->findChild<QAbstractButton*>()) corner->installEventFilter(this);
     connect(delegate_, &CellDelegate::refused, this, &TTableForm::entryRefused);
@@ -233,11 +235,12 @@ void TTableForm::fitSize() {
     grid_->resizeRowsToContents();
     const int rows = std::min(table_.rowCount(), kVisibleRows);
     int height = h->height() + 2 * grid_->frameWidth();
-    const int rowHeight = table_.rowCount() > 0 ? grid_->rowHeight(0) : grid_->verticalHeader()->defaultSectionSize();
+    const int rowHeight =
+        table_.rowCount() > 0 ? grid_->rowHeight(0) : grid_->verticalHeader()->defaultSectionSize();
     height += rows * rowHeight;
     QHeaderView* v = grid_->verticalHeader();
-    int width = std::max(v->sizeHint().width(), v->minimumWidth()) + h->length() +
-                2 * grid_->frameWidth();
+    int width =
+        std::max(v->sizeHint().width(), v->minimumWidth()) + h->length() + 2 * grid_->frameWidth();
     if (table_.rowCount() > kVisibleRows) width += grid_->verticalScrollBar()->sizeHint().width();
     grid_->setFixedSize(width, height);
     if (QMdiSubWindow* sub = host_.subWindowOf(this)) sub->adjustSize();

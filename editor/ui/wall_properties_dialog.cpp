@@ -1,9 +1,9 @@
 #include "editor/ui/wall_properties_dialog.h"
 
 #include <QGridLayout>
-#include <cmath>
 #include <QLabel>
 #include <QPushButton>
+#include <cmath>
 
 #include "editor/project.h"
 #include "editor/ui/data_edit_field.h"
@@ -22,12 +22,12 @@ TDlgProp::TDlgProp(WindowHost& host, QWidget* parent)
     grid->addWidget(btnSect, 1, 1);
     deXGS = addField(grid, 2, QStringLiteral("Increment Length"), QStringLiteral("L"));
     DeFH = addField(grid, 3, QStringLiteral("Free Height of Wall"), QStringLiteral("L2"));
-    deXLN = addField(grid, 4,
-                     QStringLiteral("Maximum Allowable Deflection for computation iteration"),
-                     QStringLiteral("L"));
+    deXLN =
+        addField(grid, 4, QStringLiteral("Maximum Allowable Deflection for computation iteration"),
+                 QStringLiteral("L"));
     grid->addWidget(new QLabel(QStringLiteral("(Approx.10% of the wall height)  "), this), 5, 0);
-    deSlope = addField(grid, 6, QStringLiteral("Deflection Closure Tolerance"),
-                       QStringLiteral("L"));
+    deSlope =
+        addField(grid, 6, QStringLiteral("Deflection Closure Tolerance"), QStringLiteral("L"));
     connect(btnSect, &QPushButton::clicked, this,
             [this] { this->host().openTable(project().tables().PileSect); });
     setFieldUnits(data().UnitSystem);
@@ -49,8 +49,7 @@ void TDlgProp::load() {
 }
 
 std::array<double, 5> TDlgProp::shown() const {
-    return {deNI->number(), deXGS->number(), DeFH->number(), deXLN->number(),
-            deSlope->number()};
+    return {deNI->number(), deXGS->number(), DeFH->number(), deXLN->number(), deSlope->number()};
 }
 
 // Every control is stored; a value the user did not touch is kept as the project holds it,

@@ -91,8 +91,7 @@ class DataEditFieldTest : public QObject {
         f.field->setNumber(4);
         type_over(f.field, "2*");
         press_tab(f.field);
-        QCOMPARE(q.informed,
-                 QStringList{"Entry could not be evaluated:\ninvalid expression"});
+        QCOMPARE(q.informed, QStringList{"Entry could not be evaluated:\ninvalid expression"});
         QTRY_VERIFY(f.field->hasFocus());
         QCOMPARE(f.field->text(), QString("2*"));
         QVERIFY(!f.field->isValid());

@@ -36,7 +36,7 @@ std::optional<QString> ScriptedDialogQuestions::askSaveFileName(const QString&, 
 }
 
 std::optional<QString> ScriptedDialogQuestions::askFileToOpen(const QString&, const QString&,
-                                                          const QString& f) {
+                                                              const QString& f) {
     filters << f;
     return askSaveFileName({}, {});
 }

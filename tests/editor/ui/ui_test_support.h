@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "editor/project.h"
-#include "editor/ui/window_host.h"
 #include "editor/ui/dialog_questions.h"
+#include "editor/ui/window_host.h"
 
 class QLineEdit;
 class QWidget;
@@ -33,7 +33,7 @@ class ScriptedDialogQuestions : public DialogQuestions {
     std::optional<QString> askSaveFileName(const QString& suggested, const QString& title) override;
     void inform(const QString& text) override { informed << text; }
     std::optional<QString> askFileToOpen(const QString& title, const QString& start,
-                                           const QString& filters) override;
+                                         const QString& filters) override;
 };
 
 // A project in a temporary folder, its windows hosted in a bare MDI area.
