@@ -144,6 +144,11 @@ TDlgOptions* WindowHost::openControlOptions() {
 }
 
 TDlgStaged* WindowHost::openStaged(bool modal) {
+    // Modeless inside the program: a child window of the main window, as from its toolbar.
+    if (main_ && !modal) {
+        main_->showChild(ChildKind::StagedOptions);
+        return qobject_cast<TDlgStaged*>(main_->child(ChildKind::StagedOptions));
+    }
     if (!staged_) {
         staged_ = new TDlgStaged(*this, area_.window());
         staged_->setAttribute(Qt::WA_DeleteOnClose);
