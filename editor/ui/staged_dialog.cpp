@@ -70,7 +70,7 @@ TDlgStaged::TDlgStaged(WindowHost& host, QWidget* parent) : QDialog(parent), hos
     panel = new QPlainTextEdit(panelText(), this);
     panel->setReadOnly(true);
     panel->setMinimumSize(panel->fontMetrics().averageCharWidth() * 66,
-                          panel->fontMetrics().lineSpacing() * 14);
+                          panel->fontMetrics().lineSpacing() * 24);
     layout->addWidget(panel);
     auto* buttons = new QHBoxLayout;
     okButton = new QPushButton(QStringLiteral("OK"), this);

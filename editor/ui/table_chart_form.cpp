@@ -21,7 +21,13 @@ namespace vornel {
 
 TTableChartForm::TTableChartForm(WindowHost& host, TGridTableChart& table, QWidget* parent)
     : TTableForm(host, table, parent), chart_table_(table) {
-    if (table.graphic.showChart) {
+    // Only a table whose X and Y columns hold reals has a curve to draw; the section tables
+    // of the moment-EI and p-y sets hold node numbers and sub-tables there.
+    const auto real_column = [&table](int c) {
+        return c >= 0 && c < table.columnCount() && table.column(c).type == ColumnType::Real;
+    };
+    if (table.graphic.showChart && real_column(table.graphic.xColumn) &&
+        real_column(table.graphic.yColumn)) {
         chart_ = new ChartView(this);
         topRow()->addWidget(chart_, 0, Qt::AlignTop);
     }

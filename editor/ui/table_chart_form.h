@@ -1,4 +1,5 @@
-// TTableChartForm: the editing window of a chart table: the grid with the chart beside it and,
+// TTableChartForm: the editing window of a chart table: the grid with the chart beside it (when
+// its X and Y columns hold reals) and,
 // when the table takes data from files, the file name, Browse, View/Edit File, Read values
 // from File and Paste values from Clipboard. OK closes the window; Cancel restores the rows
 // the table held when the window opened (for tables of plain number columns) and closes it.

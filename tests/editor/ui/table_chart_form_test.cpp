@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
@@ -145,6 +146,17 @@ class TableChartFormTest : public QObject {
         QCOMPARE(t.real(1, 0), 200.0);
         QCOMPARE(form->grid()->model()->data(form->grid()->model()->index(2, 1)).toString(),
                  QString("-200"));
+    }
+
+    void sectionTablesOfCurveSetsShowNoChart() {
+        Workbench w;
+        auto* sets = qobject_cast<TTableChartForm*>(w.host->openTable(w.tables().MEICurves2));
+        QVERIFY(sets && !sets->chart());
+        QVERIFY(!sets->fileName());  // no file controls either
+        auto* points = qobject_cast<TTableChartForm*>(
+            w.host->openTable(*w.tables().MEICurves2.subTable(col::kEiPoints, 0)));
+        QVERIFY(points && points->chart() && points->fileName());
+        QCOMPARE(w.area.activeSubWindow()->windowTitle(), QString("Moment and EI data 1"));
     }
 
     void cancelRestoresTheRowsOfTheOpening() {
