@@ -9,7 +9,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Dovrik"));
     QApplication::setApplicationName(QStringLiteral("VORNEL"));
-    QApplication::setApplicationDisplayName(QStringLiteral("VORNEL 2015"));
     QApplication::setApplicationVersion(QStringLiteral("2015.5.7"));
     QApplication::setDesktopFileName(QStringLiteral("vornel2015"));
 

@@ -36,15 +36,16 @@ WindowQuestions& questions_of(MainFormSetup& s, std::unique_ptr<WindowQuestions>
 }  // namespace
 
 TMainForm::TMainForm(MainFormSetup setup)
-    : questions_(
-          std::make_unique<FormQuestions>(questions_of(setup, ownQuestions_, this),
-                                          [this](const QString& text) { status_->setText(text); })),
+    : questions_(std::make_unique<FormQuestions>(questions_of(setup, ownQuestions_, this),
+                                                 [this](const QString& text) {
+                                                     if (status_) status_->setText(text);
+                                                 })),
       ownDesktop_(setup.desktop ? nullptr : std::make_unique<SystemDesktop>()),
       desktop_(setup.desktop ? setup.desktop : ownDesktop_.get()),
       folder_(program_folder(setup.programFolder)),
       project_(*questions_),
       run_(project_, *questions_, folder_),
-      results_(setup.results ? std::move(setup.results) : make_plot_results(*questions_)),
+      results_(*questions_),
       factories_(std::move(setup.factories)) {
     init_main_form_resources();
     setWindowIcon(QIcon(QStringLiteral(":/vornel/icons/vornel.svg")));

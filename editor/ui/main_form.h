@@ -37,7 +37,6 @@ struct MainFormSetup {
     WindowQuestions* questions = nullptr;  // null: message boxes and file dialogs
     Desktop* desktop = nullptr;            // null: the system's desktop
     QString programFolder;                 // empty: the executable's folder
-    std::unique_ptr<PlotResults> results;  // null: the viewer's plot file reader
     ChildWindowFactories factories = ChildWindowFactories::defaults();
 };
 
@@ -55,7 +54,7 @@ class TMainForm : public QMainWindow {
     const QString& programFolder() const { return folder_; }
     const QString& textEditor() const { return textEditor_; }
     void setTextEditor(const QString& editor) { textEditor_ = editor; }
-    PlotResults& results() { return *results_; }
+    PlotResults& results() { return results_; }
     bool resultsLoaded() const { return resultsLoaded_; }
 
     void showChild(ChildKind kind);
@@ -161,7 +160,7 @@ class TMainForm : public QMainWindow {
     QString folder_;
     Project project_;
     AnalysisRun run_;
-    std::unique_ptr<PlotResults> results_;
+    PlotResults results_;
     bool resultsLoaded_ = false;
     ChildWindowFactories factories_;
     QString textEditor_;

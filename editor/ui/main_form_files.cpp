@@ -29,7 +29,7 @@ void TMainForm::fileNew() {
     if (!askToSave()) return;
     discardChildren();
     project_.newProject();
-    results_->clear();
+    results_.clear();
     resultsLoaded_ = false;
     afterProjectChanged();
 }
@@ -64,9 +64,9 @@ void TMainForm::openPath(const QString& path, std::optional<DataFormat> format) 
 
 void TMainForm::loadResults(bool report_failure) {
     const QString plot = result_file(project_.dataFilePath(), ".vn5p");
-    results_->clear();
+    results_.clear();
     resultsLoaded_ =
-        QFileInfo::exists(plot) && results_->read(plot, project_.data(), report_failure);
+        QFileInfo::exists(plot) && results_.read(plot, project_.data(), report_failure);
 }
 
 void TMainForm::openCommandLine(const QStringList& arguments) {

@@ -17,7 +17,7 @@ CommandContext TMainForm::commandContext() const {
     c.resultsLoaded = resultsLoaded_;
     c.plotFileExists = QFileInfo::exists(result_file(data_file, ".vn5p"));
     for (int i = 0; i < kResultGraphCount; ++i)
-        c.graphHoldsData[i] = results_->holdsData(static_cast<ResultGraph>(i));
+        c.graphHoldsData[i] = results_.holdsData(static_cast<ResultGraph>(i));
     c.inputFileExists = QFileInfo::exists(data_file);
     c.notesFileExists = QFileInfo::exists(result_file(data_file, ".vn5r"));
     c.outputFileExists = QFileInfo::exists(result_file(data_file, ".vn5o"));

@@ -181,7 +181,22 @@ class AnalysisRunTest : public QObject {
         QMenu* computation = open_menu(*h.form, "&Computation");
         QVERIFY(item(computation, "Edit &Output Text")->isEnabled());
         QVERIFY(item(computation, "Edit &Processor-Run Notes")->isEnabled());
+        QVERIFY(item(computation, "&View Wall Geometry")->isEnabled());
         close_menus();
+        // The plot file is read: results loaded, the graphs filled, their commands enabled.
+        QVERIFY(h.form->resultsLoaded());
+        QCOMPARE(h.form->data().Results.SetCount, 1);
+        QCOMPARE(h.form->data().Results.NodeCount, 74);  // stations 0..72 and one beyond the toe
+        QCOMPARE(h.form->results().graphs().pltDef.curveCount(), 1);
+        QCOMPARE(
+            shown_items(open_menu(*h.form, "&Graphics")),
+            QStringList({"*p-&y Curves", "*&Deflection vs Depth", "*&Moment vs Depth",
+                         "*&Shear vs Depth", "*&Reaction vs Depth",
+                         "*&Deflection, Moment and Shear", "-", "*Earth &Pressure Distribution",
+                         "*Earth Pressure Combined", "-", "*Export Plots To Excel"}));
+        close_menus();
+        for (Cmd c : {Cmd::GraphPY, Cmd::GraphDeflection, Cmd::GraphDMS, Cmd::GraphPressure})
+            QVERIFY(h.form->action(c)->isEnabled());  // the toolbar buttons too
         // A second run loads the library afresh.
         choose(*h.form, "&Computation", "&Run Analysis");
         QCOMPARE(h.questions.informed().size(), 2);

@@ -47,8 +47,9 @@ std::optional<QString> ScriptedQuestions::askSaveFileName(const QString& suggest
     (void)suggested;
     log << QStringLiteral("save: ") + title;
     if (saveNames.empty()) return std::nullopt;
-    auto a = saveNames.front();
+    const QString a = saveNames.front();
     saveNames.pop_front();
+    if (a.isEmpty()) return std::nullopt;
     return a;
 }
 
@@ -59,8 +60,9 @@ void ScriptedQuestions::inform(const QString& text) {
 std::optional<WindowQuestions::OpenChoice> ScriptedQuestions::askOpenFileName(const QString&) {
     log << QStringLiteral("open");
     if (openChoices.empty()) return std::nullopt;
-    auto a = openChoices.front();
+    const OpenChoice a = openChoices.front();
     openChoices.pop_front();
+    if (a.path.isEmpty()) return std::nullopt;
     return a;
 }
 

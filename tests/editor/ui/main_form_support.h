@@ -21,8 +21,8 @@ class ScriptedQuestions : public WindowQuestions {
     QStringList log;
     std::deque<Answer> yesNoCancel;
     std::deque<bool> yesNo;
-    std::deque<std::optional<QString>> saveNames;
-    std::deque<std::optional<OpenChoice>> openChoices;
+    std::deque<QString> saveNames;       // an empty name cancels the dialog
+    std::deque<OpenChoice> openChoices;  // an empty path cancels the dialog
 
     QStringList informed() const;  // the texts of the information boxes
     QStringList warned() const;
