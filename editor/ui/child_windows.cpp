@@ -3,6 +3,18 @@
 
 #include <QWidget>
 
+#include "editor/grid_table_chart.h"
+#include "editor/ui/control_options_dialog.h"
+#include "editor/ui/main_form.h"
+#include "editor/ui/staged_dialog.h"
+#include "editor/ui/table_chart_form.h"
+#include "editor/ui/table_dialogs.h"
+#include "editor/ui/table_form.h"
+#include "editor/ui/title_dialog.h"
+#include "editor/ui/wall_configuration_dialog.h"
+#include "editor/ui/wall_properties_dialog.h"
+#include "editor/ui/window_host.h"
+
 namespace vornel {
 
 ChildWindowFactories ChildWindowFactories::defaults() {
@@ -11,17 +23,26 @@ ChildWindowFactories ChildWindowFactories::defaults() {
 }
 
 QWidget* create_dialog(ChildKind kind, TMainForm& main) {
-    (void)main;
+    WindowHost& host = WindowHost::of(main);
     switch (kind) {
         case ChildKind::Title:
+            return new TdlgTitle(host);
         case ChildKind::WallProperties:
+            return new TDlgProp(host);
         case ChildKind::WallConfiguration:
+            return new TdlgCSD(host);
         case ChildKind::Surcharge:
+            return new TDlgRebar(host);
         case ChildKind::ConcentratedLoads:
+            return new TDlgConLoads(host);
         case ChildKind::Tieback:
+            return new TDlgTieback(host);
         case ChildKind::Springs:
+            return new TDlgSpring(host);
         case ChildKind::ControlOptions:
+            return new TDlgOptions(host);
         case ChildKind::StagedOptions:
+            return new TDlgStaged(host);
         case ChildKind::View3D:
         case ChildKind::ProfileView:
             break;
@@ -30,9 +51,10 @@ QWidget* create_dialog(ChildKind kind, TMainForm& main) {
 }
 
 QWidget* create_table_window(TGridTable& table, TMainForm& main) {
-    (void)table;
-    (void)main;
-    return nullptr;
+    WindowHost& host = WindowHost::of(main);
+    if (auto* chart = dynamic_cast<TGridTableChart*>(&table))
+        return new TTableChartForm(host, *chart);
+    return new TTableForm(host, table);
 }
 
 QWidget* create_graph_window(ResultGraph graph, TMainForm& main) {
@@ -42,8 +64,15 @@ QWidget* create_graph_window(ResultGraph graph, TMainForm& main) {
 }
 
 void run_modal_dialog(ModalKind kind, TMainForm& main) {
-    (void)kind;
-    (void)main;
+    switch (kind) {
+        case ModalKind::StagedOptions: {
+            TDlgStaged dialog(WindowHost::of(main), &main);
+            dialog.exec();
+            break;
+        }
+        case ModalKind::ExportExcel:
+            break;
+    }
 }
 
 void run_view3d_command(Cmd command, TMainForm& main, QWidget& view3d) {
