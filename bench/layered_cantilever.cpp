@@ -12,7 +12,7 @@
 #include <system_error>
 
 #include "bench/run_folder.h"
-#include "engine/core/entry.h"
+#include "engine/run/entry.h"
 #include "engine/soil/py_generator.h"
 
 namespace {
