@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/base/soil_handover.h"
+
 namespace vornel {
 
 // ---- Capacities of the tables -------------------------------------------------------------
@@ -159,6 +161,18 @@ struct UserCurve {
     std::vector<double> y_scaled, p_scaled;  // y x y-multiplier, p x p-multiplier
 };
 
+// What the soil routines hand to the core (see soil_handover.h). It also keeps what the
+// scratch files of the last problem that generated pressure or curves show: the user curves
+// that head SOILDATA are copied when the generator runs.
+struct SoilHandover {
+    bool pressure_ready = false;  // a generated pressure table exists
+    std::vector<PressureRow> pressure;
+    bool curves_generated = false;  // the generator ran
+    int announced_curves = -1;      // user and generated records; -1 before the count was known
+    std::vector<UserCurve> user_curves;
+    std::vector<CurveRecord> curves;  // generated records in depth order
+};
+
 // Record 21.
 struct EiSet {
     int from = 0, to = 0;
@@ -240,7 +254,10 @@ struct EngineState {
     // Environment of the call.
     std::function<std::tm()> clock;                        // local date and time of the header
     std::function<void(const std::string&)> message_sink;  // console messages; may be empty
-    std::filesystem::path scratch_dir;                     // BMWALL.001 and SOILDATA
+    // Where the scratch files BMWALL.001 and SOILDATA are written, each name after
+    // `scratch_prefix`; an empty folder writes none (the core never reads them).
+    std::filesystem::path scratch_dir;
+    std::string scratch_prefix;
 
     // Run-level values.
     std::string version;  // first 12 characters of NAMES.dat line 1
@@ -298,6 +315,9 @@ struct EngineState {
     StationTable A, B, C;
     std::array<int, kStationTableSize> code{};      // equation code per station (1 ordinary)
     std::array<int, kStationTableSize> code_row{};  // restraint row that set the code
+
+    // What the soil routines computed for the problem, for the core to take.
+    SoilHandover handover;
 
     // Pressure table, curve store, results.
     std::vector<PressurePoint> pressure;
