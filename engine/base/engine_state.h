@@ -212,6 +212,7 @@ struct IterationOutcome {
     bool off_curve = false;    // last iteration off a curve
     int exceeded_count = 0;    // stations beyond the maximum allowable deflection
     int not_closed_count = 0;  // stations not closed in the last iteration
+    int singular_count = 0;    // stations of the last solution without stiffness or support
     bool converged = false;
 };
 

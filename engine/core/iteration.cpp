@@ -51,6 +51,7 @@ IterationOutcome iterate(EngineState& s) {
         out.off_curve = off;
         out.exceeded_count = counts.exceeded;
         out.not_closed_count = counts.not_closed;
+        out.singular_count = counts.singular;
         if (counts.exceeded > 0) break;
         if (counts.not_closed > 0) continue;
         if (!ei_sets || stations_moved_since_update(s) == 0) {

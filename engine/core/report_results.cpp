@@ -26,6 +26,15 @@ void write_outcome(EngineState& s) {
     if (o.not_closed_count > 0) {
         out << "\n     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****\n";
     }
+    if (o.singular_count > 0) {
+        out << '\n'
+            << Line()
+                   .text("     ***** NO STIFFNESS OR SUPPORT AT ***")
+                   .i(o.singular_count, 4)
+                   .text("  *** STATIONS: DEFLECTION SET TO ZERO *****")
+                   .str()
+            << '\n';
+    }
 }
 
 }  // namespace
@@ -83,6 +92,10 @@ std::vector<std::string> outcome_warnings(const IterationOutcome& o) {
                     " stations");
     }
     if (o.not_closed_count > 0) w.push_back("solution not closed within specified tolerance");
+    if (o.singular_count > 0) {
+        w.push_back("no stiffness or support at " + std::to_string(o.singular_count) +
+                    " stations: singular equations, deflection set to zero");
+    }
     return w;
 }
 
