@@ -13,8 +13,8 @@
 #include <thread>
 #include <vector>
 
-#include "engine/core/entry.h"
-#include "engine/core/fixed_format.h"
+#include "engine/run/entry.h"
+#include "engine/base/fixed_format.h"
 
 namespace fs = std::filesystem;
 
@@ -32,11 +32,12 @@ const char* const kHelp =
     "Options:\n"
     "  -o, --out DIR      write the outputs into DIR instead of beside each deck\n"
     "  -j, --jobs N       analyse up to N decks at once (default: the number of cores);\n"
-    "                     every run has its own engine state and scratch folder\n"
-    "      --keep-scratch copy the scratch files BMWALL.001 and SOILDATA beside the outputs\n"
+    "                     every run has its own engine state\n"
+    "      --keep-scratch also write the scratch files NAME.BMWALL.001 and NAME.SOILDATA\n"
+    "                     beside the outputs (NAME: the deck's name without extension)\n"
     "  -h, --help         show this text\n"
     "\n"
-    "Scratch files go to a private temporary folder per run, so runs never collide.\n"
+    "Without --keep-scratch no scratch file is written; with it every deck has its own.\n"
     "Messages of the engine (soil warnings) go to standard error.\n"
     "\n"
     "Exit status: 0 when every run completed; 2 when a report holds an error stop (the\n"
@@ -125,22 +126,6 @@ std::string summary_of(const vornel::ProblemSummary& p) {
     return t;
 }
 
-fs::path make_scratch_dir() {
-    std::string pattern = (fs::temp_directory_path() / "vornel-run-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) return {};
-    return pattern;
-}
-
-void keep_scratch(const fs::path& scratch, const fs::path& beside) {
-    std::error_code ec;
-    for (const char* name : {"BMWALL.001", "SOILDATA"}) {
-        if (fs::exists(scratch / name, ec)) {
-            fs::copy_file(scratch / name, beside.parent_path() / name,
-                          fs::copy_options::overwrite_existing, ec);
-        }
-    }
-}
-
 Outcome analyse(const fs::path& deck, const Options& o) {
     Outcome r;
     r.text = deck.string() + "\n";
@@ -157,18 +142,15 @@ Outcome analyse(const fs::path& deck, const Options& o) {
     q.report = fs::path(base).replace_extension(".vn5o");
     q.plot = fs::path(base).replace_extension(".vn5p");
     q.monitor = fs::path(base).replace_extension(".vn5r");
-    q.scratch_dir = make_scratch_dir();
+    if (o.keep_scratch) {
+        q.scratch_dir = q.report.parent_path();
+        if (q.scratch_dir.empty()) q.scratch_dir = ".";
+        q.scratch_prefix = deck.stem().string() + ".";
+    }
     q.message_sink = [&r, &deck](const std::string& m) {
         r.messages += "vornel-run: " + deck.string() + ": " + m + "\n";
     };
-    if (q.scratch_dir.empty()) {
-        r.text += "  cannot create a scratch folder\n";
-        r.status = 1;
-        return r;
-    }
     const vornel::EngineState s = vornel::run_analysis(q);
-    if (o.keep_scratch) keep_scratch(q.scratch_dir, q.report);
-    fs::remove_all(q.scratch_dir, ec);
     for (const vornel::ProblemSummary& p : s.summaries) r.text += summary_of(p);
     if (s.input_unreadable) r.status = 1;
     if (s.error_stop) {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/core/fixed_format.h"
+#include "engine/base/fixed_format.h"
 #include "engine/core/moment_ei.h"
 #include "engine/core/soil_springs.h"
 #include "engine/core/solver.h"
@@ -51,6 +51,7 @@ IterationOutcome iterate(EngineState& s) {
         out.off_curve = off;
         out.exceeded_count = counts.exceeded;
         out.not_closed_count = counts.not_closed;
+        out.singular_count = counts.singular;
         if (counts.exceeded > 0) break;
         if (counts.not_closed > 0) continue;
         if (!ei_sets || stations_moved_since_update(s) == 0) {

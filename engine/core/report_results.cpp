@@ -1,7 +1,7 @@
 #include "engine/core/report_results.h"
 
-#include "engine/core/fixed_format.h"
-#include "engine/core/unit_labels.h"
+#include "engine/base/fixed_format.h"
+#include "engine/base/unit_labels.h"
 
 namespace vornel {
 namespace {
@@ -25,6 +25,15 @@ void write_outcome(EngineState& s) {
     }
     if (o.not_closed_count > 0) {
         out << "\n     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****\n";
+    }
+    if (o.singular_count > 0) {
+        out << '\n'
+            << Line()
+                   .text("     ***** NO STIFFNESS OR SUPPORT AT ***")
+                   .i(o.singular_count, 4)
+                   .text("  *** STATIONS: DEFLECTION SET TO ZERO *****")
+                   .str()
+            << '\n';
     }
 }
 
@@ -83,6 +92,10 @@ std::vector<std::string> outcome_warnings(const IterationOutcome& o) {
                     " stations");
     }
     if (o.not_closed_count > 0) w.push_back("solution not closed within specified tolerance");
+    if (o.singular_count > 0) {
+        w.push_back("no stiffness or support at " + std::to_string(o.singular_count) +
+                    " stations: singular equations, deflection set to zero");
+    }
     return w;
 }
 

@@ -39,9 +39,10 @@ struct HeldEquation {
     double A = 0.0, B = 0.0, C = 0.0, r = 0.0;
 };
 
-void apply_code(EngineState& s, int j, double r, HeldEquation& held) {
+// Returns false when the combined slope equation has a zero pivot.
+bool apply_code(EngineState& s, int j, double r, HeldEquation& held) {
     const int code = s.code[static_cast<std::size_t>(j + 3)];
-    if (code == kOrdinary) return;
+    if (code == kOrdinary) return true;
     const RestraintRow& row = row_of(s, j);
     const double two_h = 2.0 * s.wall.h;
     if (code == kSlopeBefore) {
@@ -57,11 +58,13 @@ void apply_code(EngineState& s, int j, double r, HeldEquation& held) {
         s.B[j] = g * B1;
         s.A[j] = (held.A * s.B[j - 1] * ratio + A1) * g;
         s.C[j] = ((held.A * s.C[j - 1] + two_h * row.slope + held.C) * ratio + C1) * g;
+        return den != 0.0;
     } else {  // a prescribed deflection
         s.A[j] = 0.0;
         s.B[j] = 0.0;
         s.C[j] = row.deflection;
     }
+    return true;
 }
 
 }  // namespace
@@ -72,6 +75,7 @@ SolveCounts solve_deflections(EngineState& s) {
         (*t)[-3] = 0.0;
         (*t)[-2] = 0.0;
     }
+    SolveCounts counts;
     HeldEquation held;
     for (int j = -1; j <= n + 1; ++j) {
         const Coefficients q = equation_at(s, j);
@@ -81,10 +85,14 @@ SolveCounts solve_deflections(EngineState& s) {
         s.B[j] = q.e * r;
         s.A[j] = (E * s.B[j - 1] + q.d) * r;
         s.C[j] = (E * s.C[j - 1] + q.a * s.C[j - 2] - q.f) * r;
-        apply_code(s, j, r, held);
+        // A prescribed deflection or slope replaces the station's own equation.
+        const int code = s.code[static_cast<std::size_t>(j + 3)];
+        const bool replaced = code == kDeflection || code == kBoth || code == kSlopeBefore;
+        const bool combined = apply_code(s, j, r, held);
+        const bool solved = replaced || (D != 0.0 && combined);
+        if (!solved && j >= 0 && j <= n) ++counts.singular;
     }
 
-    SolveCounts counts;
     s.W[n + 2] = 0.0;
     s.W[n + 3] = 0.0;
     for (int j = n + 1; j >= -1; --j) {

@@ -10,7 +10,7 @@
 // unit, forces in its force unit.
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 
@@ -18,6 +18,9 @@ namespace vornel {
 struct SolveCounts {
     int exceeded = 0;    // |w| above the maximum allowable deflection (or not a number)
     int not_closed = 0;  // |w - previous w| above the closure tolerance (or not a number)
+    // Equations with a zero pivot: a station where nothing (stiffness, spring, restraint)
+    // ties the deflection. The recursion takes w = 0 there, which is not a result.
+    int singular = 0;
 };
 
 // Solves for W at stations -1..NINC+1 from F, P, R, T and the working tables Qw and Sw;

@@ -20,17 +20,10 @@
 
 #include <vector>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 #include "engine/soil/layer_table.h"
 
 namespace vornel::soil {
-
-struct PressureRow {
-    double depth = 0.0;
-    double p1 = 0.0;  // total
-    double p2 = 0.0;  // soil and water
-    double p3 = 0.0;  // surcharge and surface load
-};
 
 struct PressureTable {
     std::vector<PressureRow> points;

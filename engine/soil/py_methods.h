@@ -7,18 +7,11 @@
 
 #include <ostream>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 #include "engine/soil/py_curve.h"
 #include "engine/soil/py_report.h"
 
 namespace vornel::soil {
-
-// Spacing of the three numbers of a SOILDATA point line (I5 and two E10.3 fields).
-enum class SoildataLayout {
-    OneBlank,   // I5, 1X, E10.3, 1X, E10.3
-    TwoBlanks,  // I5, 2X, E10.3, 2X, E10.3
-    Packed,     // I5, 1X, E10.3, E10.3
-};
 
 struct PyMethod {
     int type = 1;

@@ -1,0 +1,102 @@
+#include "engine/run/entry.h"
+
+#include <sstream>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "engine/base/free_format_reader.h"
+#include "engine/core/plot_file.h"
+#include "engine/run/driver.h"
+#include "engine/run/names_file.h"
+#include "engine/run/output_file.h"
+#include "engine/run/report_header.h"
+
+namespace vornel {
+namespace {
+
+EngineState state_for(const RunRequest& r) {
+    EngineState s;
+    s.clock = r.clock;
+    s.message_sink = r.message_sink;
+    s.scratch_dir = r.scratch_dir;
+    s.scratch_prefix = r.scratch_prefix;
+    s.version = r.version.substr(0, 12);
+    s.input_path = r.input;
+    s.report_path = r.report;
+    s.plot_path = r.plot;
+    s.monitor_path = r.monitor;
+    return s;
+}
+
+}  // namespace
+
+EngineState run_analysis(const RunRequest& request) {
+    EngineState s = state_for(request);
+    try {
+        OutputFile report_file(s.report_path), monitor_file(s.monitor_path);
+        if (!report_file.is_open() || !monitor_file.is_open()) {
+            s.error_stop = true;
+            s.stop_reason = "cannot create the output files beside " + s.report_path.string();
+            return s;
+        }
+        std::ostringstream report, monitor;
+        s.report = &report;
+        s.monitor = &monitor;
+        std::string deck;
+        if (read_file(s.input_path, deck)) {
+            run_deck(s, std::move(deck));
+        } else {
+            s.input_unreadable = true;
+            s.error_stop = true;
+            s.stop_reason = "cannot open the input data file " + s.input_path.string();
+            report << "\n\n     ERROR STOP -- CANNOT OPEN THE INPUT DATA FILE "
+                   << s.input_path.filename().string() << '\n';
+            write_closing_line(report);
+            plot_complete_block(s);
+        }
+        if (!report_file.replace_contents(report.view())) {
+            s.message("cannot write the report " + s.report_path.string());
+        }
+        if (!write_whole_file(s.plot_path, plot_file_text(s))) {
+            s.message("cannot write the plot file " + s.plot_path.string());
+        }
+        if (!monitor_file.replace_contents(monitor.view())) {
+            s.message("cannot write the monitor file " + s.monitor_path.string());
+        }
+    } catch (const std::exception& e) {
+        s.error_stop = true;
+        s.stop_reason = e.what();
+    } catch (...) {
+        s.error_stop = true;
+        s.stop_reason = "unexpected failure";
+    }
+    s.report = nullptr;
+    s.monitor = nullptr;
+    return s;
+}
+
+int enter_in(const std::filesystem::path& working_dir, int interface_code,
+             const std::function<void(const std::string&)>& message_sink) noexcept {
+    if (interface_code != kInterfaceCode) return 1;
+    try {
+        RunRequest request;
+        request.message_sink = message_sink;
+        if (!read_names_file(working_dir / "NAMES.dat", request, message_sink)) return 0;
+        request.scratch_dir = working_dir;
+        run_analysis(request);
+    } catch (...) {
+        // The engine never ends or disturbs the process that hosts it.
+    }
+    return 0;
+}
+
+int enter(int interface_code) noexcept {
+    if (interface_code != kInterfaceCode) return 1;
+    std::error_code ec;
+    const std::filesystem::path dir = std::filesystem::current_path(ec);
+    if (ec) return 0;
+    return enter_in(dir, interface_code, {});
+}
+
+}  // namespace vornel

@@ -1,0 +1,23 @@
+// Everything one run needs from its caller. The C entry point fills it from NAMES.dat in the
+// working folder; the headless runner fills it from its command line.
+#pragma once
+
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace vornel {
+
+struct RunRequest {
+    std::string version;
+    std::filesystem::path input, report, plot, monitor;
+    // Where BMWALL.001 and SOILDATA are written, each name after `scratch_prefix`; empty:
+    // the run writes no scratch files.
+    std::filesystem::path scratch_dir;
+    std::string scratch_prefix;
+    std::function<std::tm()> clock;                        // empty: the local clock
+    std::function<void(const std::string&)> message_sink;  // empty: messages discarded
+};
+
+}  // namespace vornel
