@@ -5,6 +5,9 @@
 // Given a data file it reads the project (its unit system and soil layers) and the plot data
 // file beside it; given a plot data file alone it draws without soil-layer lines. Pictures are
 // drawn by the same painter as the graph window, printing and Save To Disk.
+// With --view profile it draws the soil-wall profile of a data file instead (the painter of the
+// Side View window; a PDF is the printed page), named NAME-profile.EXT; the plot data file
+// beside the deck is read when it exists, for its earth-pressure point count.
 // Exit status: 0 every asked picture written, 1 a file could not be read or a picture not
 // written, 2 bad options.
 #include <QDir>
@@ -19,6 +22,7 @@
 #include "viewer/graph_json.h"
 #include "viewer/picture_export.h"
 #include "viewer/plot_file_reader.h"
+#include "viewer/profile_picture.h"
 
 namespace {
 
@@ -33,6 +37,8 @@ constexpr char kUsage[] =
     "  --dpi N        pixels per inch (default 72)\n"
     "  --out DIR      folder for the pictures (default: beside the input), named NAME-GRAPH.EXT\n"
     "  --json FILE    the graph series as JSON\n"
+    "  --view VIEW    graphs (default) | profile: the soil-wall profile of a data file\n"
+    "                 (default size 580x400 pixels)\n"
     "Exit status: 0 every picture written, 1 a file not read or a picture not written,\n"
     "2 bad options.\n";
 
@@ -41,6 +47,8 @@ struct Options {
     PictureFormat format = PictureFormat::Png;
     PictureSpec spec;
     QString out, json, input;
+    bool profile = false;
+    bool sized = false;  // --size or --dpi given
 };
 
 class ToolQuestions : public ViewerQuestions {
@@ -82,11 +90,18 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             o.format = *f;
         } else if (a == QLatin1String("--size")) {
             if (!parse_size(args[++i], o.spec)) return QStringLiteral("bad size ") + args[i];
+            o.sized = true;
         } else if (a == QLatin1String("--dpi")) {
             bool ok = false;
             o.spec.pixelsPerInch = args[++i].toInt(&ok);
             if (!ok || o.spec.pixelsPerInch < 10 || o.spec.pixelsPerInch > 2400)
                 return QStringLiteral("bad dpi ") + args[i];
+            o.sized = true;
+        } else if (a == QLatin1String("--view")) {
+            const QString v = args[++i];
+            if (v != QLatin1String("graphs") && v != QLatin1String("profile"))
+                return QStringLiteral("unknown view ") + v;
+            o.profile = v == QLatin1String("profile");
         } else if (a == QLatin1String("--out")) {
             o.out = args[++i];
         } else if (a == QLatin1String("--json")) {
@@ -100,6 +115,8 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
         }
     }
     if (o.input.isEmpty()) return QStringLiteral("no input file given");
+    if (o.profile && QFileInfo(o.input).suffix().toLower() == QLatin1String("vn5p"))
+        return QStringLiteral("the profile view needs a data file");
     return std::nullopt;
 }
 
@@ -127,6 +144,8 @@ bool read_inputs(const Options& o, TProgramData& data, ResultGraphs& graphs, QSt
         }
         facts = PlotProjectFacts::of(data);
     }
+    // The profile needs the plot data file only for its earth-pressure point count.
+    if (o.profile && !QFileInfo::exists(plot)) return true;
     ToolQuestions q;
     PlotFileReader reader(graphs, data.Results, &q);
     if (!reader.read(plot, true, facts)) {
@@ -134,6 +153,20 @@ bool read_inputs(const Options& o, TProgramData& data, ResultGraphs& graphs, QSt
         return false;
     }
     return true;
+}
+
+int draw_profile(const Options& o, const TProgramData& data, const QDir& dir) {
+    const QString path = dir.filePath(QFileInfo(o.input).completeBaseName() +
+                                      QStringLiteral("-profile.") + picture_extension(o.format));
+    const QSize size = o.sized ? o.spec.pixelSize() : QSize(580, 400);
+    const QString error =
+        write_profile_picture(data, data.Results.PressurePointCount, path, o.format, size);
+    if (!error.isEmpty()) {
+        print_error(path, error);
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
+    return 0;
 }
 
 }  // namespace
@@ -153,16 +186,17 @@ int main(int argc, char** argv) {
     ResultGraphs graphs;
     QString plot;
     if (!read_inputs(o, data, graphs, plot)) return 1;
-    QStringList names = o.graphs;
-    if (names.isEmpty())
-        for (const QString& n : ResultGraphs::shortNames())
-            if (graphs.byShortName(n)->holdsData()) names << n;
     const QFileInfo in(o.input);
     const QDir dir(o.out.isEmpty() ? in.absolutePath() : o.out);
     if (!dir.exists() && !QDir().mkpath(dir.path())) {
         print_error(dir.path(), QStringLiteral("cannot make the folder"));
         return 1;
     }
+    if (o.profile) return draw_profile(o, data, dir);
+    QStringList names = o.graphs;
+    if (names.isEmpty())
+        for (const QString& n : ResultGraphs::shortNames())
+            if (graphs.byShortName(n)->holdsData()) names << n;
     int status = 0;
     std::vector<QJsonObject> json;
     for (const QString& n : names) {

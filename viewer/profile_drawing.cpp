@@ -42,6 +42,10 @@ QString soil_type_name(int type) {
     }
 }
 
+// Six significant digits: the tables hold values converted from the data file's units
+// (lbs/in^3 to lbs/ft^3 and so on), whose last digits are only conversion noise.
+constexpr int kParameterDigits = 6;
+
 // Parameter tables: unit weight first; then cohesion (clay), friction angle (sand), friction
 // angle and cohesion (silt) or uniaxial compressive strength (rock).
 QString soil_parameter_line(int type, const TGridTable* parameters) {
@@ -49,7 +53,7 @@ QString soil_parameter_line(int type, const TGridTable* parameters) {
     const int bottom = std::min(1, parameters->rowCount() - 1);
     auto value = [&](int c) {
         if (c >= parameters->columnCount()) return QString();
-        return format_general(parameters->real(c, bottom), 15);
+        return format_general(parameters->real(c, bottom), kParameterDigits);
     };
     const QString gamma = QStringLiteral("; gamma= ") + value(0);
     switch (type) {

@@ -13,14 +13,6 @@
 
 namespace vornel {
 
-std::optional<PictureFormat> picture_format_from_name(const QString& name) {
-    const QString n = name.toLower();
-    if (n == QLatin1String("png")) return PictureFormat::Png;
-    if (n == QLatin1String("svg")) return PictureFormat::Svg;
-    if (n == QLatin1String("pdf")) return PictureFormat::Pdf;
-    return std::nullopt;
-}
-
 namespace {
 
 void paint_screen(QPainter& p, QSize size, const ProfileGeometry& g, const TProgramData& d,
@@ -31,15 +23,16 @@ void paint_screen(QPainter& p, QSize size, const ProfileGeometry& g, const TProg
     paint_profile(p, build_profile_drawing(g, d, device, points), ProfileColours{});
 }
 
-bool write_png(QSaveFile& f, QSize size, const ProfileGeometry& g, const TProgramData& d,
-               int points) {
+bool write_bitmap(QSaveFile& f, const char* kind, QSize size, const ProfileGeometry& g,
+                  const TProgramData& d, int points) {
     QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) return false;  // no memory for the bitmap
     image.fill(Qt::white);
     {
         QPainter p(&image);
         paint_screen(p, size, g, d, points);
     }
-    return image.save(&f, "PNG");
+    return image.save(&f, kind);
 }
 
 bool write_svg(QSaveFile& f, QSize size, const ProfileGeometry& g, const TProgramData& d,
@@ -81,7 +74,12 @@ QString write_profile_picture(const TProgramData& data, int earth_pressure_point
         return QStringLiteral("Cannot write %1: %2").arg(path, f.errorString());
     bool ok = false;
     switch (format) {
-        case PictureFormat::Png: ok = write_png(f, size, g, data, earth_pressure_points); break;
+        case PictureFormat::Bmp:
+            ok = write_bitmap(f, "BMP", size, g, data, earth_pressure_points);
+            break;
+        case PictureFormat::Png:
+            ok = write_bitmap(f, "PNG", size, g, data, earth_pressure_points);
+            break;
         case PictureFormat::Svg: ok = write_svg(f, size, g, data, earth_pressure_points); break;
         case PictureFormat::Pdf: ok = write_pdf(f, g, data, earth_pressure_points); break;
     }

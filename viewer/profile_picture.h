@@ -1,20 +1,16 @@
-// Pictures of the soil-wall profile: a PNG or SVG of the drawing as the window shows it in a
+// Pictures of the soil-wall profile: a bitmap (BMP, PNG) or SVG of the drawing as the window shows it in a
 // client area of a given size, or a PDF of the printed page (landscape, titled as the print
 // job). The file is replaced only when the whole picture has been written.
 #pragma once
 
 #include <QSize>
 #include <QString>
-#include <optional>
+
+#include "viewer/picture_export.h"
 
 namespace vornel {
 
 class TProgramData;
-
-enum class PictureFormat { Png, Svg, Pdf };
-
-// "png", "svg" or "pdf" (any case); nothing for another name.
-std::optional<PictureFormat> picture_format_from_name(const QString& name);
 
 // Writes the picture; returns an empty text on success, else the message.
 QString write_profile_picture(const TProgramData& data, int earth_pressure_points,
