@@ -31,14 +31,22 @@ bool profile_shows_soil_layers(const TProgramData& d) {
 
 QString soil_type_name(int type) {
     switch (type) {
-        case kSoftClay: return QStringLiteral("Soft clay");
-        case kStiffClayFreeWater: return QStringLiteral("Stiff clay w/free water");
-        case kStiffClayNoFreeWater: return QStringLiteral("Stiff clay w/o free water");
-        case kSand: return QStringLiteral("Sand");
-        case kSilt: return QStringLiteral("Silt");
-        case kStrongRock: return QStringLiteral("Rock");
-        case kWeakRock: return QStringLiteral("Weak Rock");
-        default: return {};
+        case kSoftClay:
+            return QStringLiteral("Soft clay");
+        case kStiffClayFreeWater:
+            return QStringLiteral("Stiff clay w/free water");
+        case kStiffClayNoFreeWater:
+            return QStringLiteral("Stiff clay w/o free water");
+        case kSand:
+            return QStringLiteral("Sand");
+        case kSilt:
+            return QStringLiteral("Silt");
+        case kStrongRock:
+            return QStringLiteral("Rock");
+        case kWeakRock:
+            return QStringLiteral("Weak Rock");
+        default:
+            return {};
     }
 }
 
@@ -59,14 +67,18 @@ QString soil_parameter_line(int type, const TGridTable* parameters) {
     switch (type) {
         case kSoftClay:
         case kStiffClayFreeWater:
-        case kStiffClayNoFreeWater: return QStringLiteral("c= ") + value(1) + gamma;
-        case kSand: return QStringLiteral("\u00f8= ") + value(1) + gamma;
+        case kStiffClayNoFreeWater:
+            return QStringLiteral("c= ") + value(1) + gamma;
+        case kSand:
+            return QStringLiteral("\u00f8= ") + value(1) + gamma;
         case kSilt:
             return QStringLiteral("\u00f8= ") + value(1) + QStringLiteral("; c= ") + value(2) +
                    gamma;
         case kStrongRock:
-        case kWeakRock: return QStringLiteral("compressive strength= ") + value(1) + gamma;
-        default: return {};
+        case kWeakRock:
+            return QStringLiteral("compressive strength= ") + value(1) + gamma;
+        default:
+            return {};
     }
 }
 
@@ -146,8 +158,9 @@ void Builder::groundSurface() {
     const double beta = d_.BackfillSlope;
     if (beta == 0.0) {
         for (int k = 1; k <= 5; ++k) {
-            const QLineF stroke = page() ? QLineF(x(0.3) + 50 * k, y0, x(0.3) + 50 * k + 50, y0 + 70)
-                                         : QLineF(100 + 20 * k, y0, 115 + 20 * k, y0 + 5);
+            const QLineF stroke = page()
+                                      ? QLineF(x(0.3) + 50 * k, y0, x(0.3) + 50 * k + 50, y0 + 70)
+                                      : QLineF(100 + 20 * k, y0, 115 + 20 * k, y0 + 5);
             line(ProfileItemKind::Hatch, pens_.line, {stroke});
         }
         return;

@@ -80,8 +80,12 @@ QString write_profile_picture(const TProgramData& data, int earth_pressure_point
         case PictureFormat::Png:
             ok = write_bitmap(f, "PNG", size, g, data, earth_pressure_points);
             break;
-        case PictureFormat::Svg: ok = write_svg(f, size, g, data, earth_pressure_points); break;
-        case PictureFormat::Pdf: ok = write_pdf(f, g, data, earth_pressure_points); break;
+        case PictureFormat::Svg:
+            ok = write_svg(f, size, g, data, earth_pressure_points);
+            break;
+        case PictureFormat::Pdf:
+            ok = write_pdf(f, g, data, earth_pressure_points);
+            break;
     }
     if (!ok) {
         f.cancelWriting();

@@ -1,5 +1,5 @@
-// Pictures of the soil-wall profile: a bitmap (BMP, PNG) or SVG of the drawing as the window shows it in a
-// client area of a given size, or a PDF of the printed page (landscape, titled as the print
+// Pictures of the soil-wall profile: a bitmap (BMP, PNG) or SVG of the drawing as the window shows
+// it in a client area of a given size, or a PDF of the printed page (landscape, titled as the print
 // job). The file is replaced only when the whole picture has been written.
 #pragma once
 

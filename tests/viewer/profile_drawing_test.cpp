@@ -24,14 +24,15 @@ Built build(TProgramData& d, int earth_points = 0, QSizeF size = QSizeF(580, 400
     Built b;
     b.geometry.rebuild(d);
     b.geometry.resize(size);
-    b.drawing = build_profile_drawing(b.geometry, d, {size, ProfileMedium::Screen, kText},
-                                      earth_points);
+    b.drawing =
+        build_profile_drawing(b.geometry, d, {size, ProfileMedium::Screen, kText}, earth_points);
     return b;
 }
 
 std::vector<QLineF> lines_of(const ProfileDrawing& d, K kind) {
     std::vector<QLineF> all;
-    for (const ProfileItem* item : d.of(kind)) all.insert(all.end(), item->lines.begin(), item->lines.end());
+    for (const ProfileItem* item : d.of(kind))
+        all.insert(all.end(), item->lines.begin(), item->lines.end());
     return all;
 }
 
@@ -96,9 +97,9 @@ void ProfileDrawingTest::parameterLinesOfEverySoilType() {
     auto p = test::small_cantilever();
     TGridTable& soil = p->data().tables().NewSoil;
     soil.setRowCount(7);
-    const QStringList names{"Soft clay", "Stiff clay w/free water", "Stiff clay w/o free water",
-                            "Sand",      "Silt",                    "Rock",
-                            "Weak Rock"};
+    const QStringList names{
+        "Soft clay", "Stiff clay w/free water", "Stiff clay w/o free water", "Sand", "Silt", "Rock",
+        "Weak Rock"};
     const QStringList lines{"c= 2.5; gamma= 0.1",
                             "c= 2.5; gamma= 0.1",
                             "c= 2.5; gamma= 0.1",
@@ -147,8 +148,9 @@ void ProfileDrawingTest::slopingBackfillShowsItsSlope() {
     const double y0 = b.y(0);
     // From the wall top on the centre line to a quarter of the width, rising 145 tan 20 = 52.8.
     QCOMPARE(slope[0], QLineF(290, y0, 145, y0 - 53));
-    const double angle = std::atan2(slope[0].p1().y() - slope[0].p2().y(),
-                                    slope[0].p1().x() - slope[0].p2().x()) * 180 / M_PI;
+    const double angle =
+        std::atan2(slope[0].p1().y() - slope[0].p2().y(), slope[0].p1().x() - slope[0].p2().x()) *
+        180 / M_PI;
     QVERIFY2(std::abs(angle - 20.0) < 0.3, qPrintable(QString::number(angle)));
     // A backfill falling away from the wall is drawn falling.
     p->data().BackfillSlope = -10.0;
@@ -215,8 +217,9 @@ void ProfileDrawingTest::restraintArrowheads() {
     QCOMPARE(marks.size(), size_t(2));
     const double y = b.y(120);
     QCOMPARE(marks[1]->penWidth, 2);
-    QCOMPARE(marks[1]->lines, (std::vector<QLineF>{QLineF(290, y, 302, y), QLineF(290, y, 302, y - 6),
-                                                   QLineF(290, y, 302, y + 6)}));
+    QCOMPARE(marks[1]->lines,
+             (std::vector<QLineF>{QLineF(290, y, 302, y), QLineF(290, y, 302, y - 6),
+                                  QLineF(290, y, 302, y + 6)}));
     QCOMPARE(marks[0]->lines[0], QLineF(290, b.y(0), 302, b.y(0)));
 }
 

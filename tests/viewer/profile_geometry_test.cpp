@@ -74,7 +74,7 @@ void ProfileGeometryTest::mappingAndItsInverse() {
     g.rebuild(p->data());
     g.resize(QSizeF(580, 400));
     const ProfileMapping m = g.screen();
-    QCOMPARE(m.column(0.0), 290.0);                      // the centre line mid-width
+    QCOMPARE(m.column(0.0), 290.0);                       // the centre line mid-width
     QCOMPARE(m.row(24.0), std::round(400 * 24 / 277.2));  // the wall top: 34.6 -> 35
     QCOMPARE(m.row(264.0), std::round(400 * 264 / 277.2));
     QCOMPARE(m.across(0.52), 302.0);

@@ -55,10 +55,10 @@ void ProfilePictureTest::bitmapShowsWallAndGround() {
     g.resize(QSizeF(580, 400));
     const ProfileMapping m = g.screen();
     const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
-    QCOMPARE(image.pixel(290, int(m.row(144))), black);        // wall, mid-height
-    QCOMPARE(image.pixel(50, int(m.row(24))), black);          // backfill ground line
-    QCOMPARE(image.pixel(450, int(m.row(144))), black);        // excavation ground line
-    QCOMPARE(image.pixel(450, int(m.row(24 + 60))), white);    // first layer ends on the backfill
+    QCOMPARE(image.pixel(290, int(m.row(144))), black);      // wall, mid-height
+    QCOMPARE(image.pixel(50, int(m.row(24))), black);        // backfill ground line
+    QCOMPARE(image.pixel(450, int(m.row(144))), black);      // excavation ground line
+    QCOMPARE(image.pixel(450, int(m.row(24 + 60))), white);  // first layer ends on the backfill
     QCOMPARE(image.pixel(560, 300), white);
 }
 

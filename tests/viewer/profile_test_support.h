@@ -1,5 +1,6 @@
-// Support for the profile view tests (header only, shared with the window tests): projects read from the examples through Project, and a
-// small English cantilever whose every table the tests set by hand.
+// Support for the profile view tests (header only, shared with the window tests): projects read
+// from the examples through Project, and a small English cantilever whose every table the tests set
+// by hand.
 #pragma once
 
 #include <QDir>

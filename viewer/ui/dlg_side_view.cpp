@@ -19,9 +19,9 @@
 namespace vornel {
 
 std::optional<QString> DialogSideViewQuestions::askPdfFileName(const QString& suggested) {
-    const QString name = QFileDialog::getSaveFileName(
-        parent_, QString::fromLatin1(side_view_text::kPdfDialogTitle), suggested,
-        QStringLiteral("PDF (*.pdf)"));
+    const QString name =
+        QFileDialog::getSaveFileName(parent_, QString::fromLatin1(side_view_text::kPdfDialogTitle),
+                                     suggested, QStringLiteral("PDF (*.pdf)"));
     if (name.isEmpty()) return std::nullopt;
     return name;
 }
