@@ -1,6 +1,9 @@
 #include "viewer/ui/dlg_side_view.h"
 
+#include <cstdio>
+
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -11,6 +14,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QVBoxLayout>
 
 #include "editor/project.h"
@@ -139,19 +143,42 @@ QString TDlgSideView::suggestedPdfName() const {
     return data.dir().filePath(data.completeBaseName() + QStringLiteral("_profile.pdf"));
 }
 
-void TDlgSideView::Button1Click() {
+// Without a printer the page goes to a PDF file, written beside the target first so that a
+// print that fails half-way never replaces a good file.
+bool TDlgSideView::printToPdf(const QString& path) {
+    const QFileInfo target(path);
+    QTemporaryFile part(
+        target.dir().filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".XXXXXX")));
+    if (!target.dir().exists() || !part.open()) return false;
+    part.close();
     QPrinter printer(QPrinter::HighResolution);
-    QString target = printer.printerName();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(600);
+    printer.setOutputFileName(part.fileName());
+    if (!printOn(printer)) return false;
+    if (std::rename(QFile::encodeName(part.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0)
+        return false;
+    part.setAutoRemove(false);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    return true;
+}
+
+void TDlgSideView::Button1Click() {
+    bool printed = false;
+    QString target;
     if (QPrinterInfo::defaultPrinter().isNull()) {
         const std::optional<QString> name = questions_->askPdfFileName(suggestedPdfName());
         if (!name) return;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setResolution(600);
-        printer.setOutputFileName(*name);
         target = *name;
+        printed = printToPdf(target);
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        target = printer.printerName();
+        printed = printOn(printer);
     }
-    if (!printOn(printer))
-        questions_->inform(QString::fromLatin1(side_view_text::kPrintFailed).arg(target));
+    if (!printed) questions_->inform(QString::fromLatin1(side_view_text::kPrintFailed).arg(target));
 }
 
 }  // namespace vornel

@@ -84,6 +84,7 @@ class TDlgSideView : public QWidget {
     void canvasResized(QSize size);
     void pointerMoved(QPointF pixel);
     QString suggestedPdfName() const;
+    bool printToPdf(const QString& path);
 
     Project& project_;
     std::unique_ptr<DialogSideViewQuestions> own_questions_;

@@ -141,8 +141,14 @@ void DlgSideViewTest::printsALandscapePdfWithoutPrinter() {
     Fixture f;
     QTemporaryDir dir;
     const QString path = dir.filePath("profile.pdf");
+    {
+        QFile old(path);  // an earlier print of the same name is replaced
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old print");
+    }
     f.questions.pdfName = path;
     QTest::mouseClick(f.view->Button1, Qt::LeftButton);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("profile.pdf"));
     QCOMPARE(f.questions.asked.size(), 1);
     QVERIFY(f.questions.asked[0].endsWith("examples/cantilever_layered_profile.pdf"));
     QCOMPARE(f.questions.informed, QStringList());
