@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -102,8 +103,15 @@ void TDlgSideView::FormActivate() {
     canvas_->update();
 }
 
+// Activation: of the window itself, or of the sub-window that holds it in the main window's
+// document area (which does not activate the top-level window).
 bool TDlgSideView::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) FormActivate();
+    if (e->type() == QEvent::ParentChange) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            connect(sub, &QMdiSubWindow::aboutToActivate, this, &TDlgSideView::FormActivate,
+                    Qt::UniqueConnection);
+    }
     return QWidget::event(e);
 }
 

@@ -2,6 +2,9 @@
 // the wall, the drawing it shows, widening it, a view without a wall, printing to a PDF file
 // where no printer is installed, and closing.
 #include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -62,6 +65,7 @@ class DlgSideViewTest : public QObject {
     void printsALandscapePdfWithoutPrinter();
     void printCancelledOrFailed();
     void closingTellsTheMainWindow();
+    void rebuiltWhenItsSubWindowIsActivated();
 };
 
 void DlgSideViewTest::windowAtCreation() {
@@ -184,6 +188,29 @@ void DlgSideViewTest::closingTellsTheMainWindow() {
     f.view->close();
     QCOMPARE(closed.count(), 1);
     QTRY_VERIFY(f.view.isNull());
+}
+
+void DlgSideViewTest::rebuiltWhenItsSubWindowIsActivated() {
+    auto p = test::open_example("cantilever_layered.vn5d");
+    ScriptedPrintQuestions questions;
+    QMainWindow main;
+    auto* area = new QMdiArea;
+    main.setCentralWidget(area);
+    main.resize(1000, 800);
+    auto* view = new TDlgSideView(p->project, nullptr, &questions);
+    QMdiSubWindow* sub = area->addSubWindow(view);
+    QMdiSubWindow* other = area->addSubWindow(new QLabel("other"));
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    area->setActiveSubWindow(other);
+    p->data().FreeHeight = 0.0;
+    area->setActiveSubWindow(sub);
+    QVERIFY(view->geometry().degenerate());
+    p->data().FreeHeight = 144.0;
+    area->setActiveSubWindow(other);
+    area->setActiveSubWindow(sub);
+    QVERIFY(!view->geometry().degenerate());
+    QCOMPARE(view->geometry().world().xmax, 3.6 * 1.05);
 }
 
 QTEST_MAIN(DlgSideViewTest)
