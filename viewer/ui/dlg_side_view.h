@@ -7,8 +7,11 @@
 // to a PDF file whose name the questions interface asks for.
 //
 // The main window creates it on "&View Wall Geometry" when it holds none, passes the
-// earth-pressure point count of the loaded plot file, and forgets it on `closed` (the window
-// deletes itself when closed).
+// earth-pressure point count of the loaded plot file, shows it (as a top-level child or in its
+// document area with QMdiArea::addSubWindow; either way it rebuilds on activation) and forgets
+// it on `closed` (the window deletes itself when closed). It keeps a reference to the Project,
+// not to its data, so a project replaced by New or Open is read afresh; the main window closes
+// the view on New and Open all the same, as it closes every child window.
 #pragma once
 
 #include <QString>
