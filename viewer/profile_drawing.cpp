@@ -18,7 +18,8 @@ std::vector<const ProfileItem*> ProfileDrawing::of(ProfileItemKind kind) const {
 }
 
 // The codes the data file carries for the current switches (the codes stored in the project
-// are only brought up to date when a file is written).
+// are only brought up to date when a file is written). Both generated distributions of earth
+// pressure, triangular (2) and trapezoidal (3), come from the soil layers, so both show them.
 bool profile_shows_soil_layers(const TProgramData& d) {
     int earth = 0;
     if (d.UserPressure())
@@ -26,7 +27,7 @@ bool profile_shows_soil_layers(const TProgramData& d) {
     else if (d.GeneratedPressure || d.GeneratePY != 0)
         earth = d.EarthPressureOption;
     const int py = d.GeneratePY != 0 ? 2 : d.UseExternalPY ? 1 : 0;
-    return earth == 2 || py == 2;
+    return earth >= 2 || py == 2;
 }
 
 QString soil_type_name(int type) {

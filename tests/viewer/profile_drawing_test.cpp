@@ -171,12 +171,14 @@ void ProfileDrawingTest::soilLayersOnlyWhenGenerated() {
     QCOMPARE(b.drawing.count(K::Hatch), 0);
     QCOMPARE(b.drawing.count(K::BackfillGround), 1);
     QCOMPARE(b.drawing.count(K::ExcavationGround), 1);
-    d.EarthPressureOption = 3;  // a trapezoidal pressure is code 3: still no layers
-    d.GeneratedPressure = true;
+    d.UseExternalPY = true;  // user p-y curves alone draw no layers either
     QCOMPARE(build(d).drawing.count(K::LayerBottom), 0);
     d.EarthPressureOption = 2;  // triangular generated pressure
+    d.GeneratedPressure = true;
     QCOMPARE(build(d).drawing.count(K::LayerBottom), 2);
-    d.EarthPressureOption = 3;
+    d.EarthPressureOption = 3;  // trapezoidal generated pressure (anchored walls)
+    QCOMPARE(build(d).drawing.count(K::LayerBottom), 2);
+    d.EarthPressureOption = 1;
     d.GeneratePY = 1;  // generated p-y curves
     QCOMPARE(build(d).drawing.count(K::LayerBottom), 2);
 }
