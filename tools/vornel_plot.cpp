@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 #include "editor/data_file_reader.h"
@@ -172,13 +173,15 @@ int draw_profile(const Options& o, const TProgramData& data, const QDir& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    // Pictures need fonts but no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.contains(QStringLiteral("--help"))) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
     Options o;
     if (const auto bad = parse(args, o)) return usage(qPrintable(*bad));
     ProjectTables tables;
@@ -203,7 +206,10 @@ int main(int argc, char** argv) {
         TGraphPlot& g = *graphs.byShortName(n);
         g.ShowLayers = g.hasLayerLines();
         GraphView view(g);
-        json.push_back(graph_json(view, n));
+        if (o.json.isEmpty())
+            view.open();
+        else
+            json.push_back(graph_json(view, n));
         const QString path = dir.filePath(in.completeBaseName() + QLatin1Char('-') + n +
                                           QLatin1Char('.') + picture_extension(o.format));
         const PictureResult r = save_picture(view, path, o.spec);

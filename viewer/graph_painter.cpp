@@ -23,6 +23,15 @@ void centred_text(QPainter& p, QPoint centre, const QString& text, int w, int h,
     p.restore();
 }
 
+// Pixel (x, y) has its centre at (x + 0.5, y + 0.5): a line through the centres of its
+// vertex pixels sets exactly those pixels, however steep it is.
+QPolygonF through_centres(const QPolygon& poly) {
+    QPolygonF out;
+    out.reserve(poly.size());
+    for (const QPoint& q : poly) out << QPointF(q.x() + 0.5, q.y() + 0.5);
+    return out;
+}
+
 QRect box_rect(const PixelBox& b) {
     return QRect(b.left, b.top, b.width() + 1, b.height() + 1);
 }
@@ -191,12 +200,15 @@ void GraphPainter::paintCurves(QPainter& p, int panel) const {
         const TLine& flags = g().Lines[i];
         if (!flags.Active || !flags.Shown) continue;
         const QColor colour = graph_colour(pos[i]);
-        p.setPen(QPen(colour, penWidth(), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        // A cosmetic pen sets every pixel the line passes, its vertices included.
+        QPen pen(colour, penWidth(), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        pen.setCosmetic(true);
+        p.setPen(pen);
         p.setBrush(colour);
         int n = list[i].pointCount() - (shorten ? 1 : 0);
         QPolygon line;
         for (int j = 0; j < n; ++j) line << m.toPixel(list[i].point(j).X, list[i].point(j).Y);
-        p.drawPolyline(line);
+        p.drawPolyline(through_centres(line));
         if (every <= 0) continue;
         p.setPen(QPen(colour, 1));
         p.setBrush(Qt::NoBrush);
@@ -263,7 +275,8 @@ void GraphPainter::paintLegend(QPainter& p) const {
         p.drawLine(centre.x() - px / 32, centre.y(), centre.x() + px / 32, centre.y());
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(colour, 1));
-        if (g().Markers > 0) p.drawPolygon(marker_outline(i, centre, px / 32, py / 32));
+        if (g().Markers > 0)
+            p.drawPolygon(through_centres(marker_outline(i, centre, px / 32, py / 32)));
         p.drawText(QRect(box.left() + px / 8 + px / 32, y, box.width(), fm.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, g().legendText(i));
         y += step;

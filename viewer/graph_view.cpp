@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/number_text.h"
+#include "viewer/graph_palette.h"
 
 namespace vornel {
 
@@ -70,6 +71,26 @@ bool GraphView::zoomOutAt(const GraphLayout& l, QPoint p) {
     c.x = fit_inside(d.x() - hx, d.x() + hx, 0.0, f.x);
     c.y = fit_inside(d.y() - hy, d.y() + hy, 0.0, f.y);
     return true;
+}
+
+std::vector<LegendItem> GraphView::legendItems() const {
+    std::vector<LegendItem> items;
+    for (int i : graph_->activeCurves()) {
+        QString text = graph_->legendText(i);
+        if (graph_->curve(i).Shown) text += QStringLiteral(" *");
+        const int position = static_cast<int>(items.size());
+        items.push_back({i, text, graph_colour(position)});
+    }
+    return items;
+}
+
+QSize GraphView::legendBoxSize(const QFontMetrics& fm, int item_height, int px) const {
+    int widest = 0;
+    const std::vector<int> active = graph_->activeCurves();
+    for (int i : active)
+        widest =
+            std::max(widest, fm.horizontalAdvance(graph_->legendText(i) + QStringLiteral(" *")));
+    return {widest + px / 4, static_cast<int>(active.size()) * item_height + 3};
 }
 
 QString GraphView::mouseCaption(const GraphLayout& l, QPoint p) const {

@@ -6,17 +6,27 @@
 // area. Zooming narrows the current ranges; it never leaves the full range.
 #pragma once
 
+#include <QColor>
+#include <QFontMetrics>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "viewer/graph_axes.h"
 #include "viewer/graph_layout.h"
 #include "viewer/graph_plot.h"
 
 namespace vornel {
+
+// One item of the window's legend box: an active curve, in curve order.
+struct LegendItem {
+    int curve = 0;  // index in the main list
+    QString text;   // legend text, with " *" appended while the curve is shown
+    QColor colour;  // palette[item index]
+};
 
 class GraphView {
   public:
@@ -42,6 +52,12 @@ class GraphView {
     bool zoomOutAt(const GraphLayout& l, QPoint p);
     // The window title while the mouse moves: caption, " X: ", x, " Y: ", y.
     QString mouseCaption(const GraphLayout& l, QPoint p) const;
+
+    // The legend box of the window: one item per active curve.
+    std::vector<LegendItem> legendItems() const;
+    // As high as its items (count x item height + 3) and as wide as the widest text with
+    // " *" plus a quarter inch.
+    QSize legendBoxSize(const QFontMetrics& fm, int item_height, int px) const;
 
     // The legend's top-left corner as a fraction of the client width and height; none until
     // the window places it (pages and pictures then put it at the plot's bottom right).

@@ -58,7 +58,7 @@ void draw_pattern(QPainter& p, int code, int s) {
     const int gap = s / 10;
     switch (code) {
         case 1:
-            hatch(p, s, s / 16, true, false, false, false);
+            hatch(p, s, s / 20, true, false, false, false);
             break;
         case 2:
             hatch(p, s, gap, true, false, false, false);

@@ -1,7 +1,7 @@
 # Runs a command-line tool with its real arguments and checks what it did.
 #   TOOL, ARGS (list), WORK (a folder made empty first), EXPECT_RC,
 #   EXPECT_STDERR (regular expression, optional), EXPECT_FILE / EXPECTED (compare, optional),
-#   EXPECT_EXISTS, EXPECT_MISSING (lists of files, optional), EXPECT_IN_FILE (see below).
+#   EXPECT_EXISTS, EXPECT_MISSING (lists of files, optional).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 execute_process(COMMAND ${TOOL} ${ARGS} WORKING_DIRECTORY ${WORK}
@@ -29,12 +29,3 @@ foreach(f IN LISTS EXPECT_MISSING)
         message(FATAL_ERROR "${f} should not exist")
     endif()
 endforeach()
-# EXPECT_IN_FILE and EXPECT_PATTERN: a file and a regular expression its text must match.
-if(DEFINED EXPECT_IN_FILE)
-    # The printable lines only, so that binary files (PDF streams) can be searched too.
-    file(STRINGS ${EXPECT_IN_FILE} lines)
-    list(JOIN lines "\n" content)
-    if(NOT content MATCHES "${EXPECT_PATTERN}")
-        message(FATAL_ERROR "${EXPECT_IN_FILE} does not match '${EXPECT_PATTERN}'")
-    endif()
-endif()

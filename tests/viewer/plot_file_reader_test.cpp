@@ -28,6 +28,7 @@ class PlotFileReaderTest : public QObject {
     void noLayerLinesWithoutAProject();
     void everyExampleReads();
     void rereadKeepsNamesButNotOldPoints();
+    void mainWindowReadFillsTheProject();
 };
 
 void PlotFileReaderTest::noPressureNoCurvesStillGivesTheResultCurves() {
@@ -315,6 +316,32 @@ void PlotFileReaderTest::rereadKeepsNamesButNotOldPoints() {
     QCOMPARE(g.pltDef.legendText(0), QStringLiteral("Design case"));
     QCOMPARE(a.NodeCount, 4);
     QCOMPARE(a.Moment[0][6], 0.0);
+}
+
+namespace {
+class ScriptedProjectQuestions : public ProjectQuestions {
+  public:
+    Answer askYesNoCancel(const QString&) override { return Answer::Cancel; }
+    bool askYesNo(const QString&) override { return false; }
+    std::optional<QString> askSaveFileName(const QString&, const QString&) override { return {}; }
+    void inform(const QString& text) override { told << text; }
+    QStringList told;
+};
+}  // namespace
+
+void PlotFileReaderTest::mainWindowReadFillsTheProject() {
+    ProjectTables tables;
+    TProgramData data(tables);
+    data.LongTerm = true;
+    ResultGraphs g;
+    ScriptedProjectQuestions project_questions;
+    ProjectViewerQuestions q(project_questions);
+    QVERIFY(read_plot_file(example_plot_file("cantilever_layered_long_term"), true, g, data, &q));
+    QCOMPARE(data.Results.SetCount, 2);
+    QCOMPARE(g.pltMom.legendText(1), QStringLiteral("Long-Term"));
+    QCOMPARE(data.Results.Moment[1][10], g.pltMom.curve(1).point(10).X);
+    QVERIFY(!read_plot_file("/no/such/wall.vn5p", true, g, data, &q));
+    QCOMPARE(project_questions.told, QStringList{"An error occured in running the main program."});
 }
 
 QTEST_MAIN(PlotFileReaderTest)

@@ -62,4 +62,34 @@ QString example_deck(const QString& name) {
     return QStringLiteral(VORNEL_SOURCE_DIR) + "/examples/" + name + ".vn5d";
 }
 
+QString compare_lines(const QByteArray& actual, const QByteArray& expected) {
+    const QList<QByteArray> a = actual.split('\n'), e = expected.split('\n');
+    for (qsizetype i = 0; i < std::min(a.size(), e.size()); ++i)
+        if (a[i] != e[i])
+            return QStringLiteral("line %1: expected '%2', got '%3'")
+                .arg(i + 1)
+                .arg(QString::fromUtf8(e[i]), QString::fromUtf8(a[i]));
+    if (a.size() != e.size())
+        return QStringLiteral("%1 lines, expected %2").arg(a.size()).arg(e.size());
+    return {};
+}
+
+QString check_golden(const QString& golden_path, const QByteArray& actual) {
+    if (qEnvironmentVariable("UPDATE_GOLDEN") == QLatin1String("1")) {
+        QFile f(golden_path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(actual) != actual.size())
+            return QStringLiteral("cannot write ") + golden_path;
+        return {};
+    }
+    QFile f(golden_path);
+    if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("no golden file ") + golden_path;
+    const QString diff = compare_lines(actual, f.readAll());
+    if (!diff.isEmpty()) {
+        QFile out(golden_path + QStringLiteral(".actual"));
+        if (out.open(QIODevice::WriteOnly)) out.write(actual);
+        return golden_path + QStringLiteral(": ") + diff;
+    }
+    return {};
+}
+
 }  // namespace vornel::test

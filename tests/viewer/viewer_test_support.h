@@ -41,4 +41,10 @@ QString example_plot_file(const QString& name);
 QString example_deck(const QString& name);
 QStringList example_names();
 
+// Compares `actual` with the golden file line by line: empty when equal, else the first
+// differing line (or the differing line count). With UPDATE_GOLDEN=1 the golden file is
+// rewritten instead; on a mismatch `actual` is kept beside it as *.actual.
+QString compare_lines(const QByteArray& actual, const QByteArray& expected);
+QString check_golden(const QString& golden_path, const QByteArray& actual);
+
 }  // namespace vornel::test
