@@ -6,6 +6,9 @@
 // file beside it; given a plot data file alone it draws without soil-layer lines. Pictures are
 // drawn by the same painter as the graph window, printing and Save To Disk. With --xlsx the
 // graphs are written into one spreadsheet workbook instead, as the export dialog writes it.
+// With --view profile it draws the soil-wall profile of a data file instead (the painter of the
+// Side View window; a PDF is the printed page), named NAME-profile.EXT; the plot data file
+// beside the deck is read when it exists, for its earth-pressure point count.
 // Exit status: 0 every asked picture written, 1 a file could not be read or a picture not
 // written, 2 bad options.
 #include <QDir>
@@ -22,6 +25,7 @@
 #include "viewer/graph_json.h"
 #include "viewer/picture_export.h"
 #include "viewer/plot_file_reader.h"
+#include "viewer/profile_picture.h"
 
 namespace {
 
@@ -38,6 +42,8 @@ constexpr char kUsage[] =
     "  --json FILE    the graph series as JSON\n"
     "  --xlsx FILE    write the graphs into a spreadsheet workbook (no pictures, no JSON), in\n"
     "                 the export order (dms is not exported)\n"
+    "  --view VIEW    graphs (default) | profile: the soil-wall profile of a data file\n"
+    "                 (default size 580x400 pixels)\n"
     "Exit status: 0 every picture written, 1 a file not read or a picture not written,\n"
     "2 bad options.\n";
 
@@ -46,6 +52,8 @@ struct Options {
     PictureFormat format = PictureFormat::Png;
     PictureSpec spec;
     QString out, json, xlsx, input;
+    bool profile = false;
+    bool sized = false;  // --size or --dpi given
 };
 
 class ToolQuestions : public ViewerQuestions {
@@ -87,11 +95,18 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             o.format = *f;
         } else if (a == QLatin1String("--size")) {
             if (!parse_size(args[++i], o.spec)) return QStringLiteral("bad size ") + args[i];
+            o.sized = true;
         } else if (a == QLatin1String("--dpi")) {
             bool ok = false;
             o.spec.pixelsPerInch = args[++i].toInt(&ok);
             if (!ok || o.spec.pixelsPerInch < 10 || o.spec.pixelsPerInch > 2400)
                 return QStringLiteral("bad dpi ") + args[i];
+            o.sized = true;
+        } else if (a == QLatin1String("--view")) {
+            const QString v = args[++i];
+            if (v != QLatin1String("graphs") && v != QLatin1String("profile"))
+                return QStringLiteral("unknown view ") + v;
+            o.profile = v == QLatin1String("profile");
         } else if (a == QLatin1String("--out")) {
             o.out = args[++i];
         } else if (a == QLatin1String("--json")) {
@@ -107,6 +122,8 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
         }
     }
     if (o.input.isEmpty()) return QStringLiteral("no input file given");
+    if (o.profile && QFileInfo(o.input).suffix().toLower() == QLatin1String("vn5p"))
+        return QStringLiteral("the profile view needs a data file");
     return std::nullopt;
 }
 
@@ -134,6 +151,8 @@ bool read_inputs(const Options& o, TProgramData& data, ResultGraphs& graphs, QSt
         }
         facts = PlotProjectFacts::of(data);
     }
+    // The profile needs the plot data file only for its earth-pressure point count.
+    if (o.profile && !QFileInfo::exists(plot)) return true;
     ToolQuestions q;
     PlotFileReader reader(graphs, data.Results, &q);
     if (!reader.read(plot, true, facts)) {
@@ -141,6 +160,16 @@ bool read_inputs(const Options& o, TProgramData& data, ResultGraphs& graphs, QSt
         return false;
     }
     return true;
+}
+
+// A written file's name on standard output, or the reason it was not written.
+int report_written(const QString& path, const QString& error) {
+    if (!error.isEmpty()) {
+        print_error(path, error);
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
+    return 0;
 }
 
 // The workbook of the named graphs that can be exported, in the export order.
@@ -151,13 +180,15 @@ int write_xlsx(ResultGraphs& graphs, const QStringList& names, const QString& pa
         for (const QString& n : names)
             if (graphs.byShortName(n) == g) chosen.push_back(workbook_graph(*g));
     if (dms_named) print_error(path, QStringLiteral("the dms graph is not exported to a workbook"));
-    const QString error = write_workbook(path, chosen);
-    if (!error.isEmpty()) {
-        print_error(path, error);
-        return 1;
-    }
-    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
-    return 0;
+    return report_written(path, write_workbook(path, chosen));
+}
+
+int draw_profile(const Options& o, const TProgramData& data, const QDir& dir) {
+    const QString path = dir.filePath(QFileInfo(o.input).completeBaseName() +
+                                      QStringLiteral("-profile.") + picture_extension(o.format));
+    const QSize size = o.sized ? o.spec.pixelSize() : QSize(580, 400);
+    return report_written(
+        path, write_profile_picture(data, data.Results.PressurePointCount, path, o.format, size));
 }
 
 }  // namespace
@@ -191,6 +222,7 @@ int main(int argc, char** argv) {
         print_error(dir.path(), QStringLiteral("cannot make the folder"));
         return 1;
     }
+    if (o.profile) return draw_profile(o, data, dir);
     int status = 0;
     std::vector<QJsonObject> json;
     for (const QString& n : names) {

@@ -3,7 +3,8 @@
 #   by |, optional), EXPECT_RC, EXPECT_STDERR (regular expression, optional), EXPECT_EXISTS
 #   (files separated by |, optional),
 #   EXPECT_PNG (file) and EXPECT_PNG_SIZE (WxH, optional),
-#   EXPECT_FILE / EXPECTED (compare, optional), EXPECT_START / START_TEXT (optional).
+#   EXPECT_FILE / EXPECTED (compare, optional), EXPECT_START / START_TEXT (optional),
+#   EXPECT_IN_FILE / EXPECT_PATTERN (see the end).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 string(REPLACE "|" ";" COPY "${COPY}")
@@ -47,5 +48,14 @@ if(DEFINED EXPECT_START)
     file(READ ${EXPECT_START} start LIMIT 200)
     if(NOT start MATCHES "^${START_TEXT}")
         message(FATAL_ERROR "${EXPECT_START} does not start with ${START_TEXT}")
+    endif()
+endif()
+# EXPECT_IN_FILE and EXPECT_PATTERN: a file and a regular expression its printable lines
+# (binary streams of a PDF left out) must match, optional.
+if(DEFINED EXPECT_IN_FILE)
+    file(STRINGS ${EXPECT_IN_FILE} lines)
+    list(JOIN lines "\n" content)
+    if(NOT content MATCHES "${EXPECT_PATTERN}")
+        message(FATAL_ERROR "${EXPECT_IN_FILE} does not match '${EXPECT_PATTERN}'")
     endif()
 endif()
