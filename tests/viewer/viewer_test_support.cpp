@@ -54,7 +54,7 @@ QStringList example_names() {
 
 QString example_plot_file(const QString& name) {
     const QString root = QStringLiteral(VORNEL_SOURCE_DIR) + "/tests/engine/";
-    const QString core = root + "core/golden/" + name + ".vn5p";
+    const QString core = root + "run/golden/" + name + ".vn5p";
     return QFile::exists(core) ? core : root + "soil/golden/" + name + ".vn5p";
 }
 

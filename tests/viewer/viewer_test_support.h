@@ -36,7 +36,7 @@ QByteArray plot_text(const std::vector<PlotBlock>& blocks);
 // n stations at spacing h with simple values (deflection 0.1 + j, moment 1000 j, ...).
 std::vector<NodeRecord> simple_nodes(int n, double h);
 
-// Path of an example's golden plot data file ("two_stage" -> tests/engine/core/golden/...).
+// Path of an example's golden plot data file ("two_stage" -> tests/engine/run/golden/...).
 QString example_plot_file(const QString& name);
 QString example_deck(const QString& name);
 QStringList example_names();
