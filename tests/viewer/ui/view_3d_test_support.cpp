@@ -1,0 +1,63 @@
+#include "view_3d_test_support.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace vornel::test {
+
+std::optional<QString> ScriptedViewQuestions::askPictureFileName(const QString& s) {
+    suggested << s;
+    if (pictureNames.empty()) return std::nullopt;
+    const std::optional<QString> n = std::move(pictureNames.front());
+    pictureNames.pop_front();
+    return n;
+}
+
+void ViewProject::plainWall() {
+    TProgramData& d = project.data();
+    d.Increments = 10;
+    d.IncrementLength = 12;
+    d.ActiveWidth = 12;
+    d.PYWidth = 120;
+    d.GeneratePY = 0;
+}
+
+void ViewProject::load(const QString& relative) {
+    project.openFile(QStringLiteral(VORNEL_SOURCE_DIR "/") + relative);
+}
+
+namespace {
+
+void send(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button,
+          Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, buttons, modifiers);
+    QApplication::sendEvent(w, &e);
+}
+
+}  // namespace
+
+void drag(QWidget* w, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers, int steps) {
+    send(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, modifiers);
+    for (int i = 1; i <= steps; ++i) {
+        const QPointF p = QPointF(from) + QPointF(to - from) * (double(i) / steps);
+        send(w, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton, modifiers);
+    }
+    send(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, modifiers);
+}
+
+int differing_pixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return a.width() * a.height();
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) ++n;
+    return n;
+}
+
+bool is_grey(QRgb c) {
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    return std::abs(r - g) < 12 && std::abs(g - b) < 12 && r > 120 && r < 235;
+}
+
+}  // namespace vornel::test
