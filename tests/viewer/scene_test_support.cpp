@@ -1,5 +1,7 @@
 #include "scene_test_support.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace vornel::test {
@@ -16,7 +18,9 @@ SceneProject::SceneProject() {
 
 LoadedProject::LoadedProject(const QString& relative_path)
     : project(std::make_unique<Project>(questions)) {
-    project->openFile(source_file(relative_path));
+    const QString copy = folder.filePath(QFileInfo(relative_path).fileName());
+    QFile::copy(source_file(relative_path), copy);
+    project->openFile(copy);
 }
 
 std::vector<ScenePrimitive> with_tag(const std::vector<ScenePrimitive>& v, SceneTag tag) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <memory>
 #include <vector>
 
@@ -33,9 +34,11 @@ struct SceneProject {
     }
 };
 
-// The project of a file read through the project facade (the example decks).
+// The project of a file read through the project facade, from a copy in a private folder
+// (a staged deck writes its stage files beside itself).
 struct LoadedProject {
     QuietQuestions questions;
+    QTemporaryDir folder;
     std::unique_ptr<Project> project;
     explicit LoadedProject(const QString& relative_path);
 };

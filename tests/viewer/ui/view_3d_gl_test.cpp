@@ -67,7 +67,23 @@ void View3dGlTest::opensOnTheExample() {
             if (img.pixel(x, y) != qRgb(255, 255, 255)) ++coloured;
     QVERIFY(coloured > 1000);
     QCOMPARE(v->rebuildCount(), 1);  // grabbing repaints, it does not rebuild
-    if (qEnvironmentVariableIsSet("VORNEL_SHOT")) img.save(qEnvironmentVariable("VORNEL_SHOT"));
+    // VORNEL_SHOT=<name>: pictures to look at, the example's front view and its last stage
+    // turned, with the tiebacks in place and the wall deflected.
+    if (!qEnvironmentVariableIsSet("VORNEL_SHOT")) return;
+    const QString shot = qEnvironmentVariable("VORNEL_SHOT");
+    img.save(shot + "_front.png");
+    p.project.switchStage(3);
+    v->navigation().rx = 25;
+    v->navigation().rz = -35;
+    v->RedrawComplete();
+    frame(v).save(shot + "_turned.png");
+    DeflectionCurve curve;
+    for (int k = 0; k <= 80; ++k) curve.push_back({k * 6.0, 2.0 * std::sin(k * M_PI / 80)});
+    v->setDeflection(curve);
+    v->navigation().show.deformedShape = v->navigation().show.undeformedModel = true;
+    v->navigation().show.soilLayers = false;
+    v->RedrawComplete();
+    frame(v).save(shot + "_deformed.png");
 }
 
 void View3dGlTest::greyWallAtTheCentreOnWhite() {

@@ -1,6 +1,8 @@
 #include "view_3d_test_support.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -24,7 +26,9 @@ void ViewProject::plainWall() {
 }
 
 void ViewProject::load(const QString& relative) {
-    project.openFile(QStringLiteral(VORNEL_SOURCE_DIR "/") + relative);
+    const QString copy = folder.filePath(QFileInfo(relative).fileName());
+    QFile::copy(QStringLiteral(VORNEL_SOURCE_DIR "/") + relative, copy);
+    project.openFile(copy);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <memory>
 
@@ -37,8 +38,10 @@ struct ViewProject {
     // A plain wall without soil: 10 increments of 12 in (L = 10 ft), 1 ft panels and a
     // thickness of 1 ft, so it shows wide at the centre of the view.
     void plainWall();
-    // An example deck read through the project facade.
+    // An example deck read through the project facade, from a copy in a private folder (a
+    // staged deck writes its stage files beside itself).
     void load(const QString& relative);
+    QTemporaryDir folder;
 };
 
 // A left-button drag from `from` to `to` in `steps` moves, with `modifiers` held.
