@@ -2,6 +2,8 @@
 // navigation changes the picture without rebuilding the display lists, the picture export,
 // and an unusable OpenGL context reported as a message.
 #include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -39,6 +41,8 @@ class View3dGlTest : public QObject {
     void savePicture();
     void openGLFailureIsAMessage();
     void commandsFollowTheView();
+    void opensInTheMdiArea();
+    void glyphsPicture();
 };
 
 void View3dGlTest::opensOnTheExample() {
@@ -285,6 +289,71 @@ void View3dGlTest::commandsFollowTheView() {
     TDlgBlock* again = commands.open();
     QVERIFY(again->isShown(ShowOption::TieBacks));
     commands.close();
+}
+
+void View3dGlTest::opensInTheMdiArea() {
+    ViewProject p;
+    p.plainWall();
+    ScriptedViewQuestions q;
+    QMdiArea area;
+    area.resize(1200, 900);
+    area.show();
+    View3dCommands commands(p.project, q);
+    QSignalSpy spy(&commands, &View3dCommands::openChanged);
+    TDlgBlock* v = commands.open(&area);
+    QCOMPARE(area.subWindowList().size(), 1);
+    QCOMPARE(area.subWindowList().at(0)->windowTitle(), QString("3-D View"));
+    QVERIFY(wait_painted(v));
+    QVERIFY(is_grey(frame(v).pixel(v->glWindow()->width() / 2, v->glWindow()->height() / 2)));
+    area.subWindowList().at(0)->close();  // the user closes the view
+    QTRY_VERIFY(!commands.isOpen());
+    QCOMPARE(spy.count(), 2);
+    QVERIFY(area.subWindowList().isEmpty());
+}
+
+// VORNEL_SHOT=<name>: a picture of every kind of glyph to look at; nothing to check.
+void View3dGlTest::glyphsPicture() {
+    if (!qEnvironmentVariableIsSet("VORNEL_SHOT")) QSKIP("pictures only on request");
+    ViewProject p;
+    p.plainWall();
+    TProgramData& d = p.project.data();
+    d.PYWidth = 24;
+    d.UseConcentratedLoads = d.UseRestraints = d.UseSprings = d.UseSurcharge = true;
+    TGridTable& loads = d.tables().BoundCond;
+    loads.setInteger(col::kClFrom, 0, 2);
+    loads.setInteger(col::kClTo, 0, 2);
+    loads.setReal(col::kClLoad, 0, 100);
+    loads.setReal(col::kClMoment, 0, 100);
+    loads.setReal(col::kClAxial, 0, 100);
+    TGridTable& rest = d.tables().SoilLayer;
+    rest.setRowCount(2);
+    rest.setItem(col::kRsCase, 0, 1);
+    rest.setInteger(col::kRsNode, 0, 8);
+    rest.setReal(col::kRsDeflection, 0, 1);
+    rest.setItem(col::kRsCase, 1, 2);
+    rest.setInteger(col::kRsNode, 1, 10);
+    rest.setReal(col::kRsSlope, 1, 1);
+    TGridTable& springs = d.tables().SoilStrength;
+    springs.setInteger(col::kSpFrom, 0, 5);
+    springs.setInteger(col::kSpTo, 0, 6);
+    TGridTable& sur = d.tables().SurchargeTable;
+    sur.setRowCount(3);
+    for (int r = 0; r < 3; ++r) {
+        sur.setItem(col::kSuType, r, r + 1);
+        sur.setReal(col::kSuMagnitude, r, 1);
+        sur.setReal(col::kSuDistance, r, 36.0 + 48 * r);
+        sur.setReal(col::kSuWidth, r, 24);
+    }
+    ScriptedViewQuestions q;
+    TDlgBlock v(p.project, q);
+    v.navigation().rx = 20;
+    v.navigation().rz = -30;
+    v.show();
+    QVERIFY(wait_painted(&v));
+    frame(&v).save(qEnvironmentVariable("VORNEL_SHOT") + "_glyphs.png");
+    v.Zooming(4);
+    v.navigation().pz = 5;
+    frame(&v).save(qEnvironmentVariable("VORNEL_SHOT") + "_glyphs_zoomed.png");
 }
 
 QTEST_MAIN(View3dGlTest)
