@@ -108,6 +108,13 @@ void View3dGlTest::greyWallAtTheCentreOnWhite() {
     QCOMPARE(img.pixel(c - QPoint(60, 0)), qRgb(255, 255, 255));
     QCOMPARE(img.pixel(5, img.height() - 5), qRgb(255, 255, 255));
     QVERIFY(q.informed.isEmpty());
+    // The axes start at the top of the wall: "X" in blue 80 px to the right, "D" in red 80 px
+    // down, each label just beyond its line.
+    const int top = c.y() - int(5 * v.navigation().scale);
+    QCOMPARE(img.pixel(c.x() + 40, top), qRgb(0, 0, 255));
+    QVERIFY(count_colour(img, QRect(c.x() + 80, top - 10, 20, 20), qRgb(0, 0, 255)) > 5);
+    QCOMPARE(img.pixel(c.x(), top + 40), qRgb(255, 0, 0));
+    QVERIFY(count_colour(img, QRect(c.x() - 10, top + 80, 20, 20), qRgb(255, 0, 0)) > 5);
 }
 
 void View3dGlTest::navigationRepaintsWithoutRebuilding() {
@@ -172,6 +179,14 @@ void View3dGlTest::zoomWindowZoomsIn() {
     v.show();
     QVERIFY(wait_painted(&v));
     v.setMouseMode(MouseMode::ZoomWindow);
+    // While the box is dragged it shows as a green rectangle.
+    press_and_move(v.glWindow(), {200, 100}, {300, 180});
+    const QImage band = frame(&v);
+    QVERIFY(count_colour(band, QRect(240, 98, 20, 4), qRgb(0, 255, 0)) >= 20);
+    QVERIFY(count_colour(band, QRect(298, 130, 4, 20), qRgb(0, 255, 0)) >= 20);
+    QCOMPARE(band.pixel(250, 140), qRgb(255, 255, 255));
+    release(v.glWindow(), {200, 100});  // back where it started: no box
+    QCOMPARE(v.navigation().zoom, 1.0);
     // A box around the wall's middle: the wall fills the centre, wider than before.
     drag(v.glWindow(), {395, 280}, {475, 360});
     QCOMPARE(v.navigation().zoom, std::min(640 / 80.0, 870 / 80.0));
@@ -204,6 +219,10 @@ void View3dGlTest::deformedShapeRebuildsTheLists() {
     const int lean = int(3 * v.navigation().scale);
     QVERIFY(is_grey(img.pixel(img.width() / 2 + lean, top)));
     QCOMPARE(img.pixel(img.width() / 2 - 20, top), qRgb(255, 255, 255));
+    if (qEnvironmentVariableIsSet("VORNEL_SHOT")) {
+        d->grab().save(qEnvironmentVariable("VORNEL_SHOT") + "_dialog.png");
+        img.save(qEnvironmentVariable("VORNEL_SHOT") + "_leaning.png");
+    }
     d->close();
     QTRY_VERIFY(v.deformedShapeDialog() == nullptr);
     QVERIFY(v.DeformedShapeWindow() != nullptr);  // created anew

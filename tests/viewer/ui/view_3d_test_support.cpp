@@ -50,6 +50,24 @@ void drag(QWidget* w, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers, i
     send(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, modifiers);
 }
 
+void press_and_move(QWidget* w, QPoint from, QPoint to) {
+    send(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, {});
+    send(w, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, {});
+}
+
+void release(QWidget* w, QPoint at) {
+    send(w, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, {});
+}
+
+int count_colour(const QImage& img, const QRect& area, QRgb colour) {
+    int n = 0;
+    const QRect r = area.intersected(img.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (img.pixel(x, y) == colour) ++n;
+    return n;
+}
+
 int differing_pixels(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return a.width() * a.height();
     int n = 0;

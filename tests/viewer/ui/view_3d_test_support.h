@@ -46,7 +46,11 @@ struct ViewProject {
 
 // A left-button drag from `from` to `to` in `steps` moves, with `modifiers` held.
 void drag(QWidget* w, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {}, int steps = 4);
+// The two halves of a drag: press and move with the left button, and the release.
+void press_and_move(QWidget* w, QPoint from, QPoint to);
+void release(QWidget* w, QPoint at);
 int differing_pixels(const QImage& a, const QImage& b);
+int count_colour(const QImage& img, const QRect& area, QRgb colour);
 bool is_grey(QRgb c);
 
 }  // namespace vornel::test
