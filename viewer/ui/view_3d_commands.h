@@ -9,7 +9,9 @@
 
 #include "viewer/ui/dlg_block.h"
 
+class QAction;
 class QMdiArea;
+class QMenu;
 
 namespace vornel {
 
@@ -48,6 +50,13 @@ class View3dCommands : public QObject {
     void toggleShow(ShowOption option);
     bool isShown(ShowOption option) const;
 
+    // Ready-made for the main window. The "Show 3DView" menu's items in its order, checked by
+    // the view's flags each time it opens; the menu is visible only while the view is open.
+    void fillShowMenu(QMenu* menu);
+    // The eight tool actions in toolbar order (the four mouse modes checkable and exclusive),
+    // visible only while the view is open; "Deformed Shape" enabled only with a curve.
+    QList<QAction*> createToolActions(QObject* parent);
+
   signals:
     void openChanged(bool open);
 
@@ -59,10 +68,12 @@ class View3dCommands : public QObject {
     DeflectionCurve deflection_;
     QPointer<TDlgBlock> view_;
     QPointer<QWidget> frame_;  // the view itself, or its sub-window in an MDI area
+    QList<QPointer<QAction>> deformedActions_;
 };
 
 namespace view3d_text {
 inline constexpr char kMenu[] = "Show 3DView";
+// Indexed by ShowOption.
 inline constexpr const char* kShowItems[] = {"Wall",
                                              "Soil Layers",
                                              "Water Level",

@@ -42,6 +42,7 @@ class View3dGlTest : public QObject {
     void openGLFailureIsAMessage();
     void commandsFollowTheView();
     void opensInTheMdiArea();
+    void menuAndToolsForTheMainWindow();
     void glyphsPicture();
 };
 
@@ -328,6 +329,59 @@ void View3dGlTest::opensInTheMdiArea() {
     QTRY_VERIFY(!commands.isOpen());
     QCOMPARE(spy.count(), 2);
     QVERIFY(area.subWindowList().isEmpty());
+}
+
+void View3dGlTest::menuAndToolsForTheMainWindow() {
+    ViewProject p;
+    p.plainWall();
+    ScriptedViewQuestions q;
+    View3dCommands commands(p.project, q);
+    QMenu menu;
+    commands.fillShowMenu(&menu);
+    QObject owner;
+    const QList<QAction*> tools = commands.createToolActions(&owner);
+    QStringList items, hints;
+    for (QAction* a : menu.actions()) items << a->text();
+    for (QAction* a : tools) hints << a->toolTip();
+    QCOMPARE(menu.title(), QString("Show 3DView"));
+    QCOMPARE(items, (QStringList{"Wall", "Soil Layers", "Water Level", "Additional Surcharge",
+                                 "Concentrated Loads", "Tie Backs", "Boundary Conditions",
+                                 "Lateral Springs", "Deformed Shape"}));
+    QCOMPARE(hints, (QStringList{"Panning", "Zoom Window", "Zooming", "Rotating", "Zoom In",
+                                 "Zoom Out", "Restart View", "Deformed Shape"}));
+    // Hidden until the view opens, hidden again when it closes.
+    QVERIFY(!menu.menuAction()->isVisible());
+    QVERIFY(!tools[0]->isVisible());
+    TDlgBlock* v = commands.open();
+    QVERIFY(menu.menuAction()->isVisible());
+    QVERIFY(tools[6]->isVisible());
+    // Check marks follow the view's flags when the menu opens.
+    menu.actions()[5]->trigger();  // "Tie Backs"
+    QVERIFY(!v->isShown(ShowOption::TieBacks));
+    emit menu.aboutToShow();
+    QVERIFY(!menu.actions()[5]->isChecked());
+    QVERIFY(menu.actions()[7]->isChecked());
+    QVERIFY(!menu.actions()[8]->isEnabled());  // no deflection curve
+    QVERIFY(!tools[7]->isEnabled());
+    commands.setDeflection({{0, 1}, {12, 0.5}});
+    QVERIFY(tools[7]->isEnabled());
+    // The mouse modes are exclusive; "Zoom Window" alone sets the zoom-window flag.
+    tools[1]->trigger();
+    QVERIFY(v->navigation().zoomWindowFlag);
+    tools[3]->trigger();
+    QVERIFY(!tools[1]->isChecked());
+    QCOMPARE(v->navigation().mode, MouseMode::Rotate);
+    QVERIFY(!v->navigation().zoomWindowFlag);
+    tools[4]->trigger();
+    QCOMPARE(v->navigation().zoom, 1.4142);
+    tools[6]->trigger();
+    QCOMPARE(v->navigation().zoom, 1.0);
+    tools[7]->trigger();
+    QVERIFY(v->deformedShapeDialog() != nullptr);
+    commands.close();
+    QTRY_VERIFY(!commands.isOpen());
+    QVERIFY(!menu.menuAction()->isVisible());
+    QVERIFY(!tools[7]->isVisible());
 }
 
 // VORNEL_SHOT=<name>: a picture of every kind of glyph to look at; nothing to check.
