@@ -61,6 +61,7 @@ void ViewNavigation::panBy(double ux, double uy) {
 
 bool ViewNavigation::press(double X, double Y, bool left) {
     mouse = Mouse::Pressed;
+    leftPressed = left;
     x0 = cx = X;
     y0 = cy = Y;
     if (zoomWindowFlag && left) banding = true;
@@ -102,7 +103,8 @@ bool ViewNavigation::release(double X, double Y, bool shift, double w, double v)
             zoom = savedZoom * std::min(v / bh, w / bw);
         }
         repaint = was;
-    } else {
+    } else if (leftPressed) {
+        // Only a left-button drag navigates; the right button opens the context menu.
         repaint = update(X, Y, shift, w, v);
     }
     mouse = Mouse::Idle;

@@ -35,6 +35,7 @@ class ViewNavigation {
     Mouse mouse = Mouse::Idle;
     double x0 = 0, y0 = 0, cx = 0, cy = 0;  // press point and current point
     bool banding = false;                   // a zoom window is being dragged
+    bool leftPressed = false;               // the press was with the left button
 
     // The mode buttons: each also sets the zoom-window flag to whether "Zoom Window" is down.
     void setMode(MouseMode m);

@@ -44,6 +44,7 @@ class ViewNavigationTest : public QObject {
     void defaultViewLooksAtTheWallElevation();
     void panFollowsTheMouse();
     void panWithShiftKeepsTheLargerComponent();
+    void rotateWithShiftTurnsAboutOneAxis();
     void zoomDrag();
     void rotateDrag();
     void zoomWindow();
@@ -114,8 +115,12 @@ void ViewNavigationTest::panFollowsTheMouse() {
     QVERIFY(std::abs(c.y() - 20) < 1e-3);
     QVERIFY(n.release(130, 80, false, 800, 600));
     QCOMPARE(n.mouse, ViewNavigation::Mouse::Idle);
-    // Without the left button a move does nothing.
+    // Without the left button a move does nothing, and a right click does not pan.
     QVERIFY(!n.move(500, 500, false, false, 800, 600));
+    const double px = n.px;
+    n.press(100, 100, false);
+    QVERIFY(!n.release(300, 300, false, 800, 600));
+    QCOMPARE(n.px, px);
 }
 
 void ViewNavigationTest::panWithShiftKeepsTheLargerComponent() {
@@ -126,6 +131,16 @@ void ViewNavigationTest::panWithShiftKeepsTheLargerComponent() {
     const QPointF c = on_screen(n, {0, 0, -15});
     QVERIFY(std::abs(c.x() - 30) < 1e-3);
     QVERIFY(std::abs(c.y()) < 1e-3);
+}
+
+void ViewNavigationTest::rotateWithShiftTurnsAboutOneAxis() {
+    ViewNavigation n = drawn();
+    n.setMode(MouseMode::Rotate);
+    n.press(400, 300, true);
+    n.release(600, 330, true, 800, 600);  // mostly sideways: only the sideways part counts
+    QVERIFY(std::abs(n.rx) < 1e-9);
+    QVERIFY(std::abs(std::abs(n.rz) - 22.5) < 1e-3);
+    QCOMPARE(n.mouse, ViewNavigation::Mouse::Idle);
 }
 
 void ViewNavigationTest::zoomDrag() {
