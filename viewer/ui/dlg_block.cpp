@@ -41,7 +41,8 @@ void TDlgBlock::setDeflection(DeflectionCurve curve) {
 
 namespace {
 
-bool& flag(SceneOptions& o, ShowOption option) {
+template <class Options>
+auto& flag(Options& o, ShowOption option) {
     switch (option) {
         case ShowOption::Wall:
             return o.wall;
@@ -72,7 +73,7 @@ void TDlgBlock::toggleShow(ShowOption option) {
 }
 
 bool TDlgBlock::isShown(ShowOption option) const {
-    return flag(const_cast<SceneOptions&>(nav_.show), option);
+    return flag(nav_.show, option);
 }
 
 void TDlgBlock::RedrawComplete() {
