@@ -44,6 +44,30 @@ void BM_BuildDeformedSceneThreeStage(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildDeformedSceneThreeStage)->Unit(benchmark::kMillisecond);
 
+// A heavy case: a lateral load, a moment and an axial load at each of 101 nodes, drawn at
+// every panel centre (about six thousand glyphs).
+void BM_BuildSceneDenseLoads(benchmark::State& state) {
+    bench::ThreeStageProject p;
+    TProgramData& d = p.project->data();
+    d.UseConcentratedLoads = true;
+    TGridTable& t = d.tables().BoundCond;
+    t.setRowCount(1);
+    t.setInteger(col::kClFrom, 0, 0);
+    t.setInteger(col::kClTo, 0, 100);
+    t.setReal(col::kClLoad, 0, 1);
+    t.setReal(col::kClMoment, 0, 1);
+    t.setReal(col::kClAxial, 0, 1);
+    const SceneExtents x = scene_extents(d);
+    size_t vertices = 0;
+    for (auto _ : state) {
+        const Scene3d s = build_scene(d, {}, {}, x);
+        vertices = tessellate(s.wall).vertexCount() + tessellate(s.soil).vertexCount();
+        benchmark::DoNotOptimize(vertices);
+    }
+    state.counters["vertices"] = double(vertices);
+}
+BENCHMARK(BM_BuildSceneDenseLoads)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();
