@@ -11,11 +11,9 @@
 #include <vector>
 
 #include "editor/project_tables.h"
+#include "editor/result_arrays.h"
 
 namespace vornel {
-
-constexpr int kResultSets = 11;
-constexpr int kResultPoints = 302;
 
 class TProgramData {
   public:
@@ -76,7 +74,7 @@ class TProgramData {
     bool HasTiebacks = true;
 
     // Result series read from the plot data file (filled by the results viewer).
-    std::array<std::array<double, kResultPoints>, kResultSets> Results{};
+    ResultArrays Results;
 
     // Before a data or stage file is written: empty the tables of switched-off options and
     // compute the codes of the control line. `long_term` gives the long-term problem's codes

@@ -1,0 +1,51 @@
+# Runs vornel-plot in an empty folder and checks what it did.
+#   TOOL, ARGS (list), WORK (made empty first), COPY (files copied into WORK first, separated
+#   by |, optional), EXPECT_RC, EXPECT_STDERR (regular expression, optional), EXPECT_EXISTS
+#   (files separated by |, optional),
+#   EXPECT_PNG (file) and EXPECT_PNG_SIZE (WxH, optional),
+#   EXPECT_FILE / EXPECTED (compare, optional), EXPECT_START / START_TEXT (optional).
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+string(REPLACE "|" ";" COPY "${COPY}")
+string(REPLACE "|" ";" EXPECT_EXISTS "${EXPECT_EXISTS}")
+foreach(f IN LISTS COPY)
+    file(COPY ${f} DESTINATION ${WORK})
+endforeach()
+execute_process(COMMAND ${TOOL} ${ARGS} WORKING_DIRECTORY ${WORK}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL EXPECT_RC)
+    message(FATAL_ERROR "exit status ${rc}, expected ${EXPECT_RC}\nstdout: ${out}\nstderr: ${err}")
+endif()
+if(DEFINED EXPECT_STDERR AND NOT err MATCHES "${EXPECT_STDERR}")
+    message(FATAL_ERROR "stderr does not match '${EXPECT_STDERR}':\n${err}")
+endif()
+foreach(f IN LISTS EXPECT_EXISTS)
+    if(NOT EXISTS ${f})
+        message(FATAL_ERROR "${f} was not written\nstdout: ${out}\nstderr: ${err}")
+    endif()
+endforeach()
+if(DEFINED EXPECT_PNG)
+    # Width and height are the big-endian words at bytes 16 and 20 of the header chunk.
+    file(READ ${EXPECT_PNG} head LIMIT 24 HEX)
+    string(SUBSTRING "${head}" 0 16 magic)
+    string(SUBSTRING "${head}" 32 8 w)
+    string(SUBSTRING "${head}" 40 8 h)
+    math(EXPR w "0x${w}")
+    math(EXPR h "0x${h}")
+    if(NOT magic STREQUAL "89504e470d0a1a0a" OR NOT "${w}x${h}" STREQUAL "${EXPECT_PNG_SIZE}")
+        message(FATAL_ERROR "${EXPECT_PNG}: ${magic} ${w}x${h}, expected a ${EXPECT_PNG_SIZE} PNG")
+    endif()
+endif()
+if(DEFINED EXPECT_FILE)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${EXPECT_FILE} ${EXPECTED}
+        RESULT_VARIABLE differ)
+    if(differ)
+        message(FATAL_ERROR "${EXPECT_FILE} differs from ${EXPECTED}")
+    endif()
+endif()
+if(DEFINED EXPECT_START)
+    file(READ ${EXPECT_START} start LIMIT 200)
+    if(NOT start MATCHES "^${START_TEXT}")
+        message(FATAL_ERROR "${EXPECT_START} does not start with ${START_TEXT}")
+    endif()
+endif()

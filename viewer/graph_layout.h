@@ -1,0 +1,93 @@
+// Where a graph goes on a device: the plot area, its panels and the soil-layer strip, for the
+// screen window, a printed page and a picture; and the mapping between data and pixels.
+//
+// All sizes are device pixels. T is the text height at the graph's size factor (the base font
+// height, 14 pixels on the screen, times SizeFont / 10); Px and Py are the device's pixels per
+// inch. Boxes are given by their edges: a curve point at the range's end maps onto the edge.
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+#include <vector>
+
+#include "viewer/graph_axes.h"
+#include "viewer/graph_plot.h"
+
+namespace vornel {
+
+enum class PaintMode { Screen, Print, Picture };
+
+struct PixelBox {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool empty() const { return right <= left || bottom <= top; }
+    bool contains(QPoint p) const {
+        return p.x() >= left && p.x() <= right && p.y() >= top && p.y() <= bottom;
+    }
+    QPoint clamp(QPoint p) const;
+    QRect rect() const { return QRect(QPoint(left, top), QPoint(right, bottom)); }
+    bool operator==(const PixelBox&) const = default;
+};
+
+struct DeviceMetrics {
+    int px = 96;        // pixels per inch across
+    int py = 96;        // pixels per inch down
+    int baseFont = 14;  // base text height in pixels at SizeFont 10
+    int textHeight(const TGraphPlot& g) const { return baseFont * g.SizeFont / 10; }
+};
+
+struct GraphLayout {
+    PaintMode mode = PaintMode::Screen;
+    DeviceMetrics device;
+    int T = 14;
+    QRect client;                  // the whole device area drawn on (white)
+    PixelBox plot;                 // the plot area (all panels)
+    std::vector<PixelBox> panels;  // one, or three with ShowThree
+    PixelBox strip;                // the soil-layer strip; empty when not shown
+    bool tooSmall = false;         // below one inch: only the white background is drawn
+};
+
+// The screen window's client area.
+GraphLayout layout_screen(const TGraphPlot& g, QSize client, const DeviceMetrics& d);
+// A picture of `size` pixels: as on screen, with a half-inch layer strip.
+GraphLayout layout_picture(const TGraphPlot& g, QSize size, const DeviceMetrics& d);
+// A printed page: `area` is the printable area (see printable_area).
+GraphLayout layout_page(const TGraphPlot& g, QRect page, QRect area, const DeviceMetrics& d);
+
+// Page margins in thousandths of an inch (1000 each by default).
+struct PageMargins {
+    int left = 1000, top = 1000, right = 1000, bottom = 1000;
+};
+// The printable area of a page of `page` pixels: each margin in pixels, but at least the
+// printer's physical offset on that side (`offsets`: left, top, right, bottom).
+QRect printable_area(QSize page, const PageMargins& m, const QMargins& offsets,
+                     const DeviceMetrics& d);
+
+// Data to pixels and back for one panel. Y grows downwards when the X axis is on top.
+class PanelMapping {
+  public:
+    PanelMapping() = default;
+    PanelMapping(const PixelBox& box, const PanelRange& range, bool x_on_top)
+        : box_(box), range_(range), x_on_top_(x_on_top) {}
+
+    int pixelX(double x) const;
+    int pixelY(double y) const;
+    QPoint toPixel(double x, double y) const { return {pixelX(x), pixelY(y)}; }
+    double dataX(double pixel_x) const;
+    double dataY(double pixel_y) const;
+    QPointF toData(QPoint p) const { return {dataX(p.x()), dataY(p.y())}; }
+
+    const PixelBox& box() const { return box_; }
+    const PanelRange& range() const { return range_; }
+    bool xOnTop() const { return x_on_top_; }
+
+  private:
+    PixelBox box_;
+    PanelRange range_;
+    bool x_on_top_ = true;
+};
+
+}  // namespace vornel

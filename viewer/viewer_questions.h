@@ -1,0 +1,34 @@
+// ViewerQuestions: the messages of the results viewer's model.
+//
+// The main window answers with an information box; tests and the headless tools collect the
+// texts, so nothing ever blocks.
+#pragma once
+
+#include <QString>
+
+#include "editor/project.h"
+
+namespace vornel {
+
+class ViewerQuestions {
+  public:
+    virtual ~ViewerQuestions() = default;
+    virtual void inform(const QString& text) = 0;  // information box with an OK button
+};
+
+// The main window's project questions answer the viewer's messages too.
+class ProjectViewerQuestions : public ViewerQuestions {
+  public:
+    explicit ProjectViewerQuestions(ProjectQuestions& q) : q_(q) {}
+    void inform(const QString& text) override { q_.inform(text); }
+
+  private:
+    ProjectQuestions& q_;
+};
+
+namespace viewer_text {
+inline constexpr char kRunFailed[] = "An error occured in running the main program.";
+inline constexpr char kNoMemory[] = "There is not enough memory to complete this task.";
+}  // namespace viewer_text
+
+}  // namespace vornel
