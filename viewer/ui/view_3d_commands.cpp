@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
+#include "viewer/scene_deflection.h"
+
 namespace vornel {
 
 View3dCommands::View3dCommands(Project& project, View3dQuestions& questions, QObject* parent)
@@ -47,6 +49,10 @@ void View3dCommands::setDeflection(DeflectionCurve curve) {
     if (view_) view_->setDeflection(deflection_);
     for (const QPointer<QAction>& a : deformedActions_)
         if (a) a->setEnabled(deformedShapeEnabled());
+}
+
+void View3dCommands::setDeflection(const TGraphPlot& pltDef) {
+    setDeflection(first_deflection_curve(pltDef));
 }
 
 void View3dCommands::setMode(MouseMode m) {

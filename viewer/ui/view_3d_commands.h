@@ -15,6 +15,8 @@ class QMenu;
 
 namespace vornel {
 
+class TGraphPlot;
+
 class View3dCommands : public QObject {
     Q_OBJECT
   public:
@@ -32,6 +34,8 @@ class View3dCommands : public QObject {
     // empty when there are no results. "Deformed Shape" is enabled only while it has more
     // than one point.
     void setDeflection(DeflectionCurve curve);
+    // The same from the deflection graph: its first curve (after each read of the plot file).
+    void setDeflection(const TGraphPlot& pltDef);
     bool deformedShapeEnabled() const { return deflection_.size() > 1; }
 
     // Tool buttons: "Panning", "Zoom Window", "Zooming", "Rotating" (mouse modes), "Zoom In",

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "view_3d_test_support.h"
+#include "viewer/graph_plot.h"
 #include "viewer/ui/dlg_block.h"
 #include "viewer/ui/view_3d_commands.h"
 
@@ -287,6 +288,14 @@ void View3dGlTest::commandsFollowTheView() {
     commands.setDeflection({{0, 1}});
     QVERIFY(!commands.deformedShapeEnabled());  // one point is not a curve
     commands.setDeflection({{0, 1}, {12, 0.5}});
+    QVERIFY(commands.deformedShapeEnabled());
+    TGraphPlot empty;
+    commands.setDeflection(empty);  // results without a deflection curve
+    QVERIFY(!commands.deformedShapeEnabled());
+    TGraphPlot def;
+    def.setCurveCount(1);
+    def.curve(0).Points = {{1, 0}, {0.5, 1}};
+    commands.setDeflection(def);
     QVERIFY(commands.deformedShapeEnabled());
     TDlgBlock* v = commands.open();
     QCOMPARE(v->deflection().size(), size_t(2));
