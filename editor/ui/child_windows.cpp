@@ -14,6 +14,10 @@
 #include "editor/ui/wall_configuration_dialog.h"
 #include "editor/ui/wall_properties_dialog.h"
 #include "editor/ui/window_host.h"
+#include "viewer/scene_deflection.h"
+#include "viewer/ui/dlg_block.h"
+#include "viewer/ui/dlg_side_view.h"
+#include "viewer/ui/view_3d_questions.h"
 
 namespace vornel {
 
@@ -21,6 +25,20 @@ ChildWindowFactories ChildWindowFactories::defaults() {
     return {create_dialog, create_table_window, create_graph_window, run_modal_dialog,
             run_view3d_command};
 }
+
+namespace {
+
+// The 3D view with the first deflection curve of the results; its message boxes and file
+// dialog live as long as the view.
+QWidget* create_3d_view(TMainForm& main) {
+    auto* questions = new DialogView3dQuestions(&main);
+    auto* view = new TDlgBlock(main.project(), *questions);
+    QObject::connect(view, &QObject::destroyed, [questions] { delete questions; });
+    view->setDeflection(first_deflection_curve(main.results().graphs().pltDef));
+    return view;
+}
+
+}  // namespace
 
 QWidget* create_dialog(ChildKind kind, TMainForm& main) {
     WindowHost& host = WindowHost::of(main);
@@ -44,8 +62,12 @@ QWidget* create_dialog(ChildKind kind, TMainForm& main) {
         case ChildKind::StagedOptions:
             return new TDlgStaged(host);
         case ChildKind::View3D:
-        case ChildKind::ProfileView:
-            break;
+            return create_3d_view(main);
+        case ChildKind::ProfileView: {
+            auto* view = new TDlgSideView(main.project());
+            view->setEarthPressurePoints(main.project().data().Results.PressurePointCount);
+            return view;
+        }
     }
     return nullptr;
 }
@@ -76,9 +98,47 @@ void run_modal_dialog(ModalKind kind, TMainForm& main) {
 }
 
 void run_view3d_command(Cmd command, TMainForm& main, QWidget& view3d) {
-    (void)command;
     (void)main;
-    (void)view3d;
+    auto* view = qobject_cast<TDlgBlock*>(&view3d);
+    if (!view) return;
+    switch (command) {
+        case Cmd::ToolPanning:
+            return view->setMouseMode(MouseMode::Pan);
+        case Cmd::ToolZoomWindow:
+            return view->setMouseMode(MouseMode::ZoomWindow);
+        case Cmd::ToolZooming:
+            return view->setMouseMode(MouseMode::Zoom);
+        case Cmd::ToolRotating:
+            return view->setMouseMode(MouseMode::Rotate);
+        case Cmd::ToolZoomIn:
+            return view->ZoomIn();
+        case Cmd::ToolZoomOut:
+            return view->ZoomOut();
+        case Cmd::ToolRestartView:
+            return view->RestartViewButtonClick();
+        case Cmd::ToolDeformedShape:
+        case Cmd::ShowDeformedShape:
+            view->DeformedShapeWindow();
+            return;
+        case Cmd::ShowWall:
+            return view->toggleShow(ShowOption::Wall);
+        case Cmd::ShowSoilLayers:
+            return view->toggleShow(ShowOption::SoilLayers);
+        case Cmd::ShowWaterLevel:
+            return view->toggleShow(ShowOption::WaterLevel);
+        case Cmd::ShowSurcharge:
+            return view->toggleShow(ShowOption::AdditionalSurcharge);
+        case Cmd::ShowConcentratedLoads:
+            return view->toggleShow(ShowOption::ConcentratedLoads);
+        case Cmd::ShowTiebacks:
+            return view->toggleShow(ShowOption::TieBacks);
+        case Cmd::ShowBoundaryConditions:
+            return view->toggleShow(ShowOption::BoundaryConditions);
+        case Cmd::ShowLateralSprings:
+            return view->toggleShow(ShowOption::LateralSprings);
+        default:
+            return;
+    }
 }
 
 }  // namespace vornel

@@ -86,6 +86,15 @@ void result_rules(const CommandContext& c, CommandStates& s) {
     const int first_tool = index_of(Cmd::ToolPanning), last_tool = index_of(Cmd::ShowDeformedShape);
     for (int i = first_tool; i <= last_tool; ++i) s[i].visible = c.view3DOpen;
     at(Cmd::Show3DMenu).visible = c.view3DOpen;
+    // The deformed shape needs a deflection curve of the results.
+    const bool deflection = results && c.graphHoldsData[static_cast<int>(ResultGraph::Deflection)];
+    at(Cmd::ToolDeformedShape).enabled = deflection;
+    at(Cmd::ShowDeformedShape).enabled = deflection;
+    at(Cmd::ToolPanning).checked = c.view3DMode == 1;
+    at(Cmd::ToolZooming).checked = c.view3DMode == 2;
+    at(Cmd::ToolRotating).checked = c.view3DMode == 3;
+    at(Cmd::ToolZoomWindow).checked = c.view3DMode == 4;
+    for (int i = 0; i < 8; ++i) s[index_of(Cmd::ShowWall) + i].checked = c.view3DShown[i];
 }
 
 }  // namespace

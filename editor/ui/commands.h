@@ -60,6 +60,10 @@ struct CommandContext {
     std::array<bool, kResultGraphCount> graphHoldsData{};
     bool inputFileExists = false, notesFileExists = false, outputFileExists = false;
     bool view3DOpen = false;
+    // The open 3D view's mouse mode (0 none, 1 pan, 2 zoom, 3 rotate, 4 zoom window) and its
+    // "Show 3DView" flags, in the order of the menu's items from ShowWall on.
+    int view3DMode = 0;
+    std::array<bool, 8> view3DShown{};
 };
 
 struct CommandState {

@@ -290,9 +290,12 @@ void TMainForm::create3DActions() {
                  {Cmd::ToolZoomOut, "Zoom Out", "zoom_out"},
                  {Cmd::ToolRestartView, "Restart View", "restart_view"},
                  {Cmd::ToolDeformedShape, "Deformed Shape", "deformed_shape"}};
-    for (const auto& t : tools)
-        decorate(makeAction(t.cmd, tr(t.text), [this, c = t.cmd] { view3DCommand(c); }), t.icon,
-                 t.text);
+    for (const auto& t : tools) {
+        QAction* a = makeAction(t.cmd, tr(t.text), [this, c = t.cmd] { view3DCommand(c); });
+        // The four mouse modes show which one is in force.
+        a->setCheckable(index_of(t.cmd) <= index_of(Cmd::ToolRotating));
+        decorate(a, t.icon, t.text);
+    }
     const char* items[] = {"Wall",
                            "Soil Layers",
                            "Water Level",
@@ -304,7 +307,7 @@ void TMainForm::create3DActions() {
                            "Deformed Shape"};
     for (int i = 0; i < 9; ++i) {
         const auto c = static_cast<Cmd>(index_of(Cmd::ShowWall) + i);
-        makeAction(c, tr(items[i]), [this, c] { view3DCommand(c); });
+        makeAction(c, tr(items[i]), [this, c] { view3DCommand(c); })->setCheckable(i < 8);
     }
 }
 

@@ -141,6 +141,7 @@ void TMainForm::show3DView() {
 
 void TMainForm::view3DCommand(Cmd c) {
     if (QWidget* view = child(ChildKind::View3D)) factories_.view3DCommand(c, *this, *view);
+    applyCommandStates();  // check marks of the mouse modes and the shown parts
 }
 
 // ---- Help ---------------------------------------------------------------------------------

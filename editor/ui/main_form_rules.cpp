@@ -8,6 +8,7 @@
 #include <QMenu>
 
 #include "editor/ui/main_form.h"
+#include "viewer/ui/dlg_block.h"
 
 namespace vornel {
 
@@ -22,6 +23,20 @@ CommandContext TMainForm::commandContext() const {
     c.notesFileExists = QFileInfo::exists(result_file(data_file, ".vn5r"));
     c.outputFileExists = QFileInfo::exists(result_file(data_file, ".vn5o"));
     c.view3DOpen = child(ChildKind::View3D) != nullptr;
+    if (auto* view = qobject_cast<TDlgBlock*>(child(ChildKind::View3D))) {
+        c.view3DMode = static_cast<int>(view->navigation().mode);
+        // The menu's order: Wall, Soil Layers, Water Level, Additional Surcharge, Concentrated
+        // Loads, Tie Backs, Boundary Conditions, Lateral Springs.
+        const ShowOption order[] = {ShowOption::Wall,
+                                    ShowOption::SoilLayers,
+                                    ShowOption::WaterLevel,
+                                    ShowOption::AdditionalSurcharge,
+                                    ShowOption::ConcentratedLoads,
+                                    ShowOption::TieBacks,
+                                    ShowOption::BoundaryConditions,
+                                    ShowOption::LateralSprings};
+        for (int i = 0; i < 8; ++i) c.view3DShown[i] = view->isShown(order[i]);
+    }
     return c;
 }
 
