@@ -1,16 +1,19 @@
 # VORNEL: the two everyday commands are `make run` and `make test`.
 #   make deps      install the Debian packages the build needs (only those that are missing)
 #   make build     configure and build everything in build/
-#   make run       build, analyse the bundled example and print its summary
+#   make run       build, analyse the bundled example and print its summary; with a display
+#                  ($DISPLAY or $WAYLAND_DISPLAY) also open it, analysed, in the program
 #   make test      build and run every test through ctest
 #   make test-asan build the tests with the address and undefined-behaviour sanitizers in
 #                  build-asan/ and run them
 #   make bench     build and run the benchmarks
+#   make install   build and install into $(PREFIX) (DESTDIR is honoured, for packages)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 EXAMPLE    ?= examples/cantilever_layered.vn5d
+PREFIX     ?= /usr/local
 
 PACKAGES = cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
@@ -20,7 +23,7 @@ MAKEFLAGS += --no-print-directory
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-asan bench clean
+.PHONY: deps build run test test-asan bench install clean
 
 deps:
 	@missing=""; \
@@ -39,9 +42,18 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+# With a display the example is copied into the build folder and analysed there, so that the
+# program opens it with its results beside it; without one the headless summary is all.
 run: build
 	@mkdir -p $(BUILD)/examples
-	$(BUILD)/bin/vornel-run --out $(BUILD)/examples $(EXAMPLE)
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  deck=$(BUILD)/examples/$(notdir $(EXAMPLE)); \
+	  cp $(EXAMPLE) $$deck && chmod u+w $$deck && \
+	  $(BUILD)/bin/vornel-run $$deck; \
+	  $(BUILD)/bin/Vornel2015 $$deck; \
+	else \
+	  $(BUILD)/bin/vornel-run --out $(BUILD)/examples $(EXAMPLE); \
+	fi
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -54,6 +66,9 @@ test-asan: deps
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,77 @@
+// The main window's commands and the rules that enable, show and check them.
+//
+// The rules are plain functions of the project and of what exists on disk and on screen, so
+// that they are evaluated the same way whenever a menu opens or the toolbar is refreshed, and
+// can be checked without a window. Toolbar buttons whose rule differs from their menu item's
+// are commands of their own.
+#pragma once
+
+#include <array>
+
+#include "editor/program_data.h"
+
+namespace vornel {
+
+// clang-format off
+enum class Cmd : int {
+    // File
+    New, Open, Save, SaveAs, Exit,
+    // Data
+    Title, WallProperties, WallConfiguration, SoilLayers, SoilShortTerm, SoilLongTerm, DistLoad,
+    DistShortTerm, DistLongTerm, Surcharge, ConcentratedLoads, Tieback, Restraints, PYModifiers,
+    ExternalPY, Springs, EICurves,
+    // Options
+    UnitsEnglish, UnitsSI, UnitsOther, PressureUser, PressureTriangular, PressureTrapezoidal,
+    GeneratePY, UseConcentratedLoads, UseTiebacks, UseRestraints, UseExternalPY, UseSprings,
+    UsePYModifiers, UseSurcharge, UseEICurves, LongTerm, StagedAnalysis, TextEditorOption,
+    // Stage Construction (menu items and toolbar buttons)
+    Stage1, Stage2, Stage3, Stage4, Stage5, CopyPreviousStage,
+    // Computation
+    Run, EditInput, EditNotes, EditOutput, ViewWallGeometry, View3D,
+    // Graphics (menu items and toolbar buttons)
+    GraphPY, GraphDeflection, GraphMoment, GraphShear, GraphReaction, GraphDMS, GraphPressure,
+    GraphPressureCombined, ExportExcel,
+    // Window
+    Cascade, ArrangeIcons,
+    // Help
+    HelpContents, UsersManual, TechnicalManual, About, CheckUpdates,
+    // Toolbar buttons with rules of their own
+    TbTitle, TbWallProperties, TbWallConfiguration, TbSoilLayers, TbStagedDialog, TbSoilProfile,
+    // 3D view tools (toolbar) and the "Show 3DView" menu
+    ToolPanning, ToolZoomWindow, ToolZooming, ToolRotating, ToolZoomIn, ToolZoomOut,
+    ToolRestartView, ToolDeformedShape, ShowWall, ShowSoilLayers, ShowWaterLevel,
+    ShowSurcharge, ShowConcentratedLoads, ShowTiebacks, ShowBoundaryConditions,
+    ShowLateralSprings, ShowDeformedShape,
+    // Submenus, shown or hidden as a whole
+    SoilLayersMenu, DistLoadMenu, StageMenu, Show3DMenu,
+    Count
+};
+// clang-format on
+constexpr int kCmdCount = static_cast<int>(Cmd::Count);
+
+// The result graphs, in the order of their commands from GraphPY.
+enum class ResultGraph : int { PY, Deflection, Moment, Shear, Reaction, DMS, Pressure, Combined };
+constexpr int kResultGraphCount = 8;
+
+// What the rules read besides the project.
+struct CommandContext {
+    bool resultsLoaded = false;  // the plot file was read completely
+    bool plotFileExists = false;
+    std::array<bool, kResultGraphCount> graphHoldsData{};
+    bool inputFileExists = false, notesFileExists = false, outputFileExists = false;
+    bool view3DOpen = false;
+};
+
+struct CommandState {
+    bool enabled = true, visible = true, checked = false;
+};
+
+using CommandStates = std::array<CommandState, kCmdCount>;
+
+CommandStates command_states(const TProgramData& d, const CommandContext& c);
+
+constexpr int index_of(Cmd c) {
+    return static_cast<int>(c);
+}
+
+}  // namespace vornel

@@ -1,0 +1,230 @@
+// The main window's file commands, settings, text-editor and help commands, driven through
+// the menus with scripted answers.
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QSettings>
+#include <QTest>
+
+#include "main_form_support.h"
+
+using namespace vornel;
+using namespace vornel::test;
+
+namespace {
+// The program's settings group, read afresh.
+struct Stored {
+    QSettings s{"Dovrik", "VORNEL"};
+    Stored() { s.beginGroup("2015.5.7"); }
+    QVariant value(const QString& key) { return s.value(key); }
+    void setValue(const QString& key, const QVariant& v) { s.setValue(key, v); }
+    void remove(const QString& key) { s.remove(key); }
+};
+void touch(const QString& path) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("x\n");
+}
+}  // namespace
+
+class MainFormFilesTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir settings_;
+
+  private slots:
+    void initTestCase() { isolate_settings(settings_.path()); }
+    void init() { QSettings("Dovrik", "VORNEL").clear(); }
+
+    void openThroughDialogSetsCaptionRecentFilesAndSettings() {
+        QTemporaryDir work;
+        const QString deck = copy_example("cantilever_layered.vn5d", work.path());
+        Harness h;
+        h.questions.openChoices = {WindowQuestions::OpenChoice{deck, 1}};
+        choose(*h.form, "&File", "&Open...");
+        QCOMPARE(h.questions.log,
+                 QStringList({"open",
+                              "inform: Data file: Cantilever_layered.vn5d, has been read by "
+                              "VORNEL 2015"}));
+        QCOMPARE(h.form->windowTitle(), QString("VORNEL 2015.5.7 - Cantilever_layered.vn5d"));
+        QCOMPARE(h.form->data().Increments, 72);
+        // The recent file is in the menu, with its separator, and in the settings at once.
+        QCOMPARE(shown_items(open_menu(*h.form, "&File")),
+                 QStringList({"*&New", "*&Open...", "*&Save", "*Save &As...", "-",
+                              "*1 cantilever_layered.vn5d", "-", "*E&xit"}));
+        close_menus();
+        QCOMPARE(Stored().value("File1").toString(), deck);
+        // Its input file exists now; no output yet.
+        QMenu* computation = open_menu(*h.form, "&Computation");
+        QVERIFY(item(computation, "Edit I&nput Text")->isEnabled());
+        QVERIFY(!item(computation, "Edit &Output Text")->isEnabled());
+    }
+
+    void askToSaveOnNewAndCancel() {
+        Harness h;
+        h.form->data().Title = "Changed";
+        h.form->project().setModified(true);
+        h.questions.yesNoCancel = {ProjectQuestions::Answer::Cancel};
+        choose(*h.form, "&File", "&New");
+        QCOMPARE(h.questions.log, QStringList({"ask: Do you want to save any changes?"}));
+        QCOMPARE(h.form->data().Title, QString("Changed"));
+        // Yes on a new project asks for a name; cancelling that keeps the project too.
+        h.questions.yesNoCancel = {ProjectQuestions::Answer::Yes};
+        choose(*h.form, "&File", "&New");
+        QCOMPARE(h.questions.log.last(), QString("save: Save NewWall.vn5d As"));
+        QCOMPARE(h.form->data().Title, QString("Changed"));
+        // No discards it, asked once.
+        h.questions.log.clear();
+        h.questions.yesNoCancel = {ProjectQuestions::Answer::No};
+        choose(*h.form, "&File", "&New");
+        QCOMPARE(h.questions.log, QStringList({"ask: Do you want to save any changes?"}));
+        QCOMPARE(h.form->data().Title, QString("New Wall"));
+    }
+
+    void openCancelledInDialogKeepsProject() {
+        Harness h;
+        h.form->data().Title = "Mine";
+        choose(*h.form, "&File", "&Open...");
+        QCOMPARE(h.questions.log, QStringList({"open"}));
+        QCOMPARE(h.form->data().Title, QString("Mine"));
+    }
+
+    void saveAsNamesTheProjectAndClosesWindows() {
+        QTemporaryDir work;
+        Harness h;
+        choose(*h.form, "Da&ta", "&Title");
+        QCOMPARE(h.childCaptions().size(), 1);
+        const QString target = work.filePath("wall.vn5d");
+        h.questions.saveNames = {target};
+        choose(*h.form, "&File", "&Save");  // a new project is saved through Save As
+        QCOMPARE(h.questions.log, QStringList({"save: Save NewWall.vn5d As"}));
+        QVERIFY(QFile::exists(target));
+        QCOMPARE(h.form->windowTitle(), QString("VORNEL 2015.5.7 - Wall.vn5d"));
+        QTRY_VERIFY(h.childCaptions().isEmpty());
+        QCOMPARE(Stored().value("File1").toString(), target);
+        // Save again writes without asking.
+        h.questions.log.clear();
+        choose(*h.form, "&File", "&Save");
+        QVERIFY(h.questions.log.isEmpty());
+    }
+
+    void recentFileOpensByExtension() {
+        QTemporaryDir work;
+        const QString a = copy_example("cantilever_layered.vn5d", work.path());
+        const QString b = copy_example("anchored_tieback.vn5d", work.path());
+        {
+            Stored s;
+            s.setValue("File1", b);
+            s.setValue("File2", a);
+        }
+        Harness h;  // read when shown
+        QMenu* file = open_menu(*h.form, "&File");
+        QCOMPARE(shown_items(file).mid(5, 3), QStringList({"*1 " + b, "*2 " + a, "-"}));
+        click_item(file, "2 " + a);
+        QCOMPARE(h.form->data().Increments, 72);
+        QCOMPARE(Stored().value("File1").toString(), a);
+        QCOMPARE(Stored().value("File2").toString(), b);
+    }
+
+    void droppedFileIsOpened() {
+        QTemporaryDir work;
+        const QString deck = copy_example("cantilever_layered.vn5d", work.path());
+        Harness h;
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(deck)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(h.form.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(h.form.get(), &drop);
+        QCOMPARE(h.form->windowTitle(), QString("VORNEL 2015.5.7 - Cantilever_layered.vn5d"));
+    }
+
+    void commandLine() {
+        QTemporaryDir work;
+        const QString deck = copy_example("cantilever_layered.vn5d", work.path());
+        Harness h;
+        h.form->openCommandLine({deck});
+        QCOMPARE(h.form->windowTitle(), QString("VORNEL 2015.5.7 - Cantilever_layered.vn5d"));
+        QVERIFY(h.questions.log.isEmpty());  // no read confirmation at start
+        // A name that does not exist gives a new project.
+        h.form->openCommandLine({work.filePath("missing")});
+        QCOMPARE(h.form->windowTitle(), QString("VORNEL 2015.5.7 - NewWall.vn5d"));
+    }
+
+    void closingAsksAndWritesSettings() {
+        Harness h;
+        h.form->setTextEditor("/usr/bin/mousepad");
+        h.form->project().setModified(true);
+        h.questions.yesNoCancel = {ProjectQuestions::Answer::Cancel};
+        QVERIFY(!h.form->close());
+        QVERIFY(h.form->isVisible());
+        h.questions.yesNoCancel = {ProjectQuestions::Answer::No};
+        QVERIFY(h.form->close());
+        QCOMPARE(Stored().value("Word Processor").toString(), QString("/usr/bin/mousepad"));
+        QCOMPARE(Stored().value("File1").toString(), QString());
+    }
+
+    void missingWordProcessorUsesDesktopOpener() {
+        QTemporaryDir work;
+        const QString deck = copy_example("cantilever_layered.vn5d", work.path());
+        Stored().setValue("Word Processor", "/opt/editor/bin/edit");
+        {
+            Harness h;
+            QCOMPARE(h.form->textEditor(), QString("/opt/editor/bin/edit"));
+        }
+        Stored().remove("Word Processor");
+        Harness h;
+        QCOMPARE(h.form->textEditor(), QString("xdg-open"));
+        h.form->openCommandLine({deck});
+        choose(*h.form, "&Computation", "Edit I&nput Text");
+        QCOMPARE(h.desktop.started, QList<QStringList>({{"xdg-open", deck}}));
+    }
+
+    void textEditorCommandsOpenTheResultFiles() {
+        QTemporaryDir work;
+        const QString deck = copy_example("cantilever_layered.vn5d", work.path());
+        touch(work.filePath("cantilever_layered.vn5o"));
+        touch(work.filePath("cantilever_layered.vn5r"));
+        Harness h;
+        h.form->setTextEditor("gedit --new-window");
+        h.form->openCommandLine({deck});
+        QVERIFY(h.form->action(Cmd::EditOutput)->isEnabled());  // "View Output File" button
+        QCOMPARE(h.form->action(Cmd::EditOutput)->toolTip(), QString("View Output File"));
+        choose(*h.form, "&Computation", "Edit &Processor-Run Notes");
+        choose(*h.form, "&Computation", "Edit &Output Text");
+        QCOMPARE(h.desktop.started,
+                 QList<QStringList>(
+                     {{"gedit", "--new-window", work.filePath("cantilever_layered.vn5r")},
+                      {"gedit", "--new-window", work.filePath("cantilever_layered.vn5o")}}));
+        h.desktop.startSucceeds = false;
+        choose(*h.form, "&Computation", "Edit &Output Text");
+        QCOMPARE(h.questions.informed(),
+                 QStringList({"An error occurred in running the Word Processor"}));
+    }
+
+    void helpCommands() {
+        QTemporaryDir program;
+        touch(program.filePath("VORNEL 2015 Users Manual.pdf"));
+        Harness h(program.path());
+        choose(*h.form, "&Help", "&User's Manual");
+        QCOMPARE(
+            h.desktop.urls,
+            QList<QUrl>({QUrl::fromLocalFile(program.filePath("VORNEL 2015 Users Manual.pdf"))}));
+        choose(*h.form, "&Help", "&Contents");
+        QCOMPARE(h.questions.informed(),
+                 QStringList(
+                     {"The file " + program.filePath("VORNEL_2015.chm") + " could not be found."}));
+        choose(*h.form, "&Help", "&About...");
+        QCOMPARE(h.questions.log.last(),
+                 QString("about: About VORNEL 2015|VORNEL 2015\nVersion 2015.5.7\n\n"
+                         "A program for the analysis of flexible retaining structures"));
+        choose(*h.form, "&Help", "Check for &Updates");
+        const QUrl update = h.desktop.urls.last();
+        QCOMPARE(update.host(), QString("www.dovrik.com"));
+        QVERIFY(update.query().contains("product=VORNEL"));
+        QVERIFY(update.query().contains("version=2015.5.7"));
+    }
+};
+
+QTEST_MAIN(MainFormFilesTest)
+#include "main_form_files_test.moc"
