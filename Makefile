@@ -17,7 +17,7 @@ PREFIX     ?= /usr/local
 
 PACKAGES = cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
-           libxlsxwriter-dev xvfb xauth
+           libxlsxwriter-dev xvfb xauth unzip
 
 MAKEFLAGS += --no-print-directory
 

@@ -4,7 +4,8 @@
 //
 // Given a data file it reads the project (its unit system and soil layers) and the plot data
 // file beside it; given a plot data file alone it draws without soil-layer lines. Pictures are
-// drawn by the same painter as the graph window, printing and Save To Disk.
+// drawn by the same painter as the graph window, printing and Save To Disk. With --xlsx the
+// graphs are written into one spreadsheet workbook instead, as the export dialog writes it.
 // Exit status: 0 every asked picture written, 1 a file could not be read or a picture not
 // written, 2 bad options.
 #include <QDir>
@@ -17,6 +18,7 @@
 
 #include "editor/data_file_reader.h"
 #include "editor/program_data.h"
+#include "viewer/graph_export.h"
 #include "viewer/graph_json.h"
 #include "viewer/picture_export.h"
 #include "viewer/plot_file_reader.h"
@@ -34,6 +36,8 @@ constexpr char kUsage[] =
     "  --dpi N        pixels per inch (default 72)\n"
     "  --out DIR      folder for the pictures (default: beside the input), named NAME-GRAPH.EXT\n"
     "  --json FILE    the graph series as JSON\n"
+    "  --xlsx FILE    write the graphs into a spreadsheet workbook (no pictures, no JSON), in\n"
+    "                 the export order (dms is not exported)\n"
     "Exit status: 0 every picture written, 1 a file not read or a picture not written,\n"
     "2 bad options.\n";
 
@@ -41,7 +45,7 @@ struct Options {
     QStringList graphs;
     PictureFormat format = PictureFormat::Png;
     PictureSpec spec;
-    QString out, json, input;
+    QString out, json, xlsx, input;
 };
 
 class ToolQuestions : public ViewerQuestions {
@@ -92,6 +96,8 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             o.out = args[++i];
         } else if (a == QLatin1String("--json")) {
             o.json = args[++i];
+        } else if (a == QLatin1String("--xlsx")) {
+            o.xlsx = args[++i];
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
             return QStringLiteral("unknown option ") + a;
         } else if (o.input.isEmpty()) {
@@ -137,6 +143,23 @@ bool read_inputs(const Options& o, TProgramData& data, ResultGraphs& graphs, QSt
     return true;
 }
 
+// The workbook of the named graphs that can be exported, in the export order.
+int write_xlsx(ResultGraphs& graphs, const QStringList& names, const QString& path,
+               bool dms_named) {
+    std::vector<WorkbookGraph> chosen;
+    for (TGraphPlot* g : export_graphs(graphs))
+        for (const QString& n : names)
+            if (graphs.byShortName(n) == g) chosen.push_back(workbook_graph(*g));
+    if (dms_named) print_error(path, QStringLiteral("the dms graph is not exported to a workbook"));
+    const QString error = write_workbook(path, chosen);
+    if (!error.isEmpty()) {
+        print_error(path, error);
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -160,6 +183,8 @@ int main(int argc, char** argv) {
     if (names.isEmpty())
         for (const QString& n : ResultGraphs::shortNames())
             if (graphs.byShortName(n)->holdsData()) names << n;
+    if (!o.xlsx.isEmpty())
+        return write_xlsx(graphs, names, o.xlsx, o.graphs.contains(QStringLiteral("dms")));
     const QFileInfo in(o.input);
     const QDir dir(o.out.isEmpty() ? in.absolutePath() : o.out);
     if (!dir.exists() && !QDir().mkpath(dir.path())) {

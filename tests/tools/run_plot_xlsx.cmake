@@ -1,0 +1,42 @@
+# Runs vornel-plot --xlsx in an empty folder and reads the workbook back with unzip.
+#   TOOL, ARGS (list), WORK (made empty first), EXPECT_RC, EXPECT_STDERR (regular expression,
+#   optional), REFUSE_STDERR (regular expression stderr must not match, optional), WORKBOOK (the file written), EXPECT_SHEETS (sheet names in order, separated by
+#   |), EXPECT_CAPTIONS (regular expression the shared strings must match, optional),
+#   EXPECT_NO_WORKBOOK (set when nothing may be written).
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${TOOL} ${ARGS} WORKING_DIRECTORY ${WORK}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL EXPECT_RC)
+    message(FATAL_ERROR "exit status ${rc}, expected ${EXPECT_RC}\nstdout: ${out}\nstderr: ${err}")
+endif()
+if(DEFINED EXPECT_STDERR AND NOT err MATCHES "${EXPECT_STDERR}")
+    message(FATAL_ERROR "stderr does not match '${EXPECT_STDERR}':\n${err}")
+endif()
+if(DEFINED REFUSE_STDERR AND err MATCHES "${REFUSE_STDERR}")
+    message(FATAL_ERROR "stderr matches '${REFUSE_STDERR}':\n${err}")
+endif()
+if(EXPECT_NO_WORKBOOK)
+    file(GLOB left ${WORK}/* ${WORK}/.*)
+    if(left)
+        message(FATAL_ERROR "files left behind: ${left}")
+    endif()
+    return()
+endif()
+execute_process(COMMAND unzip -p ${WORKBOOK} xl/workbook.xml
+    RESULT_VARIABLE unzip_rc OUTPUT_VARIABLE workbook)
+if(unzip_rc)
+    message(FATAL_ERROR "${WORKBOOK} is not a readable workbook\nstdout: ${out}\nstderr: ${err}")
+endif()
+string(REGEX MATCHALL "<sheet name=\"[^\"]*\"" found "${workbook}")
+string(REGEX REPLACE "<sheet name=\"([^\"]*)\"" "\\1" found "${found}")
+string(REPLACE ";" "|" found "${found}")
+if(NOT found STREQUAL EXPECT_SHEETS)
+    message(FATAL_ERROR "sheets ${found}, expected ${EXPECT_SHEETS}")
+endif()
+if(DEFINED EXPECT_CAPTIONS)
+    execute_process(COMMAND unzip -p ${WORKBOOK} xl/sharedStrings.xml OUTPUT_VARIABLE strings)
+    if(NOT strings MATCHES "${EXPECT_CAPTIONS}")
+        message(FATAL_ERROR "shared strings do not match '${EXPECT_CAPTIONS}':\n${strings}")
+    endif()
+endif()
