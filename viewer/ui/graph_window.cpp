@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QTimer>
 
 #include "viewer/ui/graph_canvas.h"
 #include "viewer/ui/graph_questions.h"
@@ -26,16 +27,25 @@ TGraphWindow::TGraphWindow(TGraphPlot& graph, GraphQuestions* questions, QWidget
     legend_->hide();
     canvas_->onReadOut = [this](const QString& text) { setWindowTitle(text); };
     canvas_->onResized = [this] {
+        if (!legendSettled_) return placeLegend();
         legend_->keepInside();
         rememberLegendPlace();
     };
     legend_->onToggle = [this](int curve) { toggleCurve(curve); };
-    legend_->onMoved = [this] { rememberLegendPlace(); };
+    legend_->onMoved = [this] {
+        legendSettled_ = true;
+        rememberLegendPlace();
+    };
     buildMenu();
 }
 
 TGraphWindow::~TGraphWindow() {
     view_.graph().WindowExists = false;
+}
+
+void TGraphWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this, [this] { legendSettled_ = true; });
 }
 
 const GraphLayout& TGraphWindow::layout() const {

@@ -90,6 +90,9 @@ class TGraphWindow : public QMainWindow {
     void pageSetup();
     void saveToDisk();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void buildMenu();
     QMenu* choiceMenu(const QString& title, const QList<QPair<QString, int>>& items,
@@ -112,6 +115,9 @@ class TGraphWindow : public QMainWindow {
     QMenu *markersMenu_ = nullptr, *fontMenu_ = nullptr, *widthMenu_ = nullptr;
     QList<QAction*> fixed_;
     QList<QAction*> curves_;
+    // Until the window has come up at its size (maximised in the main window) or the user
+    // dragged the legend, the legend follows the plot's bottom right corner.
+    bool legendSettled_ = false;
 };
 
 }  // namespace vornel
