@@ -5,7 +5,7 @@
 namespace vornel {
 
 bool PlotResults::read(const QString& plot_file, TProgramData& data, bool report_failure) {
-    return read_plot_file(plot_file, report_failure, graphs_, data, this);
+    return read_plot_file(plot_file, report_failure, graphs_, data, &questions_);
 }
 
 TGraphPlot& PlotResults::graph(ResultGraph g) {

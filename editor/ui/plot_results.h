@@ -14,7 +14,7 @@
 
 namespace vornel {
 
-class PlotResults : private ViewerQuestions {
+class PlotResults {
   public:
     explicit PlotResults(ProjectQuestions& questions) : questions_(questions) {}
 
@@ -29,9 +29,7 @@ class PlotResults : private ViewerQuestions {
     const TGraphPlot& graph(ResultGraph graph) const;
 
   private:
-    void inform(const QString& text) override { questions_.inform(text); }
-
-    ProjectQuestions& questions_;
+    ProjectViewerQuestions questions_;
     ResultGraphs graphs_;
 };
 
