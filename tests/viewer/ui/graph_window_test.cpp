@@ -33,6 +33,7 @@ class GraphWindowTest : public QObject {
     void renamingWhileOthersInactive();
     void cancelAndEmptyNameInLegend();
     void graphTitleShiftsTheLayout();
+    void resizingKeepsTheZoomAndSmallShowsWhite();
 
   private:
     bool open(int curves);
@@ -357,6 +358,25 @@ void GraphWindowTest::graphTitleShiftsTheLayout() {
     QCOMPARE(graph.Title, QString("Stage 3 moments"));
     QVERIFY(graph.TitleAtTop);
     QCOMPARE(w->layout().plot.top, top + T / 8 + T);
+}
+
+void GraphWindowTest::resizingKeepsTheZoomAndSmallShowsWhite() {
+    QVERIFY(open(3));
+    PanelRange z = w->view().range();
+    z.x.min = 1.0, z.x.max = 2.0;
+    w->view().setRange(0, z);
+    const int right = w->layout().plot.right;
+    w->resize(700, 600);
+    QTRY_VERIFY(w->layout().plot.right != right);
+    QCOMPARE(w->view().range().x.min, 1.0);
+    QCOMPARE(w->view().range().x.max, 2.0);
+    // Below an inch across only the white background is drawn.
+    w->legend()->hide();
+    w->canvas()->setFixedSize(w->canvas()->logicalDpiX() - 1, 200);
+    QTRY_VERIFY(w->layout().tooSmall);
+    const QImage img = w->canvas()->grab().toImage();
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) QCOMPARE(QColor(img.pixel(x, y)), QColor(Qt::white));
 }
 
 QTEST_MAIN(GraphWindowTest)
