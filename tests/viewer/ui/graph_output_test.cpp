@@ -20,6 +20,17 @@
 
 using namespace vornel;
 
+namespace {
+// With VORNEL_TEST_OUTPUT set to a folder, the page and the picture are kept there to look at.
+void keep_for_viewing(const QString& path) {
+    const QString folder = qEnvironmentVariable("VORNEL_TEST_OUTPUT");
+    if (folder.isEmpty()) return;
+    const QString target = folder + "/" + QFileInfo(path).fileName();
+    QFile::remove(target);
+    QFile::copy(path, target);
+}
+}  // namespace
+
 class GraphOutputTest : public QObject {
     Q_OBJECT
   private slots:
@@ -113,6 +124,7 @@ void GraphOutputTest::printsIntoAPdfWithoutPrinter() {
     QVERIFY(bytes.startsWith("%PDF"));
     QVERIFY(bytes.size() > 2000);
     QCOMPARE(w->printer().docName(), QString("Moment vs Depth"));
+    keep_for_viewing(pdf);
     // Cancelling the file dialog prints nothing.
     QFile::remove(pdf);
     w->entry(PlotEntry::Print)->trigger();
@@ -133,6 +145,7 @@ void GraphOutputTest::saveToDiskWritesThePng() {
     QVERIFY(q.saveFilters.last().contains("*.png"));
     QImage img(png);
     QCOMPARE(img.size(), QSize(432, 288));
+    keep_for_viewing(png);
     // The first curve's colour (black) and the second's (blue) are in the picture.
     int blue = 0;
     for (int y = 0; y < img.height(); ++y)
