@@ -1,6 +1,7 @@
 // The factories of the main window's child windows. Each kind of window is added here.
 #include "editor/ui/child_windows.h"
 
+#include <QAction>
 #include <QWidget>
 
 #include "editor/grid_table_chart.h"
@@ -14,9 +15,12 @@
 #include "editor/ui/wall_configuration_dialog.h"
 #include "editor/ui/wall_properties_dialog.h"
 #include "editor/ui/window_host.h"
+#include "viewer/graph_export.h"
 #include "viewer/scene_deflection.h"
 #include "viewer/ui/dlg_block.h"
 #include "viewer/ui/dlg_side_view.h"
+#include "viewer/ui/export_dialog.h"
+#include "viewer/ui/graph_window.h"
 #include "viewer/ui/view_3d_questions.h"
 
 namespace vornel {
@@ -79,11 +83,35 @@ QWidget* create_table_window(TGridTable& table, TMainForm& main) {
     return new TTableForm(host, table);
 }
 
+// The window of a result graph; none when the graph's ranges cannot be drawn.
 QWidget* create_graph_window(ResultGraph graph, TMainForm& main) {
-    (void)graph;
-    (void)main;
+    auto* w = new TGraphWindow(main.results().graph(graph));
+    if (w->openGraph()) return w;
+    delete w;
     return nullptr;
 }
+
+namespace {
+
+// The Graphics menu entries of the exportable graphs, in export order.
+constexpr Cmd kExportCommands[] = {
+    Cmd::GraphPY,       Cmd::GraphDeflection, Cmd::GraphShear,           Cmd::GraphMoment,
+    Cmd::GraphReaction, Cmd::GraphPressure,   Cmd::GraphPressureCombined};
+
+void export_to_excel(TMainForm& main) {
+    ResultGraphsExport source(
+        main.results().graphs(),
+        [&main](int p) {
+            const QAction* a = p >= 0 && p < 7 ? main.action(kExportCommands[p]) : nullptr;
+            return a && a->isEnabled();
+        },
+        [&main] {
+            return main.data().FileName.isEmpty() ? QString() : main.project().dataFilePath();
+        });
+    TDlgExport(source, nullptr, &main).exec();
+}
+
+}  // namespace
 
 void run_modal_dialog(ModalKind kind, TMainForm& main) {
     switch (kind) {
@@ -93,6 +121,7 @@ void run_modal_dialog(ModalKind kind, TMainForm& main) {
             break;
         }
         case ModalKind::ExportExcel:
+            export_to_excel(main);
             break;
     }
 }

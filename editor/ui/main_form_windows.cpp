@@ -77,6 +77,7 @@ void TMainForm::showGraph(ResultGraph graph) {
     QMdiSubWindow* sub = addChild(w);
     graphs_.insert(key, sub);
     activate(sub);
+    sub->showMaximized();  // a graph window opens maximised
 }
 
 void TMainForm::closeAllChildren() {

@@ -1,0 +1,61 @@
+// The main window's graph commands: each opens its graph window maximised, once, brings it
+// back later; closing the window keeps the graph; a run closes the windows.
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "main_form_support.h"
+#include "viewer/ui/graph_window.h"
+
+using namespace vornel;
+using namespace vornel::test;
+
+class GraphWindowsTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+  private slots:
+    void initTestCase() { isolate_settings(dir_.path()); }
+
+    void graphCommandsOpenTheirWindows() {
+        QTemporaryDir work;
+        const QString deck = copy_example("anchored_three_stage.vn5d", work.path());
+        QVERIFY(QFile::copy(
+            QStringLiteral(VORNEL_SOURCE_DIR "/tests/engine/soil/golden/anchored_three_stage.vn5p"),
+            work.filePath("anchored_three_stage.vn5p")));
+        Harness h;
+        h.form->show();
+        h.form->openCommandLine({deck});
+        QVERIFY(h.form->resultsLoaded());
+        choose(*h.form, "&Graphics", "&Moment vs Depth");
+        QCOMPARE(h.childCaptions(), QStringList{"Moment vs Depth"});
+        QMdiSubWindow* sub = h.form->mdiArea()->subWindowList().constFirst();
+        QVERIFY(sub->isMaximized());
+        auto* w = qobject_cast<TGraphWindow*>(sub->widget());
+        QVERIFY(w);
+        QCOMPARE(&w->graph(), &h.form->results().graphs().pltMom);
+        QVERIFY(h.form->results().graphs().pltMom.WindowExists);
+        QCOMPARE(w->plotMenu()->title(), QString("&Plot"));
+        // Shown again, not twice.
+        choose(*h.form, "&Graphics", "&Shear vs Depth");
+        choose(*h.form, "&Graphics", "&Moment vs Depth");
+        QCOMPARE(h.form->mdiArea()->subWindowList().size(), 2);
+        QCOMPARE(h.form->mdiArea()->activeSubWindow(), sub);
+        // Closing keeps the graph and what the engineer set in it.
+        h.form->results().graphs().pltMom.curve(0).Shown = false;
+        sub->close();
+        QTRY_VERIFY(!h.form->results().graphs().pltMom.WindowExists);
+        QVERIFY(!h.form->results().graphs().pltMom.curve(0).Shown);
+        QCOMPARE(h.childCaptions(), QStringList{"Shear vs Depth"});
+        // Opening again makes a fresh window.
+        choose(*h.form, "&Graphics", "&Moment vs Depth");
+        QCOMPARE(h.childCaptions().size(), 2);
+        h.form->closeAllChildren();
+        QVERIFY(!h.form->results().graphs().pltShear.WindowExists);
+    }
+};
+
+QTEST_MAIN(GraphWindowsTest)
+#include "graph_windows_test.moc"

@@ -1,0 +1,47 @@
+#include "viewer/ui/graph_questions.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace vornel {
+
+std::optional<QString> DesktopGraphQuestions::askSaveFileName(const QString& title,
+                                                              const QString& filter,
+                                                              const QString& defaultSuffix) {
+    QFileDialog d(parent_, title, QString(), filter);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setDefaultSuffix(defaultSuffix);
+    d.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+    return d.selectedFiles().constFirst();
+}
+
+bool DesktopGraphQuestions::askPrint(QPrinter& printer) {
+    QPrintDialog d(&printer, parent_);
+    return d.exec() == QDialog::Accepted;
+}
+
+bool DesktopGraphQuestions::askPageSetup(QPrinter& printer) {
+    QPageSetupDialog d(&printer, parent_);
+    return d.exec() == QDialog::Accepted;
+}
+
+bool DesktopGraphQuestions::runDialog(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void DesktopGraphQuestions::inform(const QString& text) {
+    QMessageBox::information(parent_, QString(), text, QMessageBox::Ok);
+}
+
+bool DesktopGraphQuestions::printerInstalled() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+}  // namespace vornel
