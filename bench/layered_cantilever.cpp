@@ -11,6 +11,7 @@
 #include <string>
 #include <system_error>
 
+#include "vornel_version.h"
 #include "bench/run_folder.h"
 #include "engine/core/entry.h"
 #include "engine/soil/py_generator.h"
@@ -19,7 +20,7 @@ namespace {
 
 vornel::RunRequest example_request(const std::filesystem::path& dir) {
     vornel::RunRequest request;
-    request.version = "2015.5.7";
+    request.version = VORNEL_VERSION_TEXT;
     request.input =
         std::filesystem::path(VORNEL_SOURCE_DIR) / "examples" / "cantilever_layered.vn5d";
     request.report = dir / "cantilever_layered.vn5o";

@@ -15,6 +15,7 @@
 
 #include "engine/core/entry.h"
 #include "engine/core/fixed_format.h"
+#include "vornel_version.h"
 
 namespace fs = std::filesystem;
 
@@ -152,7 +153,7 @@ Outcome analyse(const fs::path& deck, const Options& o) {
     }
     const fs::path base = o.out.empty() ? deck : o.out / deck.filename();
     vornel::RunRequest q;
-    q.version = "2015.5.7";
+    q.version = VORNEL_VERSION_TEXT;
     q.input = deck;
     q.report = fs::path(base).replace_extension(".vn5o");
     q.plot = fs::path(base).replace_extension(".vn5p");
