@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 #include "engine/core/pressure_table.h"
 #include "engine/soil/earth_pressure.h"
 

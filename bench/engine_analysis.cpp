@@ -11,7 +11,7 @@
 #include <string>
 
 #include "bench/run_folder.h"
-#include "engine/core/entry.h"
+#include "engine/run/entry.h"
 #include "vornel_version.h"
 
 namespace {

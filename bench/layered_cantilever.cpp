@@ -11,10 +11,10 @@
 #include <string>
 #include <system_error>
 
-#include "vornel_version.h"
 #include "bench/run_folder.h"
-#include "engine/core/entry.h"
+#include "engine/run/entry.h"
 #include "engine/soil/py_generator.h"
+#include "vornel_version.h"
 
 namespace {
 

@@ -1,5 +1,8 @@
 # Fails when a file reaches outside its layer.
-#   default:            an engine file includes a Qt header or a file of another layer;
+#   default:            an engine file includes a Qt header or a file of another layer, or
+#                       breaks the engine's floors: base includes nothing of core, soil or
+#                       run; core and soil include base only (never each other); run may
+#                       include all three;
 #   -DLAYER=viewer_model: a file of the viewer's model (directly in viewer/) includes QtWidgets
 #                       or a window of the editor, the viewer or the app;
 #   -DLAYER=editor_model: a file of the editor's model (directly in editor/) includes QtGui,
@@ -24,11 +27,21 @@ else()
     set(pattern_c "\"(editor|viewer|app)/")
     set(what "engine files reach outside the engine")
 endif()
+# The engine's floors: the folders a floor may not include from.
+set(engine_forbidden_base "core|soil|run")
+set(engine_forbidden_core "soil|run")
+set(engine_forbidden_soil "core|run")
 foreach(f IN LISTS files)
     file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include")
     foreach(l IN LISTS lines)
         if(l MATCHES "${pattern_a}" OR l MATCHES "${pattern_b}" OR l MATCHES "${pattern_c}")
             list(APPEND bad "${f}: ${l}")
+        endif()
+        if(NOT LAYER AND f MATCHES "/engine/(base|core|soil)/[^/]+$")
+            set(floor ${CMAKE_MATCH_1})
+            if(l MATCHES "\"engine/(${engine_forbidden_${floor}})/")
+                list(APPEND bad "${f}: ${l} (the ${floor} floor may not include engine/${CMAKE_MATCH_1})")
+            endif()
         endif()
     endforeach()
 endforeach()

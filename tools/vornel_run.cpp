@@ -13,8 +13,8 @@
 #include <thread>
 #include <vector>
 
-#include "engine/core/entry.h"
-#include "engine/core/fixed_format.h"
+#include "engine/base/fixed_format.h"
+#include "engine/run/entry.h"
 #include "vornel_version.h"
 
 namespace fs = std::filesystem;

@@ -1,8 +1,8 @@
 #include "engine/core/curve_store.h"
 
+#include "engine/base/free_format_reader.h"
+#include "engine/base/stop_messages.h"
 #include "engine/core/deck_reader.h"
-#include "engine/core/free_format_reader.h"
-#include "engine/core/stop_messages.h"
 
 namespace vornel {
 namespace {

@@ -1,11 +1,11 @@
 #include "engine/core/deck_reader.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
-#include "engine/core/stop_messages.h"
-#include "engine/soil/soil_constants.h"
+#include "engine/base/stop_messages.h"
+#include "engine/base/water_unit_weight.h"
 
 namespace vornel {
 namespace {
@@ -143,7 +143,7 @@ void read_control_line(EngineState& s, FreeFormatReader& in) {
     c.stage_count = in.integer();
     c.ei_set_count = in.integer();
     c.tieback_count = in.integer();
-    s.gamma_water = soil::water_unit_weight(c.unit_system);
+    s.gamma_water = water_unit_weight(c.unit_system);
 }
 
 void read_wall_properties(EngineState& s, FreeFormatReader& in) {

@@ -15,8 +15,8 @@
 
 #include <string>
 
-#include "engine/core/engine_state.h"
-#include "engine/core/free_format_reader.h"
+#include "engine/base/engine_state.h"
+#include "engine/base/free_format_reader.h"
 
 namespace vornel {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/core/fixed_format.h"
+#include "engine/base/fixed_format.h"
 #include "engine/core/moment_ei.h"
 #include "engine/core/soil_springs.h"
 #include "engine/core/solver.h"

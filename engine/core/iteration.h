@@ -8,7 +8,7 @@
 // last stiffness update. Every iteration writes one line into the monitor file.
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 

@@ -6,7 +6,7 @@
 // lies above that line. Units: moment force x length, EI force x length^2.
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 

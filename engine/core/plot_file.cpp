@@ -1,6 +1,6 @@
 #include "engine/core/plot_file.h"
 
-#include "engine/core/fixed_format.h"
+#include "engine/base/fixed_format.h"
 #include "engine/core/pressure_table.h"
 
 namespace vornel {

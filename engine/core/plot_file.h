@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/base/free_format_reader.h"
+#include "engine/base/stop_messages.h"
 #include "engine/core/deck_reader.h"
-#include "engine/core/free_format_reader.h"
-#include "engine/core/stop_messages.h"
-#include "engine/soil/surcharge.h"
 
 namespace vornel {
 namespace {
@@ -26,21 +25,6 @@ double load_at(const std::vector<PressurePoint>& p, const std::vector<double>& l
 }
 
 }  // namespace
-
-void build_user_pressure(EngineState& s) {
-    s.pressure.clear();
-    soil::write_surcharge_height_warning(s);  // surcharge rows without free height add nothing
-    for (const UserPressurePoint& u : s.user_pressure) {
-        PressurePoint p;
-        p.depth = u.depth;
-        p.soil = u.load;
-        if (!s.surcharges.empty()) {
-            p.surcharge = soil::surcharge_pressure(s, u.depth) * s.config.active_width;
-        }
-        p.total = p.soil + p.surcharge;
-        s.pressure.push_back(p);
-    }
-}
 
 void parse_pressure_file(EngineState& s, const std::string& text) {
     FreeFormatReader in(text, s.out(), kPressureFile, true);

@@ -2,23 +2,20 @@
 // as points (depth, total, soil part, surcharge part) in force per length of wall, and the
 // lateral loads it puts on the stations.
 //
-// With user pressure (earth-pressure code 1) the points are the user's, plus the surcharge
-// pressure at each depth over the active width. With generated pressure (codes 2 and 3) the
-// points come from the scratch file BMWALL.001, per unit width; they are multiplied by the
-// active width down to the excavation level and by the width for soil resistance below it
-// (below the excavation the wall's resisting width is that of the soil springs).
+// With user pressure (earth-pressure code 1) the soil routines build the points from the
+// user's, plus the surcharge pressure at each depth over the active width. With generated pressure
+// (codes 2 and 3) the points come from the scratch file BMWALL.001, per unit width; they are
+// multiplied by the active width down to the excavation level and by the width for soil resistance
+// below it (below the excavation the wall's resisting width is that of the soil springs).
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
-
-// Earth-pressure code 1: the user's points with the surcharge added.
-void build_user_pressure(EngineState& s);
 
 // Earth-pressure codes 2 and 3: reads BMWALL.001 from s.scratch_dir.
 void read_generated_pressure(EngineState& s);

@@ -1,10 +1,11 @@
 #include "engine/core/report_input.h"
 
+#include "engine/base/fixed_format.h"
+#include "engine/base/report_banner.h"
+#include "engine/base/unit_labels.h"
 #include "engine/core/curve_store.h"
-#include "engine/core/fixed_format.h"
 #include "engine/core/pressure_table.h"
 #include "engine/core/station_tables.h"
-#include "engine/core/unit_labels.h"
 
 namespace vornel {
 namespace {
@@ -89,12 +90,6 @@ void write_curve_points(EngineState& s, const UserCurve& c) {
 }
 
 }  // namespace
-
-void write_banner(EngineState& s, const char* title) {
-    put(s, Line().x(6).repeat('*', 50));
-    put(s, Line().x(6).text(title));
-    put(s, Line().x(6).repeat('*', 50));
-}
 
 void write_control_parameters(EngineState& s) {
     const ControlLine& c = s.control;

@@ -4,7 +4,7 @@
 // check that stops the run leaves the sections before it in the report.
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 
@@ -19,8 +19,5 @@ void write_specified_pressure(EngineState& s);
 void write_generated_pressure(EngineState& s);
 // The user p-y curves with their multipliers and scaled points.
 void write_user_curves(EngineState& s);
-
-// The framed title of a section: 50 asterisks, the title, 50 asterisks, 6 blanks before each.
-void write_banner(EngineState& s, const char* title);
 
 }  // namespace vornel

@@ -1,7 +1,7 @@
 #include "engine/core/report_results.h"
 
-#include "engine/core/fixed_format.h"
-#include "engine/core/unit_labels.h"
+#include "engine/base/fixed_format.h"
+#include "engine/base/unit_labels.h"
 
 namespace vornel {
 namespace {

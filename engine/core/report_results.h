@@ -2,7 +2,7 @@
 // results per station (deflection, slope, moment, shear, net soil reaction, EI).
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 

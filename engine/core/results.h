@@ -13,7 +13,7 @@
 // force; the reaction is the net soil force on the station).
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/core/stop_messages.h"
+#include "engine/base/stop_messages.h"
 
 namespace vornel {
 

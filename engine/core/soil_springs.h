@@ -8,7 +8,7 @@
 // with half values at the ends of each range, as the station-range rows are spread.
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 

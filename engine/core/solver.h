@@ -10,7 +10,7 @@
 // unit, forces in its force unit.
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 

@@ -1,6 +1,6 @@
 #include "engine/core/station_tables.h"
 
-#include "engine/core/stop_messages.h"
+#include "engine/base/stop_messages.h"
 
 namespace vornel {
 namespace {

@@ -16,7 +16,7 @@
 #include <array>
 #include <vector>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "engine/core/fixed_format.h"
+#include "engine/base/fixed_format.h"
 
 namespace vornel::soil {
 

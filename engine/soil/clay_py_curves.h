@@ -15,7 +15,7 @@
 
 #include <ostream>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 #include "engine/soil/py_curve.h"
 
 namespace vornel::soil {

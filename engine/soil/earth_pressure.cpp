@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
-#include "engine/core/fixed_format.h"
-#include "engine/core/run_stop.h"
+#include "engine/base/fixed_format.h"
+#include "engine/base/run_stop.h"
 #include "engine/soil/bmwall_file.h"
 #include "engine/soil/layer_forces.h"
 #include "engine/soil/layer_table.h"

@@ -3,7 +3,7 @@
 // tabulated pressure, written to the scratch file BMWALL.001 in the state's scratch folder.
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel::soil {
 

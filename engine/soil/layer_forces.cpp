@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
-#include "engine/core/fixed_format.h"
-#include "engine/core/unit_labels.h"
+#include "engine/base/fixed_format.h"
+#include "engine/base/unit_labels.h"
 #include "engine/soil/soil_report.h"
 #include "engine/soil/surcharge.h"
 

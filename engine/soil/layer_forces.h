@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 #include "engine/soil/layer_table.h"
 
 namespace vornel::soil {

@@ -5,8 +5,8 @@
 #include <ostream>
 #include <utility>
 
-#include "engine/core/fixed_format.h"
-#include "engine/core/unit_labels.h"
+#include "engine/base/fixed_format.h"
+#include "engine/base/unit_labels.h"
 #include "engine/soil/soil_report.h"
 
 namespace vornel::soil {

@@ -8,7 +8,7 @@
 // is kept and the engineer is warned. The passive coefficient never depends on the slope.
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 #include "engine/soil/layer_table.h"
 
 namespace vornel::soil {

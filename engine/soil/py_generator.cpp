@@ -5,8 +5,8 @@
 #include <sstream>
 #include <system_error>
 
-#include "engine/core/fixed_format.h"
-#include "engine/core/run_stop.h"
+#include "engine/base/fixed_format.h"
+#include "engine/base/run_stop.h"
 #include "engine/soil/py_profile.h"
 #include "engine/soil/py_profile_report.h"
 #include "engine/soil/py_records.h"

@@ -3,7 +3,7 @@
 // in the state's scratch folder (user curves first when there are any).
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel::soil {
 

@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel::soil {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/core/fixed_format.h"
-#include "engine/core/run_stop.h"
+#include "engine/base/fixed_format.h"
+#include "engine/base/run_stop.h"
 #include "engine/soil/soil_constants.h"
 
 namespace vornel::soil {

@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel::soil {
 

@@ -1,6 +1,6 @@
 #include "engine/soil/py_profile_report.h"
 
-#include "engine/core/fixed_format.h"
+#include "engine/base/fixed_format.h"
 #include "engine/soil/py_report.h"
 #include "engine/soil/soil_constants.h"
 

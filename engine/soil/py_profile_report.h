@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 #include "engine/soil/py_profile.h"
 
 namespace vornel::soil {

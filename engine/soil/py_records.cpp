@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "engine/core/fixed_format.h"
-#include "engine/core/run_stop.h"
+#include "engine/base/fixed_format.h"
+#include "engine/base/run_stop.h"
 #include "engine/soil/py_methods.h"
 #include "engine/soil/py_multipliers.h"
 #include "engine/soil/py_report.h"

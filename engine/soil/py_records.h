@@ -12,7 +12,7 @@
 #include <ostream>
 #include <vector>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 #include "engine/soil/py_curve.h"
 #include "engine/soil/py_profile.h"
 

@@ -1,6 +1,6 @@
 #include "engine/soil/py_report.h"
 
-#include "engine/core/fixed_format.h"
+#include "engine/base/fixed_format.h"
 
 namespace vornel::soil {
 namespace {

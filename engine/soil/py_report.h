@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/core/engine_state.h"
-#include "engine/core/unit_labels.h"
+#include "engine/base/engine_state.h"
+#include "engine/base/unit_labels.h"
 #include "engine/soil/soil_report.h"
 
 namespace vornel::soil {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/core/fixed_format.h"
+#include "engine/base/fixed_format.h"
 #include "engine/soil/py_report.h"
 #include "engine/soil/soil_constants.h"
 

@@ -1,8 +1,8 @@
 #include "engine/soil/soil_report.h"
 
-#include "engine/core/fixed_format.h"
-#include "engine/core/report_input.h"
-#include "engine/core/unit_labels.h"
+#include "engine/base/fixed_format.h"
+#include "engine/base/report_banner.h"
+#include "engine/base/unit_labels.h"
 
 namespace vornel::soil {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel::soil {
 

@@ -15,7 +15,7 @@
 // give no pressure, and the chain writes a warning (write_surcharge_height_warning).
 #pragma once
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel::soil {
 

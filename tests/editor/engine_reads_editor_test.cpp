@@ -9,7 +9,7 @@
 #include "editor/data_file_writer.h"
 #include "editor/project.h"
 #include "editor_test_support.h"
-#include "engine/core/entry.h"
+#include "engine/run/entry.h"
 
 namespace vornel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/core/run_stop.h"
+#include "engine/base/run_stop.h"
 #include "engine/core/soil_springs.h"
 #include "tests/engine/support/test_support.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/core/free_format_reader.h"
+#include "engine/base/free_format_reader.h"
 #include "tests/engine/support/test_support.h"
 
 namespace vornel {

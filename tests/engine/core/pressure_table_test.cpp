@@ -1,4 +1,5 @@
 #include "engine/core/pressure_table.h"
+#include "engine/soil/user_pressure.h"
 
 #include <array>
 #include <cstdio>
@@ -73,7 +74,7 @@ TEST(PressureTable, UserPressureBecomesStationLoads) {
     std::ostringstream report;
     EngineState s = pressure_state(report, 1);
     s.user_pressure = {{0.0, 0.0}, {60.0, 10.0}, {100.0, 30.0}};
-    build_user_pressure(s);
+    soil::build_user_pressure(s);
     apply_pressure_loads(s);
     EXPECT_EQ(s.Q[0], 0.0);
     EXPECT_DOUBLE_EQ(s.Q[1], 1.0 * 6.0);
@@ -100,7 +101,7 @@ TEST(PressureTable, LoadsStopAtTheToe) {
     std::ostringstream report;
     EngineState s = pressure_state(report, 1);
     s.user_pressure = {{0.0, 5.0}, {1e9, 5.0}};
-    build_user_pressure(s);
+    soil::build_user_pressure(s);
     apply_pressure_loads(s);
     EXPECT_DOUBLE_EQ(s.Q[30], 30.0);
     EXPECT_EQ(s.Q[31], 0.0);

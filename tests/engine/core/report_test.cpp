@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/base/unit_labels.h"
 #include "engine/core/plot_file.h"
-#include "engine/core/report_header.h"
 #include "engine/core/report_input.h"
 #include "engine/core/report_results.h"
 #include "engine/core/station_tables.h"
-#include "engine/core/unit_labels.h"
+#include "engine/run/report_header.h"
 #include "tests/engine/support/test_support.h"
 
 namespace vornel {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/core/run_stop.h"
+#include "engine/base/run_stop.h"
 #include "tests/engine/support/test_support.h"
 
 namespace vornel {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/core/run_stop.h"
+#include "engine/base/run_stop.h"
 #include "soil_fixture.h"
 #include "tests/engine/support/golden.h"
 

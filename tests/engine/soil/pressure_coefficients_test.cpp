@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/core/fixed_format.h"
+#include "engine/base/fixed_format.h"
 #include "soil_fixture.h"
 
 namespace vornel::soil {

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/base/fixed_format.h"
+#include "engine/base/run_stop.h"
 #include "engine/core/curve_store.h"
-#include "engine/core/fixed_format.h"
 #include "engine/core/plot_file.h"
-#include "engine/core/run_stop.h"
 #include "engine/soil/py_profile.h"
 #include "engine/soil/py_records.h"
 #include "engine/soil/sand_silt_py_curves.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/core/run_stop.h"
+#include "engine/base/run_stop.h"
 #include "engine/soil/py_profile_report.h"
 #include "engine/soil/py_records.h"
 #include "tests/engine/soil/py_fixture.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/core/unit_labels.h"
+#include "engine/base/unit_labels.h"
 #include "engine/soil/pressure_coefficients.h"
 #include "engine/soil/soil_constants.h"
 

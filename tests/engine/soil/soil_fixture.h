@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 #include "engine/soil/layer_table.h"
 #include "tests/engine/support/test_support.h"
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/pressure_table.h"
+#include "engine/soil/user_pressure.h"
 #include "soil_fixture.h"
 
 namespace vornel::soil {
@@ -122,7 +123,7 @@ TEST(Surcharge, NoFreeHeightGivesNoPressureAndOneWarning) {
     user.s.config.free_height = 0.0;
     user.s.control.earth_pressure_code = 1;
     user.s.user_pressure = {{0.0, 1.0}, {60.0, 2.0}};
-    build_user_pressure(user.s);
+    soil::build_user_pressure(user.s);
     EXPECT_EQ(test::count_of(user.text(), "FREE HEIGHT OF WALL IS ZERO"), 1);
     ASSERT_EQ(user.s.pressure.size(), 2u);
     EXPECT_EQ(user.s.pressure[1].surcharge, 0.0);

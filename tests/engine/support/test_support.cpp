@@ -6,7 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "engine/core/entry.h"
+#include "engine/run/entry.h"
 
 namespace vornel::test {
 

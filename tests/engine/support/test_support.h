@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel::test {
 

@@ -1,14 +1,14 @@
-#include "engine/core/free_format_reader.h"
+#include "engine/base/free_format_reader.h"
 
-#include <charconv>
 #include <locale.h>
 #include <stdlib.h>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <limits>
 
-#include "engine/core/run_stop.h"
+#include "engine/base/run_stop.h"
 
 namespace vornel {
 namespace {

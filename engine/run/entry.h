@@ -6,21 +6,12 @@
 #include <functional>
 #include <string>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
+#include "engine/run/run_request.h"
 
 namespace vornel {
 
 constexpr int kInterfaceCode = 7;
-
-// Everything one run needs from its caller. The C entry point fills it from NAMES.dat in
-// the working folder; the headless runner fills it from its command line.
-struct RunRequest {
-    std::string version;
-    std::filesystem::path input, report, plot, monitor;
-    std::filesystem::path scratch_dir;  // where BMWALL.001 and SOILDATA are written
-    std::function<std::tm()> clock;     // empty: the local clock
-    std::function<void(const std::string&)> message_sink;  // empty: messages discarded
-};
 
 // Runs every problem of the input data file and closes all files. Never throws; the state
 // returned tells the caller what happened (error stop, summaries).

@@ -13,7 +13,7 @@
 namespace vornel {
 
 class RunStop : public std::runtime_error {
-public:
+  public:
     explicit RunStop(const std::string& reason) : std::runtime_error(reason) {}
 };
 

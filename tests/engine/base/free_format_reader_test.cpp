@@ -1,4 +1,4 @@
-#include "engine/core/free_format_reader.h"
+#include "engine/base/free_format_reader.h"
 
 #include <clocale>
 #include <sstream>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/core/run_stop.h"
+#include "engine/base/run_stop.h"
 
 namespace vornel {
 namespace {

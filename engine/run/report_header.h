@@ -10,7 +10,7 @@
 #include <ostream>
 #include <string>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 

@@ -4,8 +4,8 @@
 // print the results. The plot file receives the problem's sections as they become known.
 #pragma once
 
-#include "engine/core/engine_state.h"
-#include "engine/core/free_format_reader.h"
+#include "engine/base/engine_state.h"
+#include "engine/base/free_format_reader.h"
 
 namespace vornel {
 

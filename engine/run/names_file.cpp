@@ -1,8 +1,8 @@
-#include "engine/core/names_file.h"
+#include "engine/run/names_file.h"
 
 #include <vector>
 
-#include "engine/core/free_format_reader.h"
+#include "engine/base/free_format_reader.h"
 
 namespace vornel {
 namespace {

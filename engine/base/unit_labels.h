@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "engine/core/engine_state.h"
+#include "engine/base/engine_state.h"
 
 namespace vornel {
 

@@ -1,8 +1,8 @@
-#include "engine/core/driver.h"
+#include "engine/run/driver.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/core/entry.h"
+#include "engine/run/entry.h"
 #include "tests/engine/support/test_support.h"
 
 namespace vornel {

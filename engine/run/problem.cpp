@@ -1,19 +1,20 @@
-#include "engine/core/problem.h"
+#include "engine/run/problem.h"
 
+#include "engine/base/fixed_format.h"
+#include "engine/base/unit_labels.h"
 #include "engine/core/curve_store.h"
 #include "engine/core/deck_reader.h"
-#include "engine/core/fixed_format.h"
 #include "engine/core/iteration.h"
 #include "engine/core/plot_file.h"
 #include "engine/core/pressure_table.h"
-#include "engine/core/report_header.h"
 #include "engine/core/report_input.h"
 #include "engine/core/report_results.h"
 #include "engine/core/results.h"
 #include "engine/core/station_tables.h"
-#include "engine/core/unit_labels.h"
+#include "engine/run/report_header.h"
 #include "engine/soil/earth_pressure.h"
 #include "engine/soil/py_generator.h"
+#include "engine/soil/user_pressure.h"
 
 namespace vornel {
 namespace {
@@ -41,7 +42,7 @@ void earth_pressure(EngineState& s) {
     s.pressure.clear();
     const int code = s.control.earth_pressure_code;
     if (code == 1) {
-        build_user_pressure(s);
+        soil::build_user_pressure(s);
         write_specified_pressure(s);
     } else if (code >= 2) {
         soil::run_earth_pressure_chain(s);

@@ -11,7 +11,7 @@ namespace {
 const char* const kExamples[] = {"cantilever_user_py", "anchored_tieback", "two_stage"};
 
 std::filesystem::path golden_dir() {
-    return test::source_dir() / "tests/engine/core/golden";
+    return test::source_dir() / "tests/engine/run/golden";
 }
 
 TEST(Golden, Examples) {

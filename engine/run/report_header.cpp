@@ -1,7 +1,7 @@
-#include "engine/core/report_header.h"
+#include "engine/run/report_header.h"
 
+#include "engine/base/fixed_format.h"
 #include "engine/core/deck_reader.h"
-#include "engine/core/fixed_format.h"
 
 namespace vornel {
 namespace {

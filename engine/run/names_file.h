@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "engine/core/entry.h"
+#include "engine/run/entry.h"
 
 namespace vornel {
 

@@ -48,22 +48,52 @@ std::string x(int n);
 // One output line under construction: fields are appended left to right.
 //   Line().x(6).text("NUMBER OF INCREMENTS = ").i(ninc, 3)
 class Line {
-public:
-    Line& x(int n) { put_x(s_, n); return *this; }
-    Line& i(long long v, int w) { put_i(s_, v, w); return *this; }
-    Line& f(double v, int w, int d) { put_f(s_, v, w, d); return *this; }
-    Line& e(double v, int w, int d) { put_e(s_, v, w, d, 'E'); return *this; }
-    Line& es(double v, int w, int d) { put_es(s_, v, w, d); return *this; }
-    Line& d(double v, int w, int dd) { put_e(s_, v, w, dd, 'D'); return *this; }
-    Line& a(std::string_view t, int w) { put_a(s_, t, w); return *this; }
-    Line& l(bool v, int w) { put_l(s_, v, w); return *this; }
-    Line& text(std::string_view t) { s_.append(t); return *this; }
-    Line& repeat(char c, int n) { s_.append(static_cast<size_t>(n > 0 ? n : 0), c); return *this; }
+  public:
+    Line& x(int n) {
+        put_x(s_, n);
+        return *this;
+    }
+    Line& i(long long v, int w) {
+        put_i(s_, v, w);
+        return *this;
+    }
+    Line& f(double v, int w, int d) {
+        put_f(s_, v, w, d);
+        return *this;
+    }
+    Line& e(double v, int w, int d) {
+        put_e(s_, v, w, d, 'E');
+        return *this;
+    }
+    Line& es(double v, int w, int d) {
+        put_es(s_, v, w, d);
+        return *this;
+    }
+    Line& d(double v, int w, int dd) {
+        put_e(s_, v, w, dd, 'D');
+        return *this;
+    }
+    Line& a(std::string_view t, int w) {
+        put_a(s_, t, w);
+        return *this;
+    }
+    Line& l(bool v, int w) {
+        put_l(s_, v, w);
+        return *this;
+    }
+    Line& text(std::string_view t) {
+        s_.append(t);
+        return *this;
+    }
+    Line& repeat(char c, int n) {
+        s_.append(static_cast<size_t>(n > 0 ? n : 0), c);
+        return *this;
+    }
 
     const std::string& str() const { return s_; }
     operator const std::string&() const { return s_; }
 
-private:
+  private:
     std::string s_;
 };
 

@@ -1,14 +1,14 @@
-#include "engine/core/driver.h"
+#include "engine/run/driver.h"
 
 #include <exception>
 #include <utility>
 
+#include "engine/base/free_format_reader.h"
+#include "engine/base/run_stop.h"
 #include "engine/core/deck_reader.h"
-#include "engine/core/free_format_reader.h"
 #include "engine/core/plot_file.h"
-#include "engine/core/problem.h"
-#include "engine/core/report_header.h"
-#include "engine/core/run_stop.h"
+#include "engine/run/problem.h"
+#include "engine/run/report_header.h"
 
 namespace vornel {
 namespace {

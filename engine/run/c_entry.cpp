@@ -2,7 +2,7 @@
 // catches everything, so no exception, exit or abort can leave the library.
 #include <cstdint>
 
-#include "engine/core/entry.h"
+#include "engine/run/entry.h"
 
 extern "C" {
 

@@ -1,6 +1,6 @@
-#include "engine/core/stop_messages.h"
+#include "engine/base/stop_messages.h"
 
-#include "engine/core/run_stop.h"
+#include "engine/base/run_stop.h"
 
 namespace vornel {
 

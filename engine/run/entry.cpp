@@ -1,15 +1,15 @@
-#include "engine/core/entry.h"
+#include "engine/run/entry.h"
 
 #include <fstream>
 #include <system_error>
 #include <utility>
 #include <vector>
 
-#include "engine/core/driver.h"
-#include "engine/core/free_format_reader.h"
-#include "engine/core/names_file.h"
+#include "engine/base/free_format_reader.h"
 #include "engine/core/plot_file.h"
-#include "engine/core/report_header.h"
+#include "engine/run/driver.h"
+#include "engine/run/names_file.h"
+#include "engine/run/report_header.h"
 
 namespace vornel {
 namespace {

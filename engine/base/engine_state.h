@@ -26,7 +26,7 @@ namespace vornel {
 constexpr int kStationTableSize = 414;  // stations -3 .. NINC+3
 constexpr int kMaxIncrements = kStationTableSize - 7;
 constexpr int kMaxRestraintRows = 20;
-constexpr int kMaxCurves = 63;           // user and generated p-y curves together
+constexpr int kMaxCurves = 63;  // user and generated p-y curves together
 constexpr int kMaxCurvePoints = 34;
 constexpr int kMaxUserCurvePoints = 34;
 constexpr int kMinUserCurvePoints = 2;
@@ -42,42 +42,42 @@ constexpr int kMaxTiebackRows = 100;
 // One real per station for stations -3 .. NINC+3. Callers index only stations that the
 // input checks have proven to lie inside the table.
 class StationTable {
-public:
+  public:
     double& operator[](int station) { return v_[static_cast<size_t>(station + 3)]; }
     double operator[](int station) const { return v_[static_cast<size_t>(station + 3)]; }
     static bool holds(int station) { return station >= -3 && station + 3 < kStationTableSize; }
     void clear() { v_.fill(0.0); }
 
-private:
+  private:
     std::array<double, kStationTableSize> v_{};
 };
 
 // ---- Input records (one problem of the input data file) -----------------------------------
 
 struct ControlLine {
-    int unit_system = 0;         // 1 English, 2 SI, 3 other
-    int restraint_count = 0;     // record 4 rows
-    int stiffness_count = 0;     // record 5 rows
-    int py_mod_count = 0;        // record 11 rows
-    int earth_pressure_code = 0; // 0 none, 1 user table, 2 triangular, 3 trapezoidal
-    int py_code = 0;             // 0 none, 1 user curves, 2 generated (+ user)
-    int user_curve_count = 0;    // record 20 curves
-    int stage_count = 0;         // 1 (or 0) when not staged
-    int ei_set_count = 0;        // record 21 sets
-    int tieback_count = 0;       // record 10 rows
+    int unit_system = 0;          // 1 English, 2 SI, 3 other
+    int restraint_count = 0;      // record 4 rows
+    int stiffness_count = 0;      // record 5 rows
+    int py_mod_count = 0;         // record 11 rows
+    int earth_pressure_code = 0;  // 0 none, 1 user table, 2 triangular, 3 trapezoidal
+    int py_code = 0;              // 0 none, 1 user curves, 2 generated (+ user)
+    int user_curve_count = 0;     // record 20 curves
+    int stage_count = 0;          // 1 (or 0) when not staged
+    int ei_set_count = 0;         // record 21 sets
+    int tieback_count = 0;        // record 10 rows
 };
 
 struct WallProperties {
-    int ninc = 0;                  // number of increments; stations 0..ninc
-    double h = 0.0;                // increment length
-    double max_deflection = 0.0;   // maximum allowable deflection
+    int ninc = 0;                 // number of increments; stations 0..ninc
+    double h = 0.0;               // increment length
+    double max_deflection = 0.0;  // maximum allowable deflection
     double closure_tolerance = 0.0;
     double free_height = 0.0;
-    double wall_width = 0.0;       // W, used in the tieback stiffness
+    double wall_width = 0.0;  // W, used in the tieback stiffness
 };
 
 struct RestraintRow {
-    int kase = 0;        // 1 deflection, 2 slope, 3 both
+    int kase = 0;  // 1 deflection, 2 slope, 3 both
     int station = 0;
     double deflection = 0.0;
     double slope = 0.0;
@@ -125,7 +125,7 @@ struct WallConfig {
     double water_depth_backfill = 0.0;
     double water_depth_excavation = 0.0;
     double active_factor = 0.0;
-    int water_switch = 0;       // 1 includes the backfill water pressure
+    int water_switch = 0;         // 1 includes the backfill water pressure
     double backfill_slope = 0.0;  // degrees
 };
 
@@ -194,10 +194,10 @@ struct StationResult {
 };
 
 struct IterationOutcome {
-    int iterations = 0;         // the reported iteration number
-    bool off_curve = false;     // last iteration off a curve
-    int exceeded_count = 0;     // stations beyond the maximum allowable deflection
-    int not_closed_count = 0;   // stations not closed in the last iteration
+    int iterations = 0;        // the reported iteration number
+    bool off_curve = false;    // last iteration off a curve
+    int exceeded_count = 0;    // stations beyond the maximum allowable deflection
+    int not_closed_count = 0;  // stations not closed in the last iteration
     bool converged = false;
 };
 
@@ -238,9 +238,9 @@ struct UnitLabels {
 
 struct EngineState {
     // Environment of the call.
-    std::function<std::tm()> clock;                       // local date and time of the header
-    std::function<void(const std::string&)> message_sink; // console messages; may be empty
-    std::filesystem::path scratch_dir;                    // BMWALL.001 and SOILDATA
+    std::function<std::tm()> clock;                        // local date and time of the header
+    std::function<void(const std::string&)> message_sink;  // console messages; may be empty
+    std::filesystem::path scratch_dir;                     // BMWALL.001 and SOILDATA
 
     // Run-level values.
     std::string version;  // first 12 characters of NAMES.dat line 1
@@ -275,13 +275,13 @@ struct EngineState {
     SurfaceLoads surface;
     std::vector<SurchargeRow> surcharges;
     std::vector<SoilLayerInput> layers;
-    double gamma_water = 0.036;      // unit weight of water of the problem's unit system
-    double sigma_v_excavation = 0.0; // effective overburden at the excavation level, backfill
+    double gamma_water = 0.036;       // unit weight of water of the problem's unit system
+    double sigma_v_excavation = 0.0;  // effective overburden at the excavation level, backfill
 
     // Supports recorded for the trapezoidal distribution.
-    int support_count = 0;            // spring rows plus tiebacks
-    double first_support_depth = 0.0; // of the first row acting at a single station
-    double last_support_depth = 0.0;  // of the last row acting at a single station
+    int support_count = 0;             // spring rows plus tiebacks
+    double first_support_depth = 0.0;  // of the first row acting at a single station
+    double last_support_depth = 0.0;   // of the last row acting at a single station
 
     std::vector<UserCurve> user_curves;
     std::vector<EiSet> ei_sets;
@@ -294,10 +294,10 @@ struct EngineState {
     std::array<bool, kStationTableSize> wall_end{};
     StationTable F_end;
     StationTable W_update;  // deflections at the last moment-EI stiffness update
-    StationTable Qw, Sw;  // working copies with the soil springs of the iteration
+    StationTable Qw, Sw;    // working copies with the soil springs of the iteration
     StationTable A, B, C;
-    std::array<int, kStationTableSize> code{};       // equation code per station (1 ordinary)
-    std::array<int, kStationTableSize> code_row{};   // restraint row that set the code
+    std::array<int, kStationTableSize> code{};      // equation code per station (1 ordinary)
+    std::array<int, kStationTableSize> code_row{};  // restraint row that set the code
 
     // Pressure table, curve store, results.
     std::vector<PressurePoint> pressure;

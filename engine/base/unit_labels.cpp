@@ -1,4 +1,4 @@
-#include "engine/core/unit_labels.h"
+#include "engine/base/unit_labels.h"
 
 namespace vornel {
 

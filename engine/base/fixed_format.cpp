@@ -1,4 +1,4 @@
-#include "engine/core/fixed_format.h"
+#include "engine/base/fixed_format.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,7 +7,9 @@
 namespace vornel::fmt {
 namespace {
 
-void stars(std::string& out, int w) { out.append(static_cast<size_t>(w > 0 ? w : 0), '*'); }
+void stars(std::string& out, int w) {
+    out.append(static_cast<size_t>(w > 0 ? w : 0), '*');
+}
 
 void pad_right_aligned(std::string& out, std::string_view body, int w) {
     if (w <= 0) return;
@@ -142,7 +144,9 @@ bool put_e_scaled(std::string& out, double value, int w, int d, char letter) {
 
 }  // namespace
 
-void put_x(std::string& out, int n) { out.append(static_cast<size_t>(n > 0 ? n : 0), ' '); }
+void put_x(std::string& out, int n) {
+    out.append(static_cast<size_t>(n > 0 ? n : 0), ' ');
+}
 
 void put_i(std::string& out, long long value, int w) {
     char buf[32];
@@ -228,7 +232,9 @@ void put_a(std::string& out, std::string_view text, int w) {
     }
 }
 
-void put_l(std::string& out, bool value, int w) { pad_right_aligned(out, value ? "T" : "F", w); }
+void put_l(std::string& out, bool value, int w) {
+    pad_right_aligned(out, value ? "T" : "F", w);
+}
 
 std::string i(long long value, int w) {
     std::string s;
