@@ -36,6 +36,8 @@ constexpr int kMaxInputLayers = 10;
 constexpr int kMaxSurchargeRows = 100;
 constexpr int kMaxPyModRows = 100;
 constexpr int kMaxTiebackRows = 100;
+constexpr int kMaxStageCount = 5;
+constexpr int kMaxRangeRows = 1000;  // stiffness, load, spring and pressure rows of a record
 
 // ---- Station tables -----------------------------------------------------------------------
 
@@ -198,6 +200,8 @@ struct IterationOutcome {
     bool off_curve = false;    // last iteration off a curve
     int exceeded_count = 0;    // stations beyond the maximum allowable deflection
     int not_closed_count = 0;  // stations not closed in the last iteration
+    bool singular = false;     // the equations did not fix the deflections (wall not held)
+    bool non_finite = false;   // a deflection, moment or shear is not a finite number
     bool converged = false;
 };
 
@@ -212,6 +216,10 @@ struct ProblemSummary {
     double max_deflection = 0.0, max_deflection_depth = 0.0;
     double max_moment = 0.0, max_moment_depth = 0.0;
     double max_shear = 0.0, max_shear_depth = 0.0;
+    int stage_count = 0;                  // of the problem's control line
+    bool long_term = false;               // the long-term problem of a short- and long-term run
+    std::vector<StationResult> stations;  // stations 0..NINC
+    std::vector<PressurePoint> pressure;  // the problem's earth-pressure table
 };
 
 // The plot data file under construction. It is kept in memory and written when the run
@@ -240,6 +248,7 @@ struct EngineState {
     // Environment of the call.
     std::function<std::tm()> clock;                        // local date and time of the header
     std::function<void(const std::string&)> message_sink;  // console messages; may be empty
+    std::function<void(const std::string&)> progress_sink;  // progress lines; may be empty
     std::filesystem::path scratch_dir;                     // BMWALL.001 and SOILDATA
 
     // Run-level values.
@@ -256,6 +265,7 @@ struct EngineState {
     bool error_stop = false;        // a check ended the run early (its message is in the report)
     std::string stop_reason;        // one-line summary of that check, for callers
     bool input_unreadable = false;  // the input data file could not be opened
+    bool output_failed = false;     // an output file could not be written completely
     std::vector<ProblemSummary> summaries;
 
     // Per-problem input.
@@ -308,6 +318,9 @@ struct EngineState {
     bool results_valid = false;          // results hold a solved problem
 
     std::ostream& out() { return *report; }
+    void progress(const std::string& text) const {
+        if (progress_sink) progress_sink(text);
+    }
     void message(const std::string& text) const {
         if (message_sink) message_sink(text);
     }

@@ -189,6 +189,8 @@ double FreeFormatReader::real() {
     const std::string_view tok = token();
     double v = 0.0;
     if (!parse_real(tok, v)) fail("MALFORMED NUMBER " + quoted(tok));
+    // Beyond this no quantity of a wall means anything, and powers of it would overflow.
+    if (!(std::fabs(v) <= kLargestValue)) fail("NUMBER " + quoted(tok) + " OUTSIDE -1E30..1E30");
     return v;
 }
 

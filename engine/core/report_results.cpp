@@ -26,6 +26,8 @@ void write_outcome(EngineState& s) {
     if (o.not_closed_count > 0) {
         out << "\n     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****\n";
     }
+    if (o.singular) out << "\n     ***** SINGULAR SYSTEM -- THE WALL IS NOT HELD *****\n";
+    if (o.non_finite) out << "\n     ***** RESULTS ARE NOT FINITE NUMBERS *****\n";
 }
 
 }  // namespace
@@ -83,6 +85,10 @@ std::vector<std::string> outcome_warnings(const IterationOutcome& o) {
                     " stations");
     }
     if (o.not_closed_count > 0) w.push_back("solution not closed within specified tolerance");
+    if (o.singular) {
+        w.push_back("singular system: the wall is not held by any support, spring or soil");
+    }
+    if (o.non_finite) w.push_back("deflection, moment or shear not a finite number");
     return w;
 }
 

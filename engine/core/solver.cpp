@@ -66,7 +66,31 @@ void apply_code(EngineState& s, int j, double r, HeldEquation& held) {
 
 }  // namespace
 
+// An equation that the solution misses by more than this, against the size of its terms,
+// could not be satisfied: the equations do not fix the deflections (a wall without supports,
+// springs or soil may move or turn as a rigid body), and the recursion dropped it.
+constexpr double kResidual = 1e-6;
+
+namespace {
+bool misses_an_equation(const EngineState& s) {
+    for (int j = -1; j <= s.wall.ninc + 1; ++j) {
+        if (s.code[static_cast<std::size_t>(j + 3)] != kOrdinary) continue;
+        const Coefficients q = equation_at(s, j);
+        const double t[] = {q.a * s.W[j - 2], q.b * s.W[j - 1], q.c * s.W[j], q.d * s.W[j + 1],
+                            q.e * s.W[j + 2]};
+        double sum = -q.f, size = std::fabs(q.f);
+        for (double v : t) {
+            sum += v;
+            size += std::fabs(v);
+        }
+        if (std::fabs(sum) > kResidual * size) return true;
+    }
+    return false;
+}
+}  // namespace
+
 SolveCounts solve_deflections(EngineState& s) {
+    SolveCounts counts;
     const int n = s.wall.ninc;
     for (StationTable* t : {&s.A, &s.B, &s.C}) {
         (*t)[-3] = 0.0;
@@ -84,7 +108,6 @@ SolveCounts solve_deflections(EngineState& s) {
         apply_code(s, j, r, held);
     }
 
-    SolveCounts counts;
     s.W[n + 2] = 0.0;
     s.W[n + 3] = 0.0;
     for (int j = n + 1; j >= -1; --j) {
@@ -95,6 +118,7 @@ SolveCounts solve_deflections(EngineState& s) {
         }
         s.W[j] = w;
     }
+    counts.singular = misses_an_equation(s);
     return counts;
 }
 

@@ -18,6 +18,7 @@ EngineState state_for(const RunRequest& r) {
     EngineState s;
     s.clock = r.clock;
     s.message_sink = r.message_sink;
+    s.progress_sink = r.progress_sink;
     s.scratch_dir = r.scratch_dir;
     s.version = r.version.substr(0, 12);
     s.input_path = r.input;
@@ -102,6 +103,7 @@ int enter_in(const std::filesystem::path& working_dir, int interface_code,
     try {
         RunRequest request;
         request.message_sink = message_sink;
+        request.progress_sink = message_sink;  // the console shows the progress lines
         if (!read_names_file(working_dir / "NAMES.dat", request, message_sink)) return 0;
         request.scratch_dir = working_dir;
         run_analysis(request);

@@ -14,7 +14,8 @@ struct RunRequest {
     std::filesystem::path input, report, plot, monitor;
     std::filesystem::path scratch_dir;  // where BMWALL.001 and SOILDATA are written
     std::function<std::tm()> clock;     // empty: the local clock
-    std::function<void(const std::string&)> message_sink;  // empty: messages discarded
+    std::function<void(const std::string&)> message_sink;   // empty: messages discarded
+    std::function<void(const std::string&)> progress_sink;  // progress lines; empty: none
 };
 
 }  // namespace vornel

@@ -69,7 +69,7 @@ bool write_soildata(const std::filesystem::path& path, const std::string& text) 
 }
 
 void generate_records(EngineState& s, std::ostream& file) {
-    s.message(" READ SOIL DATA....");
+    s.progress(" READ SOIL DATA....");
     const PyProfile profile = build_py_profile(s);
     write_py_profile(s, profile);
 
