@@ -1,6 +1,6 @@
 // The earth-pressure chain on a 60 ft wall (English units, one point per inch: 721 points)
 // in three layers with a line load and a strip load behind it, from the layer table to the
-// scratch file BMWALL.001 on disk and back into the pressure table of the wall.
+// table handed over in memory and into the pressure table of the wall.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -60,7 +60,7 @@ void BM_EarthPressureChain(benchmark::State& state) {
     Run run("vornel_bench_earth_pressure");
     for (auto _ : state) {
         run.chain();
-        vornel::read_generated_pressure(run.s);
+        vornel::take_generated_pressure(run.s);
         if (run.s.pressure.size() != 721) state.SkipWithError("unexpected point count");
         benchmark::DoNotOptimize(run.s.pressure.data());
     }
@@ -70,7 +70,7 @@ BENCHMARK(BM_EarthPressureChain)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// The two halves on their own: the chain up to the written file, and the driver's reading.
+// The two halves on their own: the chain up to its handed-over table, and the core's intake.
 void BM_ChainOnly(benchmark::State& state) {
     Run run("vornel_bench_earth_pressure_chain");
     for (auto _ : state) {
@@ -80,15 +80,15 @@ void BM_ChainOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_ChainOnly)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-void BM_ReadBackOnly(benchmark::State& state) {
+void BM_TakeOverOnly(benchmark::State& state) {
     Run run("vornel_bench_earth_pressure_read");
     run.chain();
     for (auto _ : state) {
-        vornel::read_generated_pressure(run.s);
+        vornel::take_generated_pressure(run.s);
         benchmark::DoNotOptimize(run.s.pressure.data());
     }
 }
-BENCHMARK(BM_ReadBackOnly)
+BENCHMARK(BM_TakeOverOnly)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -35,9 +35,9 @@ vornel::RunRequest example_request(const std::filesystem::path& dir) {
 // update the stiffness between solutions, so the analysis needs well over ten iterations
 // (the generated curves alone settle on their segments within six).
 std::filesystem::path write_moment_ei_variant(const std::filesystem::path& dir) {
-    std::ifstream in(std::filesystem::path(VORNEL_SOURCE_DIR) / "examples" /
-                         "cantilever_layered.vn5d",
-                     std::ios::binary);
+    std::ifstream in(
+        std::filesystem::path(VORNEL_SOURCE_DIR) / "examples" / "cantilever_layered.vn5d",
+        std::ios::binary);
     std::string deck((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::string control = "1 0\t1\t0\t2\t2 0 1 0 0\r\n";
     deck.replace(deck.find(control), control.size(), "1 0\t1\t0\t2\t2 0 1 1 0\r\n");

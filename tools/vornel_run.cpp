@@ -39,16 +39,17 @@ const char* const kHelp =
     "Options:\n"
     "  -o, --out DIR        write the outputs into DIR instead of beside each deck\n"
     "  -j, --jobs N         analyse up to N decks at once (default: the number of cores);\n"
-    "                       every run has its own engine state and scratch folder\n"
+    "                       every run has its own engine state\n"
     "      --results FMT    also write the results for scripts: csv (NAME.csv, one row per\n"
     "                       station and problem) or json (NAME.json, per problem its title,\n"
     "                       kind, units, iterations, warnings, stations, maxima and earth\n"
     "                       pressure); may be given twice for both\n"
-    "      --keep-scratch   copy the scratch files BMWALL.001 and SOILDATA beside the outputs\n"
+    "      --keep-scratch   also write the scratch files NAME.BMWALL.001 and NAME.SOILDATA\n"
+    "                       beside the outputs (NAME: the deck's name without extension)\n"
     "  -v, --verbose        also show the engine's progress lines\n"
     "  -h, --help           show this text\n"
     "\n"
-    "Scratch files go to a private temporary folder per run, so runs never collide.\n"
+    "Without --keep-scratch no scratch file is written; with it every deck has its own.\n"
     "Summaries go to standard output; errors and the engine's messages (soil warnings) to\n"
     "standard error. A deck is never overwritten: a run whose output would be the deck\n"
     "itself, or would replace something that is not a regular file, is refused, and so are\n"
@@ -179,22 +180,6 @@ std::string summary_of(const vornel::ProblemSummary& p) {
     return t;
 }
 
-fs::path make_scratch_dir() {
-    std::string pattern = (fs::temp_directory_path() / "vornel-run-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) return {};
-    return pattern;
-}
-
-void keep_scratch(const fs::path& scratch, const fs::path& beside) {
-    std::error_code ec;
-    for (const char* name : {"BMWALL.001", "SOILDATA"}) {
-        if (fs::exists(scratch / name, ec)) {
-            fs::copy_file(scratch / name, beside.parent_path() / name,
-                          fs::copy_options::overwrite_existing, ec);
-        }
-    }
-}
-
 struct Paths {
     fs::path report, plot, monitor;
     std::vector<fs::path> results;
@@ -300,19 +285,16 @@ Outcome analyse(const fs::path& deck, const Options& o) {
     q.report = paths.report;
     q.plot = paths.plot;
     q.monitor = paths.monitor;
-    q.scratch_dir = make_scratch_dir();
+    if (o.keep_scratch) {
+        q.scratch_dir = q.report.parent_path();
+        if (q.scratch_dir.empty()) q.scratch_dir = ".";
+        q.scratch_prefix = deck.stem().string() + ".";
+    }
     q.message_sink = [&r, &deck](const std::string& m) {
         r.messages += "vornel-run: " + deck.string() + ": " + m + "\n";
     };
     if (o.verbose) q.progress_sink = q.message_sink;
-    if (q.scratch_dir.empty()) {
-        r.fail(deck, "cannot create a scratch folder.");
-        return r;
-    }
     const vornel::EngineState s = vornel::run_analysis(q);
-    if (o.keep_scratch) keep_scratch(q.scratch_dir, q.report);
-    std::error_code ec;
-    fs::remove_all(q.scratch_dir, ec);
     for (const vornel::ProblemSummary& p : s.summaries) r.text += summary_of(p);
     if (s.input_unreadable || s.output_failed) {
         r.fail(deck, s.stop_reason + ".");

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/base/soil_handover.h"
+
 namespace vornel {
 
 // ---- Capacities of the tables -------------------------------------------------------------
@@ -161,6 +163,18 @@ struct UserCurve {
     std::vector<double> y_scaled, p_scaled;  // y x y-multiplier, p x p-multiplier
 };
 
+// What the soil routines hand to the core (see soil_handover.h). It also keeps what the
+// scratch files of the last problem that generated pressure or curves show: the user curves
+// that head SOILDATA are copied when the generator runs.
+struct SoilHandover {
+    bool pressure_ready = false;  // a generated pressure table exists
+    std::vector<PressureRow> pressure;
+    bool curves_generated = false;  // the generator ran
+    int announced_curves = -1;      // user and generated records; -1 before the count was known
+    std::vector<UserCurve> user_curves;
+    std::vector<CurveRecord> curves;  // generated records in depth order
+};
+
 // Record 21.
 struct EiSet {
     int from = 0, to = 0;
@@ -200,7 +214,7 @@ struct IterationOutcome {
     bool off_curve = false;    // last iteration off a curve
     int exceeded_count = 0;    // stations beyond the maximum allowable deflection
     int not_closed_count = 0;  // stations not closed in the last iteration
-    bool singular = false;     // the equations did not fix the deflections (wall not held)
+    int singular_count = 0;    // stations of the last solution without stiffness or support
     bool non_finite = false;   // a deflection, moment or shear is not a finite number
     bool converged = false;
 };
@@ -243,15 +257,24 @@ struct UnitLabels {
 };
 
 // ---- The state ------------------------------------------------------------------------------
+//
+// The state is grouped by who owns what: the run's values (set from the request and by the
+// driver), the input of the problem (read from the deck), the soil input (records 14-19), the
+// station tables (built from the input, solved by the solver), the iteration (curve store
+// and outcome) and the results with the tables that feed the report and the plot file. The
+// groups are bases of EngineState, so every routine still reaches a member by its name.
 
-struct EngineState {
-    // Environment of the call.
+// The environment and the values of one call: the files, the problem count and result kind,
+// the unit labels, how the run ended and what callers read back.
+struct RunValues {
     std::function<std::tm()> clock;                        // local date and time of the header
     std::function<void(const std::string&)> message_sink;  // console messages; may be empty
     std::function<void(const std::string&)> progress_sink;  // progress lines; may be empty
-    std::filesystem::path scratch_dir;                     // BMWALL.001 and SOILDATA
+    // Where the scratch files BMWALL.001 and SOILDATA are written, each name after
+    // `scratch_prefix`; an empty folder writes none (the core never reads them).
+    std::filesystem::path scratch_dir;
+    std::string scratch_prefix;
 
-    // Run-level values.
     std::string version;  // first 12 characters of NAMES.dat line 1
     std::filesystem::path input_path, report_path, plot_path, monitor_path;
     std::ostream* report = nullptr;
@@ -267,8 +290,11 @@ struct EngineState {
     bool input_unreadable = false;  // the input data file could not be opened
     bool output_failed = false;     // an output file could not be written completely
     std::vector<ProblemSummary> summaries;
+};
 
-    // Per-problem input.
+// The records of the problem that the deck reader fills (a table that a later problem does
+// not carry keeps its rows).
+struct ProblemInput {
     std::string title;
     ControlLine control;
     WallProperties wall;
@@ -280,14 +306,6 @@ struct EngineState {
     std::vector<UserPressurePoint> user_pressure;
     int iteration_limit = 100;
 
-    // Soil data (records 14-19); kept from the last problem that had them.
-    WallConfig config;
-    SurfaceLoads surface;
-    std::vector<SurchargeRow> surcharges;
-    std::vector<SoilLayerInput> layers;
-    double gamma_water = 0.036;       // unit weight of water of the problem's unit system
-    double sigma_v_excavation = 0.0;  // effective overburden at the excavation level, backfill
-
     // Supports recorded for the trapezoidal distribution.
     int support_count = 0;             // spring rows plus tiebacks
     double first_support_depth = 0.0;  // of the first row acting at a single station
@@ -295,28 +313,59 @@ struct EngineState {
 
     std::vector<UserCurve> user_curves;
     std::vector<EiSet> ei_sets;
+};
 
-    // Station tables and solver coefficients.
+// Soil data (records 14-19), kept from the last problem that had them, and the values the
+// soil routines derive from them for the problem.
+struct SoilInput {
+    WallConfig config;
+    SurfaceLoads surface;
+    std::vector<SurchargeRow> surcharges;
+    std::vector<SoilLayerInput> layers;
+    double gamma_water = 0.036;       // unit weight of water of the problem's unit system
+    double sigma_v_excavation = 0.0;  // effective overburden at the excavation level, backfill
+
+    // What the soil routines computed for the problem, for the core to take.
+    SoilHandover handover;
+};
+
+// The station tables of the beam-column model and the solver's coefficients.
+struct StationTables {
     StationTable F, Q, S, T, R, P, W;
     // The stations where the wall physically ends (stiffness on one side only) and the full
     // stiffness there. The station table holds half the EI at such a station, which is right
     // for the difference equation; the printed moment uses the full value.
     std::array<bool, kStationTableSize> wall_end{};
     StationTable F_end;
-    StationTable W_update;  // deflections at the last moment-EI stiffness update
-    StationTable Qw, Sw;    // working copies with the soil springs of the iteration
+    StationTable Qw, Sw;  // working copies with the soil springs of the iteration
     StationTable A, B, C;
     std::array<int, kStationTableSize> code{};      // equation code per station (1 ordinary)
     std::array<int, kStationTableSize> code_row{};  // restraint row that set the code
+};
 
-    // Pressure table, curve store, results.
-    std::vector<PressurePoint> pressure;
+// The nonlinear iteration: its curve store, the deflections of the last stiffness update
+// and how it ended.
+struct IterationState {
     std::vector<StoredCurve> curves;
-    std::vector<PlotCurve> generated_curves;
+    StationTable W_update;  // deflections at the last moment-EI stiffness update
     IterationOutcome outcome;
+};
+
+// The problem's pressure table and generated curves (as the report and the plot file show
+// them) and the results per station.
+struct ProblemResults {
+    std::vector<PressurePoint> pressure;
+    std::vector<PlotCurve> generated_curves;
     std::vector<StationResult> results;  // stations 0..NINC+1 of the last solved problem
     bool results_valid = false;          // results hold a solved problem
+};
 
+struct EngineState : RunValues,
+                     ProblemInput,
+                     SoilInput,
+                     StationTables,
+                     IterationState,
+                     ProblemResults {
     std::ostream& out() { return *report; }
     void progress(const std::string& text) const {
         if (progress_sink) progress_sink(text);

@@ -1,7 +1,9 @@
 #include "engine/base/fixed_format.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace vornel::fmt {
@@ -76,26 +78,30 @@ constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8
 // scaled value lies within 1e-6 of a midpoint; then (and for extreme exponents) false is
 // returned and the exact digits must be used.
 bool scaled_digits(double a, int d, long long& n, int& exp10) {
-    int e2 = 0;
-    std::frexp(a, &e2);
-    int e = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));  // log10(a), or one less
+    // a = f x 2^e2 with f in [0.5, 1); (x * 78913) >> 18 is floor(x log10 2) for |x| < 2700.
+    const auto bits = std::bit_cast<std::uint64_t>(a);
+    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+    if (biased == 0 || biased == 0x7ff) return false;  // subnormal or not finite: exact digits
+    const int e2 = biased - 1022;
+    int e = ((e2 - 1) * 78913) >> 18;  // log10(a), or one less
+    const double low = kPow10[d - 1], high = kPow10[d];
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int s = d - 1 - e;
         if (s > 22 || s < -22) return false;
         const double m = s >= 0 ? a * kPow10[s] : a / kPow10[-s];
-        if (m < kPow10[d - 1]) {
+        if (m < low) {
             --e;
             continue;
         }
-        if (m >= kPow10[d]) {
+        if (m >= high) {
             ++e;
             continue;
         }
-        const double whole = std::floor(m);
-        const double frac = m - whole;
+        const auto whole = static_cast<long long>(m);  // m > 0: truncation is the floor
+        const double frac = m - static_cast<double>(whole);
         if (std::fabs(frac - 0.5) < 1e-6) return false;
-        n = static_cast<long long>(whole) + (frac > 0.5 ? 1 : 0);
-        if (n == static_cast<long long>(kPow10[d])) {
+        n = whole + (frac > 0.5 ? 1 : 0);
+        if (n == static_cast<long long>(high)) {
             n /= 10;
             ++e;
         }
@@ -105,40 +111,42 @@ bool scaled_digits(double a, int d, long long& n, int& exp10) {
     return false;
 }
 
-// The E(w.d) field of a finite non-zero value with up to 9 digits, built in place; false
-// when the exact digits are needed. The layout is the one put_e gives through
+// The E(w.d) field of a finite value with up to 9 digits, built in place at the end of `out`;
+// false when the exact digits are needed. The layout is the one put_e gives through
 // append_exponent and fit_number.
 bool put_e_scaled(std::string& out, double value, int w, int d, char letter) {
     long long n = 0;
     int exp10 = 0;
-    if (d > 9 || value == 0.0 || !scaled_digits(std::fabs(value), d, n, exp10)) return false;
-    char body[32];
-    int len = 0;
-    if (value < 0) body[len++] = '-';
-    const int zero = len;
-    body[len++] = '0';
-    body[len++] = '.';
-    for (int k = d - 1; k >= 0; --k, n /= 10) body[len + k] = static_cast<char>('0' + n % 10);
-    len += d;
+    if (d > 9) return false;
+    if (value != 0.0 && !scaled_digits(std::fabs(value), d, n, exp10)) return false;
     const int mag = exp10 < 0 ? -exp10 : exp10;
-    if (mag <= 99) body[len++] = letter;
-    body[len++] = exp10 < 0 ? '-' : '+';
-    if (mag > 99) body[len++] = static_cast<char>('0' + mag / 100);
-    body[len++] = static_cast<char>('0' + mag / 10 % 10);
-    body[len++] = static_cast<char>('0' + mag % 10);
-    const char* start = body;
-    if (len > w) {  // drop the optional zero before the point
-        for (int k = zero; k > 0; --k) body[k] = body[k - 1];
-        ++start;
-        --len;
-    }
+    if (mag > 999) return false;
+    const bool negative = value < 0;
+    int len = (negative ? 1 : 0) + 2 + d + 4;  // sign, "0.", digits, exponent
+    const bool zero = len > w;                 // drop the optional zero before the point
+    if (zero) --len;
     if (w <= 0) return true;
     if (len > w) {
         stars(out, w);
-    } else {
-        out.append(static_cast<size_t>(w - len), ' ');
-        out.append(start, static_cast<size_t>(len));
+        return true;
     }
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(w), ' ');
+    char* p = out.data() + at + (w - len);
+    if (negative) *p++ = '-';
+    if (!zero) *p++ = '0';
+    *p++ = '.';
+    for (int k = d - 1; k >= 0; --k, n /= 10) p[k] = static_cast<char>('0' + n % 10);
+    p += d;
+    if (mag <= 99) {
+        *p++ = letter;
+        *p++ = exp10 < 0 ? '-' : '+';
+    } else {
+        *p++ = exp10 < 0 ? '-' : '+';
+        *p++ = static_cast<char>('0' + mag / 100);
+    }
+    *p++ = static_cast<char>('0' + mag / 10 % 10);
+    *p = static_cast<char>('0' + mag % 10);
     return true;
 }
 
@@ -172,6 +180,7 @@ void put_f(std::string& out, double value, int w, int d) {
 void put_e(std::string& out, double value, int w, int d, char letter) {
     if (put_non_finite(out, value, w)) return;
     if (d < 1) d = 1;
+    if (put_e_scaled(out, value, w, d, letter)) return;
     std::string body;
     if (value == 0.0) {
         body = "0.";
@@ -180,7 +189,6 @@ void put_e(std::string& out, double value, int w, int d, char letter) {
         fit_number(out, body, w);
         return;
     }
-    if (put_e_scaled(out, value, w, d, letter)) return;
     // Round to d significant digits first: d.ddd...e+xx, then move the point left by one.
     char buf[64];
     auto [end, ec] =
@@ -201,6 +209,29 @@ void put_e(std::string& out, double value, int w, int d, char letter) {
     }
     append_exponent(body, exp10, letter);
     fit_number(out, body, w);
+}
+
+double as_written_e(double value, int d) {
+    if (!std::isfinite(value) || value == 0.0) return std::isfinite(value) ? 0.0 : value;
+    if (d < 1) d = 1;
+    long long n = 0;
+    int exp10 = 0;
+    // value ~ 0.n x 10^exp10 = n x 10^k. With n and 10^|k| exact doubles, one multiplication
+    // or division rounds once, to the double nearest the decimal: what a reader returns.
+    if (d <= 9 && scaled_digits(std::fabs(value), d, n, exp10)) {
+        const int k = exp10 - d;
+        if (k >= -22 && k <= 22) {
+            const double m = static_cast<double>(n);
+            const double r = k >= 0 ? m * kPow10[k] : m / kPow10[-k];
+            return value < 0 ? -r : r;
+        }
+    }
+    char buf[64];
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, d - 1);
+    double r = value;
+    if (ec == std::errc()) std::from_chars(buf, end, r);
+    return r;
 }
 
 void put_es(std::string& out, double value, int w, int d) {

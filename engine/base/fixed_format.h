@@ -36,6 +36,12 @@ void put_a(std::string& out, std::string_view text, int w);
 void put_x(std::string& out, int n);
 void put_l(std::string& out, bool value, int w);
 
+// The value that an E(w.d) field written for `value` holds: `value` rounded to d significant
+// decimal digits, as a reader of the field gets it back (0 for zero, the value itself when
+// it is not finite). Values handed on in memory that a text file used to carry are rounded
+// with it, so that nothing downstream changes.
+double as_written_e(double value, int d);
+
 // Returning forms, convenient in tests and one-off fields.
 std::string i(long long value, int w);
 std::string f(double value, int w, int d);

@@ -1,13 +1,11 @@
 #include "engine/core/curve_store.h"
 
-#include "engine/base/free_format_reader.h"
+#include "engine/base/fixed_format.h"
 #include "engine/base/stop_messages.h"
 #include "engine/core/deck_reader.h"
 
 namespace vornel {
 namespace {
-
-const char* const kSoilData = "SOILDATA";
 
 StoredCurve store_user_curve(const UserCurve& c, double h, int link) {
     StoredCurve out;
@@ -33,26 +31,21 @@ StoredCurve store_generated_curve(const PlotCurve& c, double h) {
     return out;
 }
 
-// One curve record: the depth and the point count, then 34 points (index, p, y). Points
-// 1..17 are the excavation side, 18..34 the backfill side, each from its smallest deflection
-// up. The joined curve runs through the backfill side backwards with the deflection
-// mirrored (points 34..18), then the excavation side from its second point (2..17).
-PlotCurve read_curve_record(EngineState& s, FreeFormatReader& in, int g) {
-    const std::string name = "CURVE RECORD " + std::to_string(g);
-    in.record(name);
+// One generated record as the core takes it: the depth as its E15.7 field holds it, the
+// points as their E10.3 fields hold them. Points 1..17 are the excavation side, 18..34 the
+// backfill side, each from its smallest deflection up. The joined curve runs through the
+// backfill side backwards with the deflection mirrored (points 34..18), then the excavation
+// side from its second point (2..17).
+PlotCurve join_curve_record(EngineState& s, const CurveRecord& r, int g) {
     PlotCurve c;
-    c.depth = in.real();
-    const int count = in.integer();
-    if (count != kGeneratedRecordPoints) {
-        in.fail("POINT COUNT " + std::to_string(count) + " IS NOT 34");
-    }
+    c.depth = fmt::as_written_e(r.depth, 7);
     double p[kGeneratedRecordPoints + 1], y[kGeneratedRecordPoints + 1];
     for (int j = 1; j <= kGeneratedRecordPoints; ++j) {
-        in.record("POINT " + std::to_string(j) + " OF " + name);
-        in.integer();
-        p[j] = in.real();
-        y[j] = in.real();
+        p[j] = fmt::as_written_e(r.p[static_cast<std::size_t>(j - 1)], 3);
+        y[j] = fmt::as_written_e(r.y[static_cast<std::size_t>(j - 1)], 3);
     }
+    c.y.reserve(kGeneratedCurvePoints);
+    c.p.reserve(kGeneratedCurvePoints);
     for (int k = 1; k <= kGeneratedSidePoints; ++k) {
         c.y.push_back(-y[35 - k]);
         c.p.push_back(p[35 - k]);
@@ -62,7 +55,10 @@ PlotCurve read_curve_record(EngineState& s, FreeFormatReader& in, int g) {
         c.p.push_back(-p[k - 16]);
     }
     c.station = nearest_station(c.depth / s.wall.h);
-    if (c.station < -3) in.fail("CURVE STATION " + std::to_string(c.station) + " ABOVE THE WALL");
+    if (c.station < -3) {
+        stop_with(s.out(), "CURVE STATION " + std::to_string(c.station) +
+                               " ABOVE THE WALL IN CURVE RECORD " + std::to_string(g));
+    }
     return c;
 }
 
@@ -77,40 +73,21 @@ std::vector<int> user_curve_links(const EngineState& s) {
     return links;
 }
 
-void parse_soildata(EngineState& s, const std::string& text, int user_count) {
-    FreeFormatReader in(text, s.out(), kSoilData, true);
-    in.record("CURVE COUNT");
-    const int total = in.integer();
-    if (total < user_count) {
-        in.fail("CURVE COUNT " + std::to_string(total) + " BELOW THE " +
-                std::to_string(user_count) + " USER CURVES");
-    }
-    if (total > kMaxCurves) {
-        stop_too_much_data(s.out(), std::to_string(total) + " p-y curves");
-    }
-    for (int u = 1; u <= user_count; ++u) {
-        in.record("USER CURVE " + std::to_string(u));
-        in.integer();
-        const int points = in.integer();
-        if (points < 0) in.fail("POINT COUNT " + std::to_string(points) + " IS NEGATIVE");
-        in.skip_lines(points);
-    }
+void take_generated_curves(EngineState& s) {
+    const int total = s.handover.announced_curves;
+    if (total > kMaxCurves) stop_too_much_data(s.out(), std::to_string(total) + " p-y curves");
     s.generated_curves.clear();
-    for (int g = 1; g <= total - user_count; ++g) {
-        s.generated_curves.push_back(read_curve_record(s, in, g));
+    s.generated_curves.reserve(s.handover.curves.size());
+    int g = 0;
+    for (const CurveRecord& r : s.handover.curves) {
+        s.generated_curves.push_back(join_curve_record(s, r, ++g));
     }
-}
-
-void read_generated_curves(EngineState& s) {
-    std::string text;
-    if (!read_file(s.scratch_dir / kSoilData, text)) stop_with(s.out(), "CANNOT OPEN SOILDATA");
-    parse_soildata(s, text, static_cast<int>(s.user_curves.size()));
 }
 
 void fill_curve_store(EngineState& s) {
     s.curves.clear();
     s.generated_curves.clear();
-    if (s.control.py_code == 2) read_generated_curves(s);
+    if (s.control.py_code == 2) take_generated_curves(s);
     const std::size_t total = s.user_curves.size() + s.generated_curves.size();
     if (total > static_cast<std::size_t>(kMaxCurves)) {
         stop_too_much_data(s.out(), std::to_string(total) + " p-y curves");

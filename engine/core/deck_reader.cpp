@@ -252,7 +252,7 @@ void read_stiffness_rows(EngineState& s, FreeFormatReader& in) {
         r.flag = read_flag(in);
         r.ei = in.real();
         check_range_stations(s, in, r);
-        check_positive(in, r.ei, "EI");
+        check_not_negative(in, r.ei, "EI");  // none at all is the warning of a singular system
         s.stiffness_rows.push_back(r);
     }
 }

@@ -51,13 +51,11 @@ IterationOutcome iterate(EngineState& s) {
         out.off_curve = off;
         out.exceeded_count = counts.exceeded;
         out.not_closed_count = counts.not_closed;
-        // Soil springs may still hold a wall that the first solution left free, so only the
-        // last solution decides.
-        out.singular = counts.singular;
+        out.singular_count = counts.singular;
         if (counts.exceeded > 0) break;
         if (counts.not_closed > 0) continue;
         if (!ei_sets || stations_moved_since_update(s) == 0) {
-            out.converged = !counts.singular;
+            out.converged = true;
             break;
         }
         s.W_update = s.W;

@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
-#include "engine/base/free_format_reader.h"
+#include "engine/base/fixed_format.h"
 #include "engine/base/stop_messages.h"
 #include "engine/core/deck_reader.h"
 
 namespace vornel {
 namespace {
-
-const char* const kPressureFile = "BMWALL.001";
 
 // The pressure at depth z from the loads (total x h) of the table, or `last` when no point
 // lies at or below z. `from` is where the search starts (the table is searched in order).
@@ -26,39 +24,19 @@ double load_at(const std::vector<PressurePoint>& p, const std::vector<double>& l
 
 }  // namespace
 
-void parse_pressure_file(EngineState& s, const std::string& text) {
-    FreeFormatReader in(text, s.out(), kPressureFile, true);
-    in.record("POINT COUNT");
-    const int n = in.integer();
-    if (n < 0) in.fail("POINT COUNT " + std::to_string(n) + " IS NEGATIVE");
+void take_generated_pressure(EngineState& s) {
     s.pressure.clear();
+    s.pressure.reserve(s.handover.pressure.size());
     double width = s.config.active_width;
-    for (int k = 1; k <= n; ++k) {
-        in.record("POINT " + std::to_string(k));
-        if (!in.more_values()) {
-            s.message(std::string(kPressureFile) + " holds " + std::to_string(k - 1) + " of the " +
-                      std::to_string(n) + " points it announces");
-            break;
-        }
+    for (const PressureRow& r : s.handover.pressure) {
         PressurePoint p;
-        p.depth = in.real();
-        p.total = in.real();
-        p.soil = in.real();
-        p.surcharge = in.real();
+        p.depth = fmt::as_written_e(r.depth, 3);
         if (p.depth > s.config.free_height) width = s.config.py_width;
-        p.total *= width;
-        p.soil *= width;
-        p.surcharge *= width;
+        p.total = fmt::as_written_e(r.p1, 3) * width;
+        p.soil = fmt::as_written_e(r.p2, 3) * width;
+        p.surcharge = fmt::as_written_e(r.p3, 3) * width;
         s.pressure.push_back(p);
     }
-}
-
-void read_generated_pressure(EngineState& s) {
-    std::string text;
-    if (!read_file(s.scratch_dir / kPressureFile, text)) {
-        stop_with(s.out(), "CANNOT OPEN BMWALL.001");
-    }
-    parse_pressure_file(s, text);
 }
 
 void apply_pressure_loads(EngineState& s) {

@@ -3,10 +3,11 @@
 // lateral loads it puts on the stations.
 //
 // With user pressure (earth-pressure code 1) the soil routines build the points from the
-// user's, plus the surcharge pressure at each depth over the active width. With generated pressure
-// (codes 2 and 3) the points come from the scratch file BMWALL.001, per unit width; they are
-// multiplied by the active width down to the excavation level and by the width for soil resistance
-// below it (below the excavation the wall's resisting width is that of the soil springs).
+// user's, plus the surcharge pressure at each depth over the active width. With generated
+// pressure (codes 2 and 3) the points are the soil routines' table per unit width; they are
+// multiplied by the active width down to the excavation level and by the width for soil
+// resistance below it (below the excavation the wall's resisting width is that of the soil
+// springs).
 #pragma once
 
 #include <cstddef>
@@ -17,11 +18,9 @@
 
 namespace vornel {
 
-// Earth-pressure codes 2 and 3: reads BMWALL.001 from s.scratch_dir.
-void read_generated_pressure(EngineState& s);
-
-// Parses the text of a BMWALL.001 file into s.pressure with the width factors.
-void parse_pressure_file(EngineState& s, const std::string& text);
+// Earth-pressure codes 2 and 3: fills s.pressure from the soil routines' table in
+// s.handover, each value as the E10.3 fields of BMWALL.001 hold it, with the width factors.
+void take_generated_pressure(EngineState& s);
 
 // Adds the pressure table to the station loads Q: stations 1 down to the depth of the last
 // point (code 1) or the excavation level (codes 2, 3), at most the toe; each station takes

@@ -26,7 +26,15 @@ void write_outcome(EngineState& s) {
     if (o.not_closed_count > 0) {
         out << "\n     ***** SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE *****\n";
     }
-    if (o.singular) out << "\n     ***** SINGULAR SYSTEM -- THE WALL IS NOT HELD *****\n";
+    if (o.singular_count > 0) {
+        out << '\n'
+            << Line()
+                   .text("     ***** NO STIFFNESS OR SUPPORT AT ***")
+                   .i(o.singular_count, 4)
+                   .text("  *** STATIONS: DEFLECTION SET TO ZERO *****")
+                   .str()
+            << '\n';
+    }
     if (o.non_finite) out << "\n     ***** RESULTS ARE NOT FINITE NUMBERS *****\n";
 }
 
@@ -85,8 +93,9 @@ std::vector<std::string> outcome_warnings(const IterationOutcome& o) {
                     " stations");
     }
     if (o.not_closed_count > 0) w.push_back("solution not closed within specified tolerance");
-    if (o.singular) {
-        w.push_back("singular system: the wall is not held by any support, spring or soil");
+    if (o.singular_count > 0) {
+        w.push_back("no stiffness or support at " + std::to_string(o.singular_count) +
+                    " stations: singular equations, deflection set to zero");
     }
     if (o.non_finite) w.push_back("deflection, moment or shear not a finite number");
     return w;

@@ -39,9 +39,10 @@ struct HeldEquation {
     double A = 0.0, B = 0.0, C = 0.0, r = 0.0;
 };
 
-void apply_code(EngineState& s, int j, double r, HeldEquation& held) {
+// Returns false when the combined slope equation has a zero pivot.
+bool apply_code(EngineState& s, int j, double r, HeldEquation& held) {
     const int code = s.code[static_cast<std::size_t>(j + 3)];
-    if (code == kOrdinary) return;
+    if (code == kOrdinary) return true;
     const RestraintRow& row = row_of(s, j);
     const double two_h = 2.0 * s.wall.h;
     if (code == kSlopeBefore) {
@@ -57,45 +58,24 @@ void apply_code(EngineState& s, int j, double r, HeldEquation& held) {
         s.B[j] = g * B1;
         s.A[j] = (held.A * s.B[j - 1] * ratio + A1) * g;
         s.C[j] = ((held.A * s.C[j - 1] + two_h * row.slope + held.C) * ratio + C1) * g;
+        return den != 0.0;
     } else {  // a prescribed deflection
         s.A[j] = 0.0;
         s.B[j] = 0.0;
         s.C[j] = row.deflection;
     }
+    return true;
 }
 
-}  // namespace
-
-// An equation that the solution misses by more than this, against the size of its terms,
-// could not be satisfied: the equations do not fix the deflections (a wall without supports,
-// springs or soil may move or turn as a rigid body), and the recursion dropped it.
-constexpr double kResidual = 1e-6;
-
-namespace {
-bool misses_an_equation(const EngineState& s) {
-    for (int j = -1; j <= s.wall.ninc + 1; ++j) {
-        if (s.code[static_cast<std::size_t>(j + 3)] != kOrdinary) continue;
-        const Coefficients q = equation_at(s, j);
-        const double t[] = {q.a * s.W[j - 2], q.b * s.W[j - 1], q.c * s.W[j], q.d * s.W[j + 1],
-                            q.e * s.W[j + 2]};
-        double sum = -q.f, size = std::fabs(q.f);
-        for (double v : t) {
-            sum += v;
-            size += std::fabs(v);
-        }
-        if (std::fabs(sum) > kResidual * size) return true;
-    }
-    return false;
-}
 }  // namespace
 
 SolveCounts solve_deflections(EngineState& s) {
-    SolveCounts counts;
     const int n = s.wall.ninc;
     for (StationTable* t : {&s.A, &s.B, &s.C}) {
         (*t)[-3] = 0.0;
         (*t)[-2] = 0.0;
     }
+    SolveCounts counts;
     HeldEquation held;
     for (int j = -1; j <= n + 1; ++j) {
         const Coefficients q = equation_at(s, j);
@@ -105,7 +85,12 @@ SolveCounts solve_deflections(EngineState& s) {
         s.B[j] = q.e * r;
         s.A[j] = (E * s.B[j - 1] + q.d) * r;
         s.C[j] = (E * s.C[j - 1] + q.a * s.C[j - 2] - q.f) * r;
-        apply_code(s, j, r, held);
+        // A prescribed deflection or slope replaces the station's own equation.
+        const int code = s.code[static_cast<std::size_t>(j + 3)];
+        const bool replaced = code == kDeflection || code == kBoth || code == kSlopeBefore;
+        const bool combined = apply_code(s, j, r, held);
+        const bool solved = replaced || (D != 0.0 && combined);
+        if (!solved && j >= 0 && j <= n) ++counts.singular;
     }
 
     s.W[n + 2] = 0.0;
@@ -118,7 +103,6 @@ SolveCounts solve_deflections(EngineState& s) {
         }
         s.W[j] = w;
     }
-    counts.singular = misses_an_equation(s);
     return counts;
 }
 

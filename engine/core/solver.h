@@ -16,9 +16,11 @@ namespace vornel {
 
 // What one solution tells the iteration, over stations 0..NINC.
 struct SolveCounts {
-    int exceeded = 0;       // |w| above the maximum allowable deflection (or not a number)
-    int not_closed = 0;     // |w - previous w| above the closure tolerance (or not a number)
-    bool singular = false;  // a pivot vanished: the wall is not held against moving as a body
+    int exceeded = 0;    // |w| above the maximum allowable deflection (or not a number)
+    int not_closed = 0;  // |w - previous w| above the closure tolerance (or not a number)
+    // Equations with a zero pivot: a station where nothing (stiffness, spring, restraint)
+    // ties the deflection. The recursion takes w = 0 there, which is not a result.
+    int singular = 0;
 };
 
 // Solves for W at stations -1..NINC+1 from F, P, R, T and the working tables Qw and Sw;

@@ -9,6 +9,7 @@
 #include "engine/core/plot_file.h"
 #include "engine/run/problem.h"
 #include "engine/run/report_header.h"
+#include "engine/run/scratch_files.h"
 
 namespace vornel {
 namespace {
@@ -49,6 +50,7 @@ void run_deck(EngineState& s, std::string deck) {
     }
     write_closing_line(s.out());
     if (s.continuation == 0 || s.plot.block_open) plot_complete_block(s);
+    write_scratch_files(s);
 }
 
 }  // namespace vornel

@@ -1,6 +1,6 @@
 #include "engine/run/entry.h"
 
-#include <fstream>
+#include <sstream>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -9,6 +9,7 @@
 #include "engine/core/plot_file.h"
 #include "engine/run/driver.h"
 #include "engine/run/names_file.h"
+#include "engine/run/output_file.h"
 #include "engine/run/report_header.h"
 
 namespace vornel {
@@ -20,6 +21,7 @@ EngineState state_for(const RunRequest& r) {
     s.message_sink = r.message_sink;
     s.progress_sink = r.progress_sink;
     s.scratch_dir = r.scratch_dir;
+    s.scratch_prefix = r.scratch_prefix;
     s.version = r.version.substr(0, 12);
     s.input_path = r.input;
     s.report_path = r.report;
@@ -28,46 +30,18 @@ EngineState state_for(const RunRequest& r) {
     return s;
 }
 
-// An output file of the run, created new and written through a buffer large enough for a
-// whole report section. An existing file is removed first rather than truncated: rewriting
-// a truncated file makes the file system flush it at once on close, which costs more than
-// the whole analysis.
-class OutputFile {
-  public:
-    explicit OutputFile(const std::filesystem::path& path) : buffer_(std::size_t{1} << 14) {
-        std::error_code ec;
-        std::filesystem::remove(path, ec);
-        stream.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-        stream.open(path, std::ios::binary | std::ios::trunc);
-    }
-    std::ofstream stream;
-
-  private:
-    std::vector<char> buffer_;
-};
-
-void write_plot_file(EngineState& s) {
-    std::error_code ec;
-    std::filesystem::remove(s.plot_path, ec);
-    std::ofstream plot(s.plot_path, std::ios::binary | std::ios::trunc);
-    const std::string text = plot_file_text(s);
-    plot.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!plot) s.message("cannot write the plot file " + s.plot_path.string());
-}
-
 }  // namespace
 
 EngineState run_analysis(const RunRequest& request) {
     EngineState s = state_for(request);
     try {
         OutputFile report_file(s.report_path), monitor_file(s.monitor_path);
-        std::ofstream& report = report_file.stream;
-        std::ofstream& monitor = monitor_file.stream;
-        if (!report || !monitor) {
+        if (!report_file.is_open() || !monitor_file.is_open()) {
             s.error_stop = true;
             s.stop_reason = "cannot create the output files beside " + s.report_path.string();
             return s;
         }
+        std::ostringstream report, monitor;
         s.report = &report;
         s.monitor = &monitor;
         std::string deck;
@@ -82,9 +56,15 @@ EngineState run_analysis(const RunRequest& request) {
             write_closing_line(report);
             plot_complete_block(s);
         }
-        report.close();
-        write_plot_file(s);
-        monitor.close();
+        if (!report_file.replace_contents(report.view())) {
+            s.message("cannot write the report " + s.report_path.string());
+        }
+        if (!write_whole_file(s.plot_path, plot_file_text(s))) {
+            s.message("cannot write the plot file " + s.plot_path.string());
+        }
+        if (!monitor_file.replace_contents(monitor.view())) {
+            s.message("cannot write the monitor file " + s.monitor_path.string());
+        }
     } catch (const std::exception& e) {
         s.error_stop = true;
         s.stop_reason = e.what();

@@ -49,7 +49,7 @@ void earth_pressure(EngineState& s) {
         write_specified_pressure(s);
     } else if (code >= 2) {
         soil::run_earth_pressure_chain(s);
-        read_generated_pressure(s);
+        take_generated_pressure(s);
         write_generated_pressure(s);
     }
     plot_pressure_section(s);

@@ -12,8 +12,11 @@ namespace vornel {
 struct RunRequest {
     std::string version;
     std::filesystem::path input, report, plot, monitor;
-    std::filesystem::path scratch_dir;  // where BMWALL.001 and SOILDATA are written
-    std::function<std::tm()> clock;     // empty: the local clock
+    // Where BMWALL.001 and SOILDATA are written, each name after `scratch_prefix`; empty:
+    // the run writes no scratch files.
+    std::filesystem::path scratch_dir;
+    std::string scratch_prefix;
+    std::function<std::tm()> clock;                        // empty: the local clock
     std::function<void(const std::string&)> message_sink;   // empty: messages discarded
     std::function<void(const std::string&)> progress_sink;  // progress lines; empty: none
 };

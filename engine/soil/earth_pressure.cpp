@@ -6,7 +6,6 @@
 
 #include "engine/base/fixed_format.h"
 #include "engine/base/run_stop.h"
-#include "engine/soil/bmwall_file.h"
 #include "engine/soil/layer_forces.h"
 #include "engine/soil/layer_table.h"
 #include "engine/soil/pressure_coefficients.h"
@@ -82,10 +81,8 @@ void run_earth_pressure_chain(EngineState& s) {
         stop(s, "ERROR STOP -- THE EARTH PRESSURE IS NOT A FINITE NUMBER; CHECK THE SOIL DATA",
              "the generated earth pressure is not a finite number");
     }
-    if (!write_bmwall_file(s.scratch_dir / kBmwallFileName, p.points)) {
-        stop(s, "ERROR STOP -- THE SCRATCH FILE BMWALL.001 CANNOT BE WRITTEN",
-             "BMWALL.001 cannot be written");
-    }
+    s.handover.pressure = p.points;
+    s.handover.pressure_ready = true;
 }
 
 }  // namespace vornel::soil

@@ -25,13 +25,6 @@
 
 namespace vornel::soil {
 
-struct PressureRow {
-    double depth = 0.0;
-    double p1 = 0.0;  // total
-    double p2 = 0.0;  // soil and water
-    double p3 = 0.0;  // surcharge and surface load
-};
-
 struct PressureTable {
     std::vector<PressureRow> points;
     double running_force = 0.0;  // resultant of the total above the excavation level

@@ -13,13 +13,6 @@
 
 namespace vornel::soil {
 
-// Spacing of the three numbers of a SOILDATA point line (I5 and two E10.3 fields).
-enum class SoildataLayout {
-    OneBlank,   // I5, 1X, E10.3, 1X, E10.3
-    TwoBlanks,  // I5, 2X, E10.3, 2X, E10.3
-    Packed,     // I5, 1X, E10.3, E10.3
-};
-
 struct PyMethod {
     int type = 1;
     SideCurve (*curve)(const CurveProperties&, const SideDepths&) = nullptr;

@@ -1,5 +1,6 @@
 #include "engine/soil/py_records.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -44,23 +45,6 @@ void write_lines(const EngineState& s, const std::vector<std::string>& lines, bo
     throw RunStop(why);
 }
 
-std::string soildata_point(SoildataLayout layout, int j, double p, double y) {
-    fmt::Line l;
-    l.i(j, 5);
-    switch (layout) {
-        case SoildataLayout::OneBlank:
-            l.x(1).e(p, 10, 3).x(1).e(y, 10, 3);
-            break;
-        case SoildataLayout::TwoBlanks:
-            l.x(2).e(p, 10, 3).x(2).e(y, 10, 3);
-            break;
-        case SoildataLayout::Packed:
-            l.x(1).e(p, 10, 3).e(y, 10, 3);
-            break;
-    }
-    return l.str();
-}
-
 void write_tiny_warning(std::ostream& out, double modulus) {
     out << fmt::Line().x(29).text("**** WARNING ****").str() << '\n'
         << fmt::Line().x(21).text("DEFLECTION IS LESS THAN 1.0E-14.  THE PROGRAM").str() << '\n'
@@ -75,10 +59,9 @@ std::array<double, kCurvesPerLayer> curve_depths(const PyLayer& layer, double of
             layer.xtop + 3.0 * t / 4.0, layer.xbot - offset};
 }
 
-PyRecordWriter::PyRecordWriter(EngineState& s, const PyProfile& profile, std::ostream& soildata)
+PyRecordWriter::PyRecordWriter(EngineState& s, const PyProfile& profile)
     : s_(s),
       profile_(profile),
-      soildata_(soildata),
       ratio_(continuous_wall_ratio(s.config.active_width, s.config.py_width)),
       resistance_(profile.layers.size() + 1, 0.0),
       xeq_(profile.layers.size() + 1, 0.0) {}
@@ -185,7 +168,10 @@ void PyRecordWriter::write_layer(int layer) {
         }
         cc.mu = py_multipliers(s_.py_mods, s_.config.active_width, s_.config.py_width, h, h + cc.x);
         cc.shift = m.shift ? m.shift(cc.pr, s_.sigma_v_excavation) : 0.0;
-        soildata_ << fmt::Line().x(1).e(h + cc.x, 15, 7).x(1).i(kRecordPoints, 5).str() << '\n';
+        CurveRecord record;
+        record.depth = h + cc.x;
+        record.layout = m.layout;
+        s_.handover.curves.push_back(record);
         const double ult = write_side(cc, Side::Excavation);
         write_side(cc, Side::Backfill);
         if (i > 0) sums.f += (cc.x - sums.prev_x) * 0.5 * (ult + sums.prev_ult);
@@ -244,8 +230,12 @@ double PyRecordWriter::write_side(const CurveContext& cc, Side side) {
     for (int j = 0; j < kSidePoints; ++j) {
         if (c.tiny[j]) write_tiny_warning(out, c.tiny_modulus);
         write_point_line(out, m.field, y[j], p[j]);
-        soildata_ << soildata_point(m.layout, j + 1, p[j], y[j]) << '\n';
     }
+    CurveRecord& record = s_.handover.curves.back();
+    const std::size_t first = excavation ? 0 : kSidePoints;
+    std::copy(p.begin(), p.end(), record.p.begin() + static_cast<std::ptrdiff_t>(first));
+    std::copy(y.begin(), y.end(), record.y.begin() + static_cast<std::ptrdiff_t>(first));
+    ++record.sides;
     out << fmt::Line()
                .text(" P-Multiplier = ")
                .e(cc.mu.p, 10, 3)

@@ -1,6 +1,6 @@
 // The curve records of the p-y profile: five curve depths per layer, each giving a record
 // of two one-sided curves (excavation side at depth X, backfill side at depth H + X),
-// multiplied, shifted, printed in the report and appended to SOILDATA.
+// multiplied, shifted, printed in the report and handed to the core in s.handover.curves.
 //
 // Layers below the first see their soil as if it started at an equivalent depth: the depth
 // at which their own soil would have built up the resistance of all the soil above them.
@@ -19,7 +19,7 @@
 namespace vornel::soil {
 
 constexpr int kCurvesPerLayer = 5;
-constexpr int kRecordPoints = 2 * 17;
+constexpr int kRecordPoints = kCurveRecordPoints;
 
 // The five curve depths of a layer: the first and last 0.1 (SI 0.01) inside its ends and
 // the three quarter points.
@@ -28,9 +28,9 @@ std::array<double, kCurvesPerLayer> curve_depths(const PyLayer& layer, double of
 // State of one generation run across the layers.
 class PyRecordWriter {
   public:
-    PyRecordWriter(EngineState& s, const PyProfile& profile, std::ostream& soildata);
+    PyRecordWriter(EngineState& s, const PyProfile& profile);
 
-    // Generates, prints and writes the five records of p-y layer `layer` (from 1). Layers
+    // Generates, prints and hands over the five records of p-y layer `layer` (from 1). Layers
     // are generated in order; throws RunStop (after its report line) on unusable data.
     void write_layer(int layer);
 
@@ -50,7 +50,6 @@ class PyRecordWriter {
 
     EngineState& s_;
     const PyProfile& profile_;
-    std::ostream& soildata_;
     double ratio_ = 1.0;  // width ratio for the continuous-wall test
     std::vector<double> resistance_, xeq_;
 };

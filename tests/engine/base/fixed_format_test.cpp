@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/base/free_format_reader.h"
+
 namespace vornel::fmt {
 namespace {
 
@@ -213,6 +215,42 @@ TEST(FixedFormatExponent, AgreesWithTheExactConversion) {
             }
         }
     }
+}
+
+// The value an E field holds is exactly what reading the field back gives, over a spread of
+// magnitudes, the values next to rounding midpoints and zero: E10.3 (the scratch files'
+// pressure and curve points) and E15.7 (curve depths).
+TEST(FixedFormatWrittenValue, EqualsTheFieldReadBack) {
+    auto read_back = [](double v, int w, int d) {
+        const std::string field = e(v, w, d);
+        double back = 0.0;
+        EXPECT_TRUE(parse_real(field.substr(field.find_first_not_of(' ')), back)) << field;
+        return back;
+    };
+    std::uint64_t x = 88172645463325252ull;
+    int checked = 0;
+    for (int k = 0; k < 20000; ++k) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        const double mantissa = static_cast<double>(x % 1000000007ull) / 1000000007.0;
+        const int exponent = static_cast<int>((x >> 32) % 60) - 30;
+        double v = (k % 2 ? -1.0 : 1.0) * mantissa * std::pow(10.0, exponent);
+        if (k % 5 == 0) v = (std::round(v * 1e3) + 0.5) / 1e3;  // near a midpoint
+        for (int d : {3, 7}) {
+            const int w = d == 3 ? 10 : 15;
+            ASSERT_EQ(as_written_e(v, d), read_back(v, w, d)) << v << " " << d;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 40000);
+    EXPECT_EQ(as_written_e(0.0, 3), 0.0);
+    EXPECT_EQ(as_written_e(-0.0, 3), 0.0);
+    EXPECT_FALSE(std::signbit(as_written_e(-0.0, 3)));
+    EXPECT_EQ(as_written_e(2.7759, 3), 2.78);
+    EXPECT_EQ(as_written_e(-0.0012345, 3), -0.00123);
+    EXPECT_EQ(as_written_e(120.0999999, 7), 120.1);
+    EXPECT_EQ(as_written_e(0.1235, 3), read_back(0.1235, 10, 3));  // binary 0.1235 lies below
 }
 
 }  // namespace

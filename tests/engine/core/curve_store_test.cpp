@@ -1,10 +1,11 @@
 #include "engine/core/curve_store.h"
 
-#include <cstdio>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "engine/base/fixed_format.h"
+#include "engine/base/free_format_reader.h"
 #include "engine/base/run_stop.h"
 #include "engine/core/soil_springs.h"
 #include "tests/engine/support/test_support.h"
@@ -12,18 +13,20 @@
 namespace vornel {
 namespace {
 
-// One generated curve record in the generator's layout: the depth and 34 as a free-format
-// line, then 34 lines I5,1X,E10.3,1X,E10.3. The excavation side (points 1..17) has
-// p = 100 (j-1) - 10, the backfill side (18..34) p = 50 (j-1) + 10, both y = 0.05 (j-1).
-std::string curve_record(double depth) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "  %10.4f          34\n", depth);
-    std::string r = buf;
+// One generated curve record as the generator hands it over. The excavation side (points
+// 1..17) has p = 100 (j-1) - 10, the backfill side (18..34) p = 50 (j-1) + 10, both
+// y = 0.05 (j-1); `noise` is added to every value below the fourth significant digit, where
+// the E10.3 fields of SOILDATA have always cut it off.
+CurveRecord curve_record(double depth, double noise = 0.0) {
+    CurveRecord r;
+    r.depth = depth;
+    r.sides = 2;
     for (int side = 0; side < 2; ++side) {
         for (int j = 1; j <= 17; ++j) {
+            const auto k = static_cast<std::size_t>(side * 17 + j - 1);
             const double p = side == 0 ? 100.0 * (j - 1) - 10.0 : 50.0 * (j - 1) + 10.0;
-            std::snprintf(buf, sizeof buf, "%5d %10.3E %10.3E\n", j, p, 0.05 * (j - 1));
-            r += buf;
+            r.p[k] = p * (1.0 + noise);
+            r.y[k] = 0.05 * (j - 1) * (1.0 + noise);
         }
     }
     return r;
@@ -40,57 +43,68 @@ EngineState curve_state(std::ostringstream& report) {
 TEST(CurveStore, GeneratedRecordJoinsBothSides) {
     std::ostringstream report;
     EngineState s = curve_state(report);
-    // One user curve at the head of the file is passed over.
-    const std::string text =
-        " 3\n 24 2\n 1 100.0 -1.0\n 2 -100.0 1.0\n" + curve_record(126.0) + curve_record(250.0);
-    parse_soildata(s, text, 1);
+    s.handover.announced_curves = 3;  // one user curve heads the records
+    s.handover.curves = {curve_record(126.0, 3e-5), curve_record(250.0, -3e-5)};
+    take_generated_curves(s);
     ASSERT_EQ(s.generated_curves.size(), 2u);
     const PlotCurve& c = s.generated_curves[0];
     ASSERT_EQ(c.y.size(), 33u);
     EXPECT_EQ(c.station, 21);
     EXPECT_EQ(s.generated_curves[1].station, 42);  // 250 / 6 = 41.7
-    EXPECT_DOUBLE_EQ(c.y[0], -0.8);                // backfill side, last point, mirrored
-    EXPECT_DOUBLE_EQ(c.p[0], 810.0);
-    EXPECT_DOUBLE_EQ(c.y[16], 0.0);  // backfill side, first point
-    EXPECT_DOUBLE_EQ(c.p[16], 10.0);
-    EXPECT_DOUBLE_EQ(c.y[17], 0.05);  // excavation side from its second point
-    EXPECT_DOUBLE_EQ(c.p[17], -90.0);
-    EXPECT_DOUBLE_EQ(c.y[32], 0.8);
-    EXPECT_DOUBLE_EQ(c.p[32], -1590.0);
+    EXPECT_EQ(c.depth, 126.0);
+    EXPECT_EQ(c.y[0], -0.8);  // backfill side, last point, mirrored; 0.8000240 held as 0.800
+    EXPECT_EQ(c.p[0], 810.0);
+    EXPECT_EQ(c.y[16], 0.0);  // backfill side, first point
+    EXPECT_EQ(c.p[16], 10.0);
+    EXPECT_EQ(c.y[17], 0.05);  // excavation side from its second point
+    EXPECT_EQ(c.p[17], -90.0);
+    EXPECT_EQ(c.y[32], 0.8);
+    EXPECT_EQ(c.p[32], -1590.0);
     for (std::size_t k = 1; k < 33; ++k) EXPECT_GT(c.y[k], c.y[k - 1]) << k;
+    EXPECT_EQ(report.str(), "");
 }
 
-TEST(CurveStore, FixedColumnsRunTogetherAreRead) {
+// The core takes every value of a record exactly as the scratch file's field holds it: the
+// points as E10.3, the depth as E15.7, so the station of a curve whose depth lies a hair
+// below a half station is the one the written depth gives.
+TEST(CurveStore, ValuesAreThoseTheScratchFieldsHold) {
     std::ostringstream report;
     EngineState s = curve_state(report);
-    std::string record = curve_record(126.0);
-    // A writer without a blank between the two numbers: "-0.100E+02-0.500E-01".
-    record.replace(record.find("    1 -1.000E+01"), 27, "    1 -0.100E+02-0.500E-01");
-    parse_soildata(s, " 1\n" + record, 0);
-    EXPECT_DOUBLE_EQ(s.generated_curves[0].p[17], -90.0);
-    EXPECT_DOUBLE_EQ(s.generated_curves[0].y[16], 0.0);
+    CurveRecord r = curve_record(128.99999996);  // E15.7: 0.1290000E+03, station 21.5 -> 22
+    r.p[5] = -123.456789;
+    r.y[5] = 0.000123456;
+    r.p[20] = 98765.4321;
+    r.y[20] = 1.0e-7 / 3.0;
+    s.handover.announced_curves = 1;
+    s.handover.curves = {r};
+    take_generated_curves(s);
+    const PlotCurve& c = s.generated_curves.at(0);
+    EXPECT_EQ(c.station, 22);
+    EXPECT_EQ(c.depth, 129.0);
+    auto held = [](double v) {
+        double back = 0.0;
+        const std::string field = fmt::e(v, 10, 3);
+        EXPECT_TRUE(parse_real(field.substr(field.find_first_not_of(' ')), back)) << field;
+        return back;
+    };
+    // Point 6 of the excavation side is stored at 17 + 5 = 22 - 1, point 21 (backfill side
+    // point 4) at 17 - 4 = 13, mirrored.
+    EXPECT_EQ(c.p[21], -held(-123.456789));
+    EXPECT_EQ(c.p[21], 123.0);
+    EXPECT_EQ(c.y[21], held(0.000123456));
+    EXPECT_EQ(c.y[21], 0.000123);
+    EXPECT_EQ(c.p[13], held(98765.4321));
+    EXPECT_EQ(c.p[13], 98800.0);
+    EXPECT_EQ(c.y[13], -held(1.0e-7 / 3.0));
+    EXPECT_EQ(c.y[13], -0.333e-7);
 }
 
-TEST(CurveStore, SoildataFaults) {
-    struct Case {
-        std::string text;
-        const char* message;
-    } cases[] = {
-        {" 64\n", "\n\n     TOO MUCH DATA FOR AVAILABLE STORAGE\n\n\n"},
-        {" 0\n",
-         "\n\n     ERROR STOP -- CURVE COUNT 0 BELOW THE 1 USER CURVES IN CURVE COUNT OF "
-         "SOILDATA, LINE 1\n"},
-        {" 2\n 24 2\n 1 1 1\n 2 2 2\n   126.0  33\n",
-         "\n\n     ERROR STOP -- POINT COUNT 33 IS NOT 34 IN CURVE RECORD 1 OF SOILDATA, LINE 5\n"},
-        {" 2\n 24 2\n 1 1 1\n 2 2 2\n" + curve_record(1.0).substr(0, 200),
-         "\n\n     ERROR STOP -- END OF FILE IN POINT 7 OF CURVE RECORD 1 OF SOILDATA, LINE 12\n"},
-    };
-    for (const Case& c : cases) {
-        std::ostringstream report;
-        EngineState s = curve_state(report);
-        EXPECT_THROW(parse_soildata(s, c.text, 1), RunStop);
-        EXPECT_EQ(report.str(), c.message);
-    }
+TEST(CurveStore, MoreThan63AnnouncedCurvesStopTheRun) {
+    std::ostringstream report;
+    EngineState s = curve_state(report);
+    s.handover.announced_curves = 64;
+    EXPECT_THROW(take_generated_curves(s), RunStop);
+    EXPECT_EQ(report.str(), "\n\n     TOO MUCH DATA FOR AVAILABLE STORAGE\n\n\n");
 }
 
 TEST(CurveStore, UserCurvesAloneAreLinkedBelowTheExcavation) {

@@ -135,6 +135,47 @@ TEST(Iteration, IterationLimitLeavesTheSolutionNotClosed) {
               std::vector<std::string>{"solution not closed within specified tolerance"});
 }
 
+// A wall without bending stiffness and without support: every equation has a zero pivot.
+// The deflection is set to zero, and the report and the summary say so rather than passing
+// w = 0 off as a result.
+TEST(Iteration, WallWithoutStiffnessOrSupportIsReportedSingular) {
+    BeamDeck d;
+    d.ninc = 10;
+    d.ei = 0.0;
+    d.loads = {{1, 0, 0, 1000.0, 0.0, 0.0}};
+    const test::DeckRun run = test::run_deck_text(d.text());
+    EXPECT_EQ(run.state.outcome.singular_count, 11);
+    for (int k = 0; k <= 10; ++k) EXPECT_EQ(run.state.W[k], 0.0) << k;
+    EXPECT_NE(run.report.find("     RESULTS -- ITERATION  1\n     --------------------\n\n"
+                              "     ***** NO STIFFNESS OR SUPPORT AT ***  11  *** STATIONS: "
+                              "DEFLECTION SET TO ZERO *****\n\n   STA I"),
+              std::string::npos);
+    ASSERT_EQ(run.state.summaries.size(), 1u);
+    EXPECT_EQ(run.state.summaries[0].warnings,
+              std::vector<std::string>{
+                  "no stiffness or support at 11 stations: singular equations, deflection set "
+                  "to zero"});
+}
+
+// Springs alone hold stations 0..5 (each w = Q / S, a spring per station); stations 6..10
+// have neither stiffness nor support and are counted. A supported wall has no such line.
+TEST(Iteration, StretchWithoutStiffnessOrSupportIsCounted) {
+    BeamDeck d;
+    d.ninc = 10;
+    d.ei = 0.0;
+    d.loads = {{1, 0, 0, 1000.0, 0.0, 0.0}};
+    d.springs = {{0, 5, 1, 2.0e4, 0.0}};
+    const test::DeckRun run = test::run_deck_text(d.text());
+    EXPECT_EQ(run.state.outcome.singular_count, 5);
+    EXPECT_DOUBLE_EQ(run.state.W[0], 1000.0 / run.state.S[0]);
+    EXPECT_NE(run.report.find("***   5  *** STATIONS: DEFLECTION SET TO ZERO"), std::string::npos);
+
+    const test::DeckRun supported = test::run_deck_text(cantilever(1000.0).text());
+    EXPECT_EQ(supported.state.outcome.singular_count, 0);
+    EXPECT_EQ(supported.report.find("NO STIFFNESS OR SUPPORT"), std::string::npos);
+    EXPECT_TRUE(supported.state.summaries.at(0).warnings.empty());
+}
+
 TEST(MomentEi, StiffnessWhereTheCurveMeetsTheCurvature) {
     EiSet set;
     set.moment = {0.0, 1e5, 2e5};

@@ -12,19 +12,6 @@
 namespace vornel {
 namespace {
 
-// A BMWALL.001 in the writer's layout: the count after one blank, then 5X,4(E10.3,4X).
-std::string pressure_file(int announced, const std::vector<std::array<double, 4>>& points) {
-    std::string text(" ");
-    text.append(std::to_string(announced)).append("\n");
-    char buf[80];
-    for (const auto& p : points) {
-        std::snprintf(buf, sizeof buf, "     %10.3E    %10.3E    %10.3E    %10.3E\n", p[0], p[1],
-                      p[2], p[3]);
-        text += buf;
-    }
-    return text;
-}
-
 EngineState pressure_state(std::ostringstream& report, int code) {
     EngineState s = test::state_with_report(report);
     s.control.earth_pressure_code = code;
@@ -42,11 +29,12 @@ EngineState pressure_state(std::ostringstream& report, int code) {
 TEST(PressureTable, GeneratedPointsTakeTheirWidths) {
     std::ostringstream report;
     EngineState s = pressure_state(report, 2);
-    parse_pressure_file(s, pressure_file(5, {{0, 0, 0, 0},
-                                             {12, 1.5, 1.0, 0.5},
-                                             {24, 3.0, 2.0, 1.0},
-                                             {36, 4.0, 4.0, 0.0},
-                                             {48, 4.0, 4.0, 0.0}}));
+    s.handover.pressure = {{0, 0, 0, 0},
+                           {12, 1.5, 1.0, 0.5},
+                           {24, 3.0, 2.0, 1.0},
+                           {36, 4.0, 4.0, 0.0},
+                           {48, 4.0, 4.0, 0.0}};
+    take_generated_pressure(s);
     ASSERT_EQ(s.pressure.size(), 5u);
     EXPECT_DOUBLE_EQ(s.pressure[1].total, 3.0);
     EXPECT_DOUBLE_EQ(s.pressure[1].soil, 2.0);
@@ -57,15 +45,22 @@ TEST(PressureTable, GeneratedPointsTakeTheirWidths) {
     EXPECT_TRUE(report.str().empty());
 }
 
-TEST(PressureTable, ShortFileKeepsThePointsItHolds) {
+// The core takes every value as the E10.3 fields of BMWALL.001 hold it, before the width
+// factor: a depth a hair above the excavation level reads as the level itself and keeps the
+// active width.
+TEST(PressureTable, GeneratedValuesAreThoseTheScratchFieldsHold) {
     std::ostringstream report;
     EngineState s = pressure_state(report, 2);
-    std::vector<std::string> messages;
-    s.message_sink = [&](const std::string& m) { messages.push_back(m); };
-    parse_pressure_file(s, pressure_file(4, {{0, 1, 1, 0}, {12, 2, 2, 0}}) + "\n\n");
-    EXPECT_EQ(s.pressure.size(), 2u);
-    EXPECT_EQ(messages,
-              std::vector<std::string>{"BMWALL.001 holds 2 of the 4 points it announces"});
+    s.handover.pressure = {{24.00004, 1.23456, 1.00049, 0.23407},
+                           {24.04, 2.0e-12 / 3.0, 2.0e-12 / 3.0, 0.0}};
+    take_generated_pressure(s);
+    ASSERT_EQ(s.pressure.size(), 2u);
+    EXPECT_EQ(s.pressure[0].depth, 24.0);
+    EXPECT_EQ(s.pressure[0].total, 1.23 * 2.0);
+    EXPECT_EQ(s.pressure[0].soil, 1.0 * 2.0);
+    EXPECT_EQ(s.pressure[0].surcharge, 0.234 * 2.0);
+    EXPECT_EQ(s.pressure[1].depth, 24.0);  // 0.240E+02 as well: still above the excavation
+    EXPECT_EQ(s.pressure[1].total, 0.667e-12 * 2.0);
 }
 
 // User pressure acts from station 1 down to the depth of its last point; each station takes

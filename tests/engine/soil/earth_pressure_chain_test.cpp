@@ -1,4 +1,5 @@
-// The whole chain on problems filled directly: report sections and BMWALL.001 against
+// The whole chain on problems filled directly: report sections and the handed-over pressure
+// table (in the layout of BMWALL.001) against
 // baselines, and the ways the chain ends a run.
 #include "engine/soil/earth_pressure.h"
 
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/base/run_stop.h"
+#include "engine/soil/scratch_text.h"
 #include "soil_fixture.h"
 #include "tests/engine/support/golden.h"
 
@@ -24,11 +26,8 @@ void expect_golden(const std::string& actual, const std::string& name) {
 
 class Chain : public ::testing::Test {
   protected:
-    std::string scratch() const { return test::read_text(dir_ / "BMWALL.001"); }
-    void use_scratch(SoilProblem& p) const { p.s.scratch_dir = dir_; }
-
-    test::TempDir tmp_;
-    const std::filesystem::path& dir_ = tmp_.path();
+    // The pressure table the chain hands over, as BMWALL.001 shows it.
+    static std::string scratch(const SoilProblem& p) { return bmwall_text(p.s.handover.pressure); }
 };
 
 // Cantilever in English units: 8 ft of sand over clay, water at 6 ft, excavation at 12 ft,
@@ -48,10 +47,9 @@ SoilProblem layered_english() {
 
 TEST_F(Chain, LayeredSandAndClayTriangular) {
     SoilProblem p = layered_english();
-    use_scratch(p);
     run_earth_pressure_chain(p.s);
     expect_golden(p.text(), "layered_english.report");
-    expect_golden(scratch(), "layered_english.bmwall");
+    expect_golden(scratch(p), "layered_english.bmwall");
     EXPECT_NEAR(p.s.gamma_water, 0.036, 1e-8);
     EXPECT_GT(p.s.sigma_v_excavation, 0.0);
 }
@@ -74,24 +72,22 @@ SoilProblem anchored_si() {
 
 TEST_F(Chain, AnchoredSandTrapezoidal) {
     SoilProblem p = anchored_si();
-    use_scratch(p);
     run_earth_pressure_chain(p.s);
     expect_golden(p.text(), "anchored_si.report");
-    expect_golden(scratch(), "anchored_si.bmwall");
+    expect_golden(scratch(p), "anchored_si.bmwall");
     // 1 + 120 + 120 points and the excavation point once more.
-    EXPECT_EQ(scratch().substr(0, 5), " 242\n");
+    EXPECT_EQ(scratch(p).substr(0, 5), " 242\n");
 }
 
 TEST_F(Chain, NoSupportRowsFallBackToTheTriangle) {
     SoilProblem p = anchored_si();
-    use_scratch(p);
     p.s.support_count = 0;
     run_earth_pressure_chain(p.s);
     EXPECT_EQ(test::count_of(p.text(),
                              "\n\n     WARNING -- NO SUPPORT FOR THE TRAPEZOIDAL DISTRIBUTION: THE "
                              "TRIANGULAR DISTRIBUTION IS USED\n"),
               1);
-    EXPECT_EQ(scratch().substr(0, 5), " 241\n");
+    EXPECT_EQ(scratch(p).substr(0, 5), " 241\n");
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_EQ(p.messages[0],
               "WARNING -- NO SUPPORT FOR THE TRAPEZOIDAL DISTRIBUTION: THE "
@@ -100,7 +96,6 @@ TEST_F(Chain, NoSupportRowsFallBackToTheTriangle) {
 
 TEST_F(Chain, ProfileEndingAboveTheTipIsReported) {
     SoilProblem p = layered_english();
-    use_scratch(p);
     p.s.layers.back().bottom_depth = 200.0;
     p.s.layers.back().thickness = 200.0 - 96.0;
     p.s.layers.pop_back();
@@ -109,12 +104,11 @@ TEST_F(Chain, ProfileEndingAboveTheTipIsReported) {
                              "     WARNING -- THE SOIL LAYERS END ABOVE THE TIP OF THE "
                              "WALL: THE LAST LAYER IS CARRIED ON TO THE TIP\n"),
               1);
-    EXPECT_EQ(scratch().substr(0, 5), " 289\n");
+    EXPECT_EQ(scratch(p).substr(0, 5), " 289\n");
 }
 
 TEST_F(Chain, SurchargeWithoutFreeHeightWarnsOnce) {
     SoilProblem p = layered_english();
-    use_scratch(p);
     p.s.config.free_height = 0.0;
     p.s.surcharges.push_back({1, 500.0, 30.0, 0.0});
     run_earth_pressure_chain(p.s);
@@ -131,34 +125,25 @@ void expect_stop(SoilProblem& p, const std::string& line) {
 
 TEST_F(Chain, LayersEndingAboveTheExcavationStopTheRun) {
     SoilProblem p = layered_english();
-    use_scratch(p);
     p.s.config.free_height = 500.0;
     expect_stop(p, "ERROR STOP -- NO SOIL LAYER BELOW THE EXCAVATION LEVEL");
     EXPECT_NE(p.text().find("SOIL INFORMATION"), std::string::npos);
     EXPECT_EQ(p.text().find("EFFECTIVE OVERBURDEN STRESS"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "BMWALL.001"));
+    EXPECT_FALSE(p.s.handover.pressure_ready);
 }
 
 TEST_F(Chain, TooManySubLayersStopTheRun) {
     SoilProblem p = layered_english();
-    use_scratch(p);
     p.s.layers.clear();
     for (int j = 1; j <= 21; ++j) p.add_layer(4, 12.0 * j, 0.07, 0.0, 30.0);
     expect_stop(p, "ERROR STOP -- MORE THAN 20 SUB-LAYERS IN THE SOIL PROFILE");
 }
 
-TEST_F(Chain, PressureThatIsNotFiniteNeverReachesTheScratchFile) {
+TEST_F(Chain, PressureThatIsNotFiniteIsNeverHandedOver) {
     SoilProblem p = layered_english();
-    use_scratch(p);
     p.s.layers[1].top[0] = std::numeric_limits<double>::max();
     expect_stop(p, "ERROR STOP -- THE EARTH PRESSURE IS NOT A FINITE NUMBER; CHECK THE SOIL DATA");
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "BMWALL.001"));
-}
-
-TEST_F(Chain, UnwritableScratchFolderStopsTheRun) {
-    SoilProblem p = layered_english();
-    p.s.scratch_dir = dir_ / "missing";
-    expect_stop(p, "ERROR STOP -- THE SCRATCH FILE BMWALL.001 CANNOT BE WRITTEN");
+    EXPECT_FALSE(p.s.handover.pressure_ready);
 }
 
 }  // namespace

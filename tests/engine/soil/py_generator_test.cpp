@@ -14,6 +14,7 @@
 #include "engine/soil/py_profile.h"
 #include "engine/soil/py_records.h"
 #include "engine/soil/sand_silt_py_curves.h"
+#include "engine/soil/scratch_text.h"
 #include "tests/engine/soil/py_fixture.h"
 #include "tests/engine/support/golden.h"
 
@@ -30,22 +31,20 @@ using test::PyState;
 const std::array<double, 6> kSand = {110 * kPcf, 0.0, 35.0, 0.0, 90.0, 0.0};
 const std::array<double, 6> kSoftClay = {100 * kPcf, 500 * kPsf, 0.0, 0.02, 0.0, 0.0};
 
-// Runs the generator with SOILDATA in a folder of its own and returns the file's text.
+// Runs the generator and returns what it handed over as the text of SOILDATA.
 struct Generated {
     std::string soildata;
     bool stopped = false;
 };
 
 Generated generate(PyState& t) {
-    const test::TempDir dir;
-    t.s.scratch_dir = dir.path();
     Generated g;
     try {
         generate_py_curves(t.s);
     } catch (const RunStop&) {
         g.stopped = true;
     }
-    g.soildata = test::read_text(dir.path() / "SOILDATA");
+    g.soildata = soildata_text(t.s);
     return g;
 }
 
@@ -183,8 +182,7 @@ TEST(PyRecords, EquivalentDepthOfALayerBelowSand) {
     t.add_py_layer(4, 20, kSand);
     t.add_py_layer(1, 40, {110 * kPcf, 500 * kPsf, 0.0, 0.02, 0.0, 0.0});
     const PyProfile p = build_py_profile(t.s);
-    std::ostringstream file;
-    PyRecordWriter w(t.s, p, file);
+    PyRecordWriter w(t.s, p);
     w.write_layer(1);
     w.write_layer(2);
     // Layer 1 (X 0..120 in): trapezoid of pu = A ps over the five depths, plus the tail.
@@ -213,8 +211,7 @@ TEST(PyRecords, RockTakesNoEquivalentDepth) {
     t.add_py_layer(1, 20, kSoftClay);
     t.add_py_layer(6, 40, {150 * kPcf, 1000.0, 0, 0, 0, 0});
     const PyProfile p = build_py_profile(t.s);
-    std::ostringstream file;
-    PyRecordWriter w(t.s, p, file);
+    PyRecordWriter w(t.s, p);
     w.write_layer(1);
     w.write_layer(2);
     EXPECT_GT(w.resistance(1), 0.0);  // accumulated, but rock does not use it
@@ -315,10 +312,10 @@ TEST(PyGeneratorRefusals, ValuesThatAreNotFinite) {
         std::string::npos);
 }
 
-// SOILDATA as the iteration reads it: user records passed over, each generated record
+// The generated records as the iteration takes them: after the user curves, each record
 // joined into one curve from the backfill side (mirrored) to the excavation side, and the
 // same curves in the plot file's p-y section.
-TEST(PyGeneratorRoundTrip, SoildataThroughTheCurveStoreIntoThePlotFile) {
+TEST(PyGeneratorRoundTrip, RecordsThroughTheCurveStoreIntoThePlotFile) {
     PyState t;
     t.add_py_layer(1, 40, kSoftClay);
     t.s.sigma_v_excavation = 10.0;
@@ -329,9 +326,6 @@ TEST(PyGeneratorRoundTrip, SoildataThroughTheCurveStoreIntoThePlotFile) {
     t.s.user_curves.push_back(u);
     const Generated g = generate(t);
     ASSERT_FALSE(g.stopped) << t.text();
-    const test::TempDir dir;
-    test::write_text(dir.path() / "SOILDATA", g.soildata);
-    t.s.scratch_dir = dir.path();
     fill_curve_store(t.s);
     ASSERT_EQ(t.s.curves.size(), 6u);
     EXPECT_EQ(t.s.curves[0].link, 0);  // the user curve stands alone next to generated ones

@@ -1,0 +1,81 @@
+#include "engine/soil/scratch_text.h"
+
+#include "engine/base/fixed_format.h"
+
+namespace vornel::soil {
+namespace {
+
+void put_user_curves(std::string& text, const EngineState& s) {
+    for (const UserCurve& c : s.handover.user_curves) {
+        const std::size_t n = c.y_scaled.size();
+        fmt::put_i(text, c.station, 5);
+        fmt::put_i(text, static_cast<long long>(n), 5);
+        text.push_back('\n');
+        for (std::size_t j = 0; j < n; ++j) {
+            fmt::put_i(text, static_cast<long long>(j + 1), 5);
+            fmt::put_x(text, 1);
+            fmt::put_e(text, c.p_scaled[j], 15, 7);
+            fmt::put_x(text, 1);
+            fmt::put_e(text, c.y_scaled[j], 15, 7);
+            text.push_back('\n');
+        }
+    }
+}
+
+void put_point(std::string& text, SoildataLayout layout, int j, double p, double y) {
+    fmt::put_i(text, j, 5);
+    const int gap = layout == SoildataLayout::TwoBlanks ? 2 : 1;
+    fmt::put_x(text, gap);
+    fmt::put_e(text, p, 10, 3);
+    if (layout != SoildataLayout::Packed) fmt::put_x(text, gap);
+    fmt::put_e(text, y, 10, 3);
+    text.push_back('\n');
+}
+
+void put_record(std::string& text, const CurveRecord& r) {
+    fmt::put_x(text, 1);
+    fmt::put_e(text, r.depth, 15, 7);
+    fmt::put_x(text, 1);
+    fmt::put_i(text, kCurveRecordPoints, 5);
+    text.push_back('\n');
+    const int points = r.sides * kCurveRecordSidePoints;
+    for (int k = 0; k < points; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        put_point(text, r.layout, k % kCurveRecordSidePoints + 1, r.p[i], r.y[i]);
+    }
+}
+
+}  // namespace
+
+std::string bmwall_text(const std::vector<PressureRow>& points) {
+    std::string text;
+    text.reserve(16 + points.size() * 58);
+    text.push_back(' ');
+    text.append(std::to_string(points.size()));
+    text.push_back('\n');
+    for (const PressureRow& r : points) {
+        fmt::put_x(text, 5);
+        fmt::put_e(text, r.depth, 10, 3);
+        fmt::put_x(text, 4);
+        fmt::put_e(text, r.p1, 10, 3);
+        fmt::put_x(text, 4);
+        fmt::put_e(text, r.p2, 10, 3);
+        fmt::put_x(text, 4);
+        fmt::put_e(text, r.p3, 10, 3);
+        text.push_back('\n');
+    }
+    return text;
+}
+
+std::string soildata_text(const EngineState& s) {
+    std::string text;
+    if (s.handover.announced_curves < 0) return text;
+    text.reserve(64 + s.handover.curves.size() * (24 + kCurveRecordPoints * 27));
+    fmt::put_i(text, s.handover.announced_curves, 5);
+    text.push_back('\n');
+    put_user_curves(text, s);
+    for (const CurveRecord& r : s.handover.curves) put_record(text, r);
+    return text;
+}
+
+}  // namespace vornel::soil
