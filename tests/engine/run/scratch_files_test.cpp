@@ -48,7 +48,7 @@ TEST(ScratchFiles, ThroughNamesDatInTheWorkingFolder) {
     const EngineState s = run_analysis(request_for(deck, dir.path()));
     EXPECT_EQ(bmwall, soil::bmwall_text(s.handover.pressure));
     EXPECT_EQ(soildata, soil::soildata_text(s));
-    EXPECT_EQ(bmwall.substr(0, 5), " 482\n");  // the last stage's table
+    EXPECT_EQ(bmwall.substr(0, 5), " 482\n");     // the last stage's table
     EXPECT_EQ(soildata.substr(0, 6), "   10\n");  // the last stage's records
     EXPECT_EQ(test::lines_of(soildata).size(), 1u + 10u * 35u);
 }
