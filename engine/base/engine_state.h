@@ -267,8 +267,8 @@ struct UnitLabels {
 // The environment and the values of one call: the files, the problem count and result kind,
 // the unit labels, how the run ended and what callers read back.
 struct RunValues {
-    std::function<std::tm()> clock;                        // local date and time of the header
-    std::function<void(const std::string&)> message_sink;  // console messages; may be empty
+    std::function<std::tm()> clock;                         // local date and time of the header
+    std::function<void(const std::string&)> message_sink;   // console messages; may be empty
     std::function<void(const std::string&)> progress_sink;  // progress lines; may be empty
     // Where the scratch files BMWALL.001 and SOILDATA are written, each name after
     // `scratch_prefix`; an empty folder writes none (the core never reads them).
