@@ -150,6 +150,51 @@ bool put_e_scaled(std::string& out, double value, int w, int d, char letter) {
     return true;
 }
 
+// The F(w.d) field of a finite value below 1e9 / 10^d, d <= 9, built in place; false when
+// the exact digits are needed. |value| x 10^d is formed with one rounding (an error below
+// 1.2e-7 at these sizes), so its rounding to an integer is the exact one unless it lies
+// within 1e-6 of a midpoint.
+bool put_f_scaled(std::string& out, double value, int w, int d) {
+    if (d > 9) return false;
+    const double m = std::fabs(value) * kPow10[d];
+    if (!(m < 1e9)) return false;
+    const auto whole = static_cast<long long>(m);
+    const double frac = m - static_cast<double>(whole);
+    if (std::fabs(frac - 0.5) < 1e-6) return false;
+    long long n = whole + (frac > 0.5 ? 1 : 0);
+    const bool negative = value < 0 && n != 0;  // a value that rounds to zero shows no sign
+    const long long scale = static_cast<long long>(kPow10[d]);
+    long long integer = n / scale;
+    char digits[24];
+    int k = 0;
+    do {
+        digits[k++] = static_cast<char>('0' + integer % 10);
+        integer /= 10;
+    } while (integer > 0);
+    int len = (negative ? 1 : 0) + k + 1 + d;
+    bool drop_zero = false;
+    if (len > w && k == 1 && digits[0] == '0') {  // drop the optional zero before the point
+        drop_zero = true;
+        --len;
+    }
+    if (w <= 0) return true;
+    if (len > w) {
+        stars(out, w);
+        return true;
+    }
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(w), ' ');
+    char* p = out.data() + at + (w - len);
+    if (negative) *p++ = '-';
+    if (!drop_zero) {
+        for (int j = k - 1; j >= 0; --j) *p++ = digits[j];
+    }
+    *p++ = '.';
+    long long fraction = n % scale;
+    for (int j = d - 1; j >= 0; --j, fraction /= 10) p[j] = static_cast<char>('0' + fraction % 10);
+    return true;
+}
+
 }  // namespace
 
 void put_x(std::string& out, int n) {
@@ -165,6 +210,7 @@ void put_i(std::string& out, long long value, int w) {
 void put_f(std::string& out, double value, int w, int d) {
     if (put_non_finite(out, value, w)) return;
     if (d < 0) d = 0;
+    if (put_f_scaled(out, value, w, d)) return;
     char buf[400];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, d);
     if (ec != std::errc()) {

@@ -253,5 +253,29 @@ TEST(FixedFormatWrittenValue, EqualsTheFieldReadBack) {
     EXPECT_EQ(as_written_e(0.1235, 3), read_back(0.1235, 10, 3));  // binary 0.1235 lies below
 }
 
+// The fast fixed-point field agrees with the exactly rounded digits of the C library over a
+// spread of magnitudes and decimals, next to rounding midpoints included.
+TEST(FixedFormatFixed, AgreesWithExactRoundingOverASpread) {
+    std::uint64_t x = 0x9E3779B97F4A7C15ull;
+    for (int k = 0; k < 20000; ++k) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        const int d = static_cast<int>(x % 6);
+        const double mantissa = static_cast<double>((x >> 8) % 1000000007ull) / 1000000007.0;
+        double v =
+            (k % 2 ? -1.0 : 1.0) * mantissa * std::pow(10.0, static_cast<int>((x >> 40) % 12) - 4);
+        if (k % 3 == 0) v = (std::round(v * std::pow(10.0, d)) + 0.5) / std::pow(10.0, d);
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.*f", d, v);
+        std::string expected = buf;
+        if (expected[0] == '-' && expected.find_first_of("123456789") == std::string::npos) {
+            expected.erase(0, 1);
+        }
+        if (d == 0) expected += '.';
+        ASSERT_EQ(f(v, 24, d), std::string(24 - expected.size(), ' ') + expected) << v << " " << d;
+    }
+}
+
 }  // namespace
 }  // namespace vornel::fmt
