@@ -1,9 +1,11 @@
 # VORNEL: the two everyday commands are `make run` and `make test`.
 #   make deps      install the Debian packages the build needs (only those that are missing)
+#                  and a locale with a decimal comma for the locale test
 #   make build     configure and build everything in build/
-#   make run       build, analyse the bundled example and print its summary; with a display
-#                  ($DISPLAY or $WAYLAND_DISPLAY) also open it, analysed, in the program
-#   make test      build and run every test through ctest
+#   make run       build the program, the engine and the runner only, analyse the bundled
+#                  example and print its summary; with a display ($DISPLAY or
+#                  $WAYLAND_DISPLAY) also open it, analysed, in the program
+#   make test      build everything and run every test through ctest
 #   make test-asan build the tests with the address and undefined-behaviour sanitizers in
 #                  build-asan/ and run them
 #   make bench     build and run the benchmarks
@@ -17,13 +19,20 @@ PREFIX     ?= /usr/local
 
 PACKAGES = cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
-           libxlsxwriter-dev xvfb xauth unzip
+           libxlsxwriter-dev xvfb xauth unzip locales
+
+# A locale whose decimal separator is a comma: the test that numbers are read the same under
+# such a host locale runs instead of skipping.
+COMMA_LOCALE ?= de_DE.UTF-8
+
+# What `make run` needs: the runner, the engine library and, once it exists, the program.
+RUN_TARGETS = vornel-run Vornel2015_DLL $(if $(wildcard app/main.cpp),Vornel2015)
 
 MAKEFLAGS += --no-print-directory
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-asan bench install clean
+.PHONY: deps locale build build-run run test test-asan bench install clean
 
 deps:
 	@missing=""; \
@@ -35,6 +44,15 @@ deps:
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+	@$(MAKE) locale
+
+locale:
+	@if ! locale -a 2>/dev/null | grep -qix "$$(echo $(COMMA_LOCALE) | sed 's/UTF-8/utf8/')"; then \
+	  echo "Generating the locale $(COMMA_LOCALE)"; \
+	  grep -qx "$(COMMA_LOCALE) UTF-8" /etc/locale.gen 2>/dev/null || \
+	    echo "$(COMMA_LOCALE) UTF-8" | $(SUDO) tee -a /etc/locale.gen >/dev/null; \
+	  $(SUDO) locale-gen >/dev/null; \
+	fi
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
@@ -42,9 +60,12 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+build-run: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target $(RUN_TARGETS)
+
 # With a display the example is copied into the build folder and analysed there, so that the
 # program opens it with its results beside it; without one the headless summary is all.
-run: build
+run: build-run
 	@mkdir -p $(BUILD)/examples
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  deck=$(BUILD)/examples/$(notdir $(EXAMPLE)); \

@@ -12,6 +12,7 @@
 
 #include "bench/run_folder.h"
 #include "engine/run/entry.h"
+#include "vornel_version.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ std::string deck(bool curves) {
 void run_deck(benchmark::State& state, bool curves) {
     const vornel::bench::RunFolder dir;
     vornel::RunRequest r;
-    r.version = "2015.5.7";
+    r.version = VORNEL_VERSION_TEXT;
     r.input = dir.path / "bench.vn5d";
     r.report = dir.path / "bench.vn5o";
     r.plot = dir.path / "bench.vn5p";

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bench/run_folder.h"
+#include "vornel_version.h"
 
 extern "C" std::int32_t IVORNEL(std::int32_t interface_code);
 
@@ -44,7 +45,7 @@ void write_names(const std::filesystem::path& dir, const std::string& deck) {
         std::filesystem::path(VORNEL_SOURCE_DIR) / "examples" / (deck + ".vn5d"), input,
         std::filesystem::copy_options::overwrite_existing);
     std::ofstream names(dir / "NAMES.dat", std::ios::binary);
-    names << "2015.5.7\r\n";
+    names << VORNEL_VERSION_TEXT "\r\n";
     for (const char* ext : {".vn5d", ".vn5o", ".vn5p", ".vn5r"}) {
         names << (dir / (deck + ext)).string() << "\r\n";
     }

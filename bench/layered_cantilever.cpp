@@ -14,12 +14,13 @@
 #include "bench/run_folder.h"
 #include "engine/run/entry.h"
 #include "engine/soil/py_generator.h"
+#include "vornel_version.h"
 
 namespace {
 
 vornel::RunRequest example_request(const std::filesystem::path& dir) {
     vornel::RunRequest request;
-    request.version = "2015.5.7";
+    request.version = VORNEL_VERSION_TEXT;
     request.input =
         std::filesystem::path(VORNEL_SOURCE_DIR) / "examples" / "cantilever_layered.vn5d";
     request.report = dir / "cantilever_layered.vn5o";

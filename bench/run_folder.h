@@ -11,7 +11,7 @@
 namespace vornel::bench {
 
 class RunFolder {
-public:
+  public:
     RunFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "vornel-bench-XXXXXX").string();

@@ -1,71 +1,164 @@
 #include "editor/atomic_file.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vornel {
 
 namespace {
 
-QString write_error(const QString& path, const QString& why) {
-    return QStringLiteral("Error writing file %1: %2").arg(path, why);
+QString system_error(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+QString write_error(const QString& path, int code) {
+    return QStringLiteral("Error writing file %1: %2").arg(path, system_error(code));
 }
 
 // The permissions a file written in place would have: those of the file it replaces, or for a
 // new file the usual read-write permissions less the process's umask. A temporary file is
 // created private to its owner, which must not carry over to the engineer's project files.
-QFileDevice::Permissions target_permissions(const QString& path) {
-    if (QFileInfo::exists(path)) return QFile::permissions(path);
+mode_t target_mode(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) return st.st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    QFileDevice::Permissions p;
-    if (!(mask & S_IRUSR)) p |= QFileDevice::ReadOwner | QFileDevice::ReadUser;
-    if (!(mask & S_IWUSR)) p |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
-    if (!(mask & S_IRGRP)) p |= QFileDevice::ReadGroup;
-    if (!(mask & S_IWGRP)) p |= QFileDevice::WriteGroup;
-    if (!(mask & S_IROTH)) p |= QFileDevice::ReadOther;
-    if (!(mask & S_IWOTH)) p |= QFileDevice::WriteOther;
-    return p;
+    return 0666 & ~mask;
 }
 
-// Temporary file beside the target, renamed over it once complete (no wait for the disk).
-QString write_copy(const QString& path, const QByteArray& content) {
-    QTemporaryFile tmp(QFileInfo(path).absolutePath() + QStringLiteral("/.vornel_XXXXXX"));
-    if (!tmp.open())
-        return QStringLiteral("Cannot create file %1: %2").arg(path, tmp.errorString());
-    if (tmp.write(content) != content.size() || !tmp.flush())
-        return write_error(path, tmp.errorString());
-    tmp.close();
-    tmp.setPermissions(target_permissions(path));
-    std::error_code ec;
-    std::filesystem::rename(tmp.fileName().toStdString(), path.toStdString(), ec);
-    if (ec) return write_error(path, QString::fromStdString(ec.message()));
-    tmp.setAutoRemove(false);
-    return {};
+// Writes everything, or fails with errno set. A fault breaks off after its byte count as a
+// full disk would.
+bool write_all(int fd, const QByteArray& content, const std::optional<WriteFault>& fault) {
+    const qint64 limit = fault ? std::min<qint64>(fault->failAfterBytes, content.size()) : -1;
+    const qint64 size = limit >= 0 ? limit : content.size();
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd, content.constData() + done, static_cast<size_t>(size - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    if (fault) {
+        errno = ENOSPC;
+        return false;
+    }
+    return true;
+}
+
+void sync_folder(const QString& path) {
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A target named through a link is written where the link points, so the link stays a link.
+QString resolved_target(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isSymLink()) return info.absoluteFilePath();
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? info.symLinkTarget() : target;
 }
 
 }  // namespace
 
+FileSet::FileSet(std::optional<WriteFault> fault, Durability durability)
+    : fault_(fault), durability_(durability) {}
+
+FileSet::~FileSet() {
+    for (const Entry& e : entries_)
+        if (!e.temporary.isEmpty()) ::unlink(QFile::encodeName(e.temporary).constData());
+}
+
+bool FileSet::fail(const QString& text) {
+    if (error_.isEmpty()) error_ = text;
+    return false;
+}
+
+bool FileSet::add(const QString& path, const QByteArray& content) {
+    if (!error_.isEmpty()) return false;
+    Entry e;
+    e.target = resolved_target(path);
+    const QFileInfo info(e.target);
+    if (info.exists() && !info.isFile())
+        return fail(QStringLiteral("Cannot create file %1: it is not a regular file").arg(path));
+    e.existed = info.exists();
+    if (e.existed) {
+        QFile old(e.target);
+        if (old.open(QIODevice::ReadOnly)) e.old_content = old.readAll();
+    }
+    QByteArray pattern = QFile::encodeName(info.absolutePath() + QStringLiteral("/.vornel_XXXXXX"));
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0)
+        return fail(QStringLiteral("Cannot create file %1: %2").arg(path, system_error(errno)));
+    e.temporary = QFile::decodeName(pattern);
+    entries_.push_back(e);
+    bool ok = write_all(fd, content, fault_) && ::fchmod(fd, target_mode(e.target)) == 0;
+    if (ok && durability_ == Durability::ToDisk) ok = ::fsync(fd) == 0;
+    const int code = errno;
+    // Closing is checked as well: some file systems report a failed write only here.
+    const bool closed = ::close(fd) == 0;
+    if (!ok) return fail(write_error(path, code));
+    if (!closed) return fail(write_error(path, errno));
+    return true;
+}
+
+bool FileSet::commit() {
+    if (!error_.isEmpty()) return false;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        Entry& e = entries_[i];
+        if (::rename(QFile::encodeName(e.temporary).constData(),
+                     QFile::encodeName(e.target).constData()) != 0) {
+            fail(write_error(e.target, errno));
+            restore(i);
+            return false;
+        }
+        e.temporary.clear();
+    }
+    if (durability_ == Durability::ToDisk)
+        for (const Entry& e : entries_) sync_folder(e.target);
+    for (const QString& path : obsolete_) {
+        const QString full = QFileInfo(path).absoluteFilePath();
+        const bool replaced = std::any_of(entries_.begin(), entries_.end(),
+                                          [&](const Entry& e) { return e.target == full; });
+        if (!replaced) QFile::remove(full);
+    }
+    entries_.clear();
+    obsolete_.clear();
+    return true;
+}
+
+// Puts back the old contents of the first `replaced` targets; a target that did not exist
+// before is removed again.
+void FileSet::restore(std::size_t replaced) {
+    for (std::size_t i = 0; i < replaced; ++i) {
+        const Entry& e = entries_[i];
+        if (e.old_content) {
+            FileSet back(std::nullopt, durability_);
+            if (back.add(e.target, *e.old_content)) back.commit();
+        } else if (!e.existed) {
+            ::unlink(QFile::encodeName(e.target).constData());
+        }
+    }
+}
+
 QString write_file_atomically(const QString& path, const QByteArray& content,
                               const std::optional<WriteFault>& fault, Durability durability) {
-    if (durability == Durability::Copy && !fault) return write_copy(path, content);
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot create file %1: %2").arg(path, f.errorString());
-    if (fault) {
-        f.write(content.left(fault->failAfterBytes));
-        f.cancelWriting();
-        f.commit();
-        return write_error(path, QStringLiteral("No space left on device"));
-    }
-    if (f.write(content) != content.size() || !f.commit())
-        return write_error(path, f.errorString());
-    return {};
+    FileSet set(fault, durability);
+    if (set.add(path, content)) set.commit();
+    return set.error();
 }
 
 }  // namespace vornel

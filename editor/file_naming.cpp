@@ -24,7 +24,7 @@ QString display_name(const QString& path) {
 }
 
 QString main_caption(const QString& path) {
-    return QStringLiteral("VORNEL 2015.5.7 - ") + display_name(path);
+    return QStringLiteral("VORNEL " VORNEL_VERSION_TEXT " - ") + display_name(path);
 }
 
 QString save_as_suggestion(const QString& path) {

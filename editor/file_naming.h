@@ -5,16 +5,18 @@
 #include <QStringList>
 #include <optional>
 
+#include "vornel_version.h"
+
 namespace vornel {
 
 inline constexpr char kNewFileName[] = "NewWall.vn5d";
-inline constexpr char kVersionText[] = "2015.5.7";
+inline constexpr char kVersionText[] = VORNEL_VERSION_TEXT;
 
 // The file name without folder; a ".vnd" extension (any case) removes everything from the
 // first "." on; a result longer than one character starts with an upper-case letter.
 QString display_name(const QString& path);
 
-// "VORNEL 2015.5.7 - " and the display name.
+// "VORNEL ", the version text, " - " and the display name.
 QString main_caption(const QString& path);
 
 // The name offered by Save As: the extension changed to ".vn5d" when it is another one.

@@ -82,7 +82,13 @@ OpenResult Project::openFile(const QString& path, std::optional<DataFormat> form
     OpenResult result;
     const QString full = absolute(path);
     QFile f(full);
-    // A file that cannot be read leaves the current project as it is.
+    // A file that cannot be read leaves the current project as it is. Only regular files are
+    // opened: a pipe or a device would never end.
+    if (QFileInfo(full).exists() && !QFileInfo(full).isFile()) {
+        result.error = QStringLiteral("Cannot open file %1: it is not a regular file").arg(full);
+        q_.inform(result.error);
+        return result;
+    }
     if (!f.open(QIODevice::ReadOnly)) {
         result.error = QStringLiteral("Cannot open file %1: %2").arg(full, f.errorString());
         q_.inform(result.error);
@@ -108,8 +114,15 @@ OpenResult Project::openFile(const QString& path, std::optional<DataFormat> form
               QStringLiteral(", has been read by VORNEL 2015"));
     q_.showStatus(statusText());
     if (data_->StageCount > 1) {
-        splitIntoStageFiles(content);
-        if (!has_current_extension(full)) convertStageFiles(fmt);
+        const int count = data_->StageCount;
+        const int found = splitIntoStageFiles(content);
+        if (!has_current_extension(full)) convertStageFiles(fmt, found);
+        if (found < count) {
+            const QString missing = missing_stages_text(full, count, found);
+            if (result.error.isEmpty()) result.error = missing;
+            q_.inform(missing);
+            fillMissingStages(found);
+        }
     }
     return result;
 }
@@ -124,17 +137,38 @@ bool Project::openFromCommandLine(const QStringList& arguments) {
 
 // ---- Save, Save As ------------------------------------------------------------------------
 
-bool Project::writeJoinedStages(const QString& target, const QString& stage_source) {
+// Adds the data file `target` joined from the stage files of `stage_source` to the set; when
+// the names differ, the stage files move with it (written under the new name, the old ones
+// removed once everything is in place).
+bool Project::addJoinedStages(FileSet& files, const QString& target, const QString& stage_source) {
     QByteArray joined;
+    std::vector<QByteArray> decks;
     for (int k = 1; k <= data_->StageCount; ++k) {
         QFile f(stage_file_name(stage_source, k));
         if (!f.open(QIODevice::ReadOnly)) {
             q_.inform(QStringLiteral("Cannot open file %1: %2").arg(f.fileName(), f.errorString()));
             return false;
         }
-        append_deck(joined, f.readAll());
+        decks.push_back(f.readAll());
+        append_deck(joined, decks.back());
     }
-    return writeFile(target, joined);
+    bool ok = files.add(target, joined);
+    if (target == stage_source) return ok;
+    for (int k = 1; ok && k <= data_->StageCount; ++k) {
+        ok = files.add(stage_file_name(target, k), decks[static_cast<std::size_t>(k - 1)]);
+        files.removeAfterCommit(stage_file_name(stage_source, k));
+    }
+    return ok;
+}
+
+// Writes the data file `target` (and, staged, its stage files) as one set: all or nothing.
+bool Project::writeProjectFiles(const QString& target, const QString& stage_source) {
+    FileSet files(fault_);
+    const bool added = data_->StageCount > 1 ? addJoinedStages(files, target, stage_source)
+                                             : files.add(target, write_data_file(*data_));
+    if (added && files.commit()) return true;
+    if (!files.error().isEmpty()) q_.inform(files.error());
+    return false;
 }
 
 bool Project::save() {
@@ -142,8 +176,7 @@ bool Project::save() {
     if (is_new_file_name(data_->FileName) || !has_current_extension(data_->FileName))
         return saveAs();
     const QString path = dataFilePath();
-    const bool ok = data_->StageCount > 1 ? writeJoinedStages(path, path)
-                                          : writeFile(path, write_data_file(*data_));
+    const bool ok = writeProjectFiles(path, path);
     if (ok) clearModified();
     return ok;
 }
@@ -160,32 +193,12 @@ bool Project::saveAsPath(const QString& path) {
     const QString old_path = dataFilePath();
     data_->OldFileName = old_path;
     const QString target = absolute(path);
-    bool ok = false;
-    if (data_->StageCount > 1) {
-        ok = writeJoinedStages(target, old_path);
-        if (ok && target != old_path) ok = moveStageFiles(old_path, target);
-    } else {
-        ok = writeFile(target, write_data_file(*data_));
-    }
-    if (!ok) return false;
+    // All files of the project are replaced together: a failure changes none of them.
+    if (!writeProjectFiles(target, old_path)) return false;
     data_->FileName = target;
     folder_ = QFileInfo(target).absolutePath();
     recent_.add(target);
     clearModified();
-    return true;
-}
-
-bool Project::moveStageFiles(const QString& from_data_file, const QString& to_data_file) {
-    for (int k = 1; k <= data_->StageCount; ++k) {
-        const QString from = stage_file_name(from_data_file, k);
-        const QString to = stage_file_name(to_data_file, k);
-        if (!QFile::exists(from)) continue;
-        QFile::remove(to);
-        if (!QFile::rename(from, to)) {
-            q_.inform(QStringLiteral("Cannot move file %1 to %2").arg(from, to));
-            return false;
-        }
-    }
     return true;
 }
 

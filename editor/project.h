@@ -81,10 +81,11 @@ class Project {
     QString absolute(const QString& path) const;
     bool writeFile(const QString& path, const QByteArray& content,
                    Durability durability = Durability::ToDisk);
-    bool writeJoinedStages(const QString& target, const QString& stage_source);
-    void splitIntoStageFiles(const QByteArray& content);
-    void convertStageFiles(DataFormat format);
-    bool moveStageFiles(const QString& from_data_file, const QString& to_data_file);
+    bool addJoinedStages(FileSet& files, const QString& target, const QString& stage_source);
+    bool writeProjectFiles(const QString& target, const QString& stage_source);
+    int splitIntoStageFiles(const QByteArray& content);  // the number of stage decks found
+    void convertStageFiles(DataFormat format, int found);
+    void fillMissingStages(int found);
     void deleteStageFiles(int from, int to);
     void clearModified();
 

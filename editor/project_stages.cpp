@@ -95,21 +95,43 @@ bool Project::applyStageCount(int new_count) {
     return true;
 }
 
-void Project::splitIntoStageFiles(const QByteArray& content) {
+int Project::splitIntoStageFiles(const QByteArray& content) {
     const auto decks = split_stages(content, data_->StageCount);
     for (size_t k = 0; k < decks.size(); ++k)
         writeFile(stageFilePath(static_cast<int>(k) + 1), decks[k], Durability::Copy);
+    return static_cast<int>(decks.size());
+}
+
+// A data file that holds fewer decks than its first control line announces: each missing
+// stage starts as a copy of the stage before it, as a stage added in the staged-construction
+// dialog does, so that every stage has its file and the project can be saved.
+void Project::fillMissingStages(int found) {
+    TProgramData& d = *data_;
+    const int count = d.StageCount;
+    for (int k = std::max(found, 1) + 1; k <= count; ++k) {
+        d.CurrentStage = k - 1;
+        readCurrentStage();
+        d.StageCount = count;
+        d.CurrentStage = k;
+        writeCurrentStage();
+    }
+    d.CurrentStage = 1;
+    readCurrentStage();
+    d.StageCount = count;
+    modified_ = true;
 }
 
 // Stage files cut from an older data file are read in its layout and written back in the
 // current one; from then on they are current files and are read with both flags on.
-void Project::convertStageFiles(DataFormat format) {
+void Project::convertStageFiles(DataFormat format, int found) {
     TProgramData& d = *data_;
+    const int count = d.StageCount;
     d.HasEICount = format == DataFormat::V2013 || format == DataFormat::V2015;
     d.HasTiebacks = format == DataFormat::V2015;
-    for (int k = 1; k <= d.StageCount; ++k) {
+    for (int k = 1; k <= found; ++k) {
         d.CurrentStage = k;
         readCurrentStage();
+        d.StageCount = count;  // the count of the first deck holds for the project
         writeCurrentStage();
         q_.showStatus(statusText());
     }

@@ -36,6 +36,17 @@ std::vector<QByteArray> split_stages(const QByteArray& content, int stage_count)
     return decks;
 }
 
+QString missing_stages_text(const QString& data_file, int count, int found) {
+    const QString which =
+        found + 1 == count
+            ? QStringLiteral("stage %1 is missing").arg(count)
+            : QStringLiteral("stages %1 to %2 are missing").arg(found + 1).arg(count);
+    return QStringLiteral("The data file %1 announces %2 stages, but %3.")
+        .arg(data_file)
+        .arg(count)
+        .arg(which);
+}
+
 void append_deck(QByteArray& joined, const QByteArray& deck) {
     joined += deck;
     if (!deck.isEmpty() && !deck.endsWith('\n')) joined += "\r\n";

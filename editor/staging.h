@@ -19,6 +19,9 @@ QString stage_file_name(const QString& data_file, int stage);
 // Cuts `content` into at most `stage_count` decks, each ending with CR LF.
 std::vector<QByteArray> split_stages(const QByteArray& content, int stage_count);
 
+// The message for a data file that announces `count` stages but holds only `found` decks.
+QString missing_stages_text(const QString& data_file, int count, int found);
+
 // Appends a deck to a joined data file, line by line (a missing last line end is added).
 void append_deck(QByteArray& joined, const QByteArray& deck);
 

@@ -15,11 +15,35 @@
 #include <cstdio>
 #include <optional>
 
+#include "editor/file_naming.h"
 #include "editor/project.h"
+#include "tools/file_check.h"
 
 namespace {
 
 using namespace vornel;
+
+const char* const kUsage = "usage: vornel-convert [--format 2015|2013|3.0|2.0] IN OUT\n";
+
+const char* const kHelp =
+    "Usage: vornel-convert [--format 2015|2013|3.0|2.0] IN OUT\n"
+    "\n"
+    "Reads the data file IN as the editor's Open does and writes it to OUT in the current\n"
+    "layout (Vornel 2015, *.vn5d) as the editor's Save As does. A staged project gets its\n"
+    "stage files beside OUT (OUT with .st1 .. .st5).\n"
+    "\n"
+    "Options (anywhere on the line):\n"
+    "  --format F   read IN as format F: 2015, 2013, 3.0 or 2.0. Without it the extension\n"
+    "               decides: .vn4d is 2013, .vnd is 3.0 (give --format 2.0 for an older\n"
+    "               .vnd), anything else 2015.\n"
+    "  -h, --help   show this text\n"
+    "\n"
+    "IN and OUT may name the same file only when IN is already in the current format.\n"
+    "Nothing is written unless IN was read completely; OUT is replaced only once the new\n"
+    "file is complete on the disk, so a failed write keeps the old OUT.\n"
+    "\n"
+    "Exit status: 0 when OUT was written; 1 when IN cannot be read or OUT cannot be written\n"
+    "(the message says why); 2 when the options are wrong.\n";
 
 // Questions without anybody to answer them: nothing is asked, messages are collected.
 class ConsoleQuestions : public ProjectQuestions {
@@ -33,8 +57,14 @@ class ConsoleQuestions : public ProjectQuestions {
     QString last;
 };
 
-int usage() {
-    std::fputs("usage: vornel-convert [--format 2015|2013|3.0|2.0] IN OUT\n", stderr);
+struct Arguments {
+    std::optional<DataFormat> format;
+    QStringList files;
+    bool help = false;
+};
+
+int usage(const QString& why) {
+    std::fprintf(stderr, "vornel-convert: %s\n%s", qPrintable(why), kUsage);
     return 2;
 }
 
@@ -46,42 +76,108 @@ std::optional<DataFormat> parse_format(const QString& s) {
     return std::nullopt;
 }
 
-void print_error(const QString& file, const QString& message) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(message));
+// Options may stand anywhere; "--" ends them. Returns the exit status of a usage error, or 0.
+int parse(const QStringList& args, Arguments& a) {
+    bool options = true;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& s = args[i];
+        if (options && s == "--") {
+            options = false;
+        } else if (options && (s == "-h" || s == "--help")) {
+            a.help = true;
+        } else if (options && (s == "--format" || s.startsWith("--format="))) {
+            QString value;
+            if (s != "--format") {
+                value = s.mid(9);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                return usage(QStringLiteral("--format needs one of 2015, 2013, 3.0 or 2.0."));
+            }
+            a.format = parse_format(value);
+            if (!a.format)
+                return usage(QStringLiteral("the format %1 is not one of 2015, 2013, 3.0 or 2.0.")
+                                 .arg(value));
+        } else if (options && s.startsWith('-') && s.size() > 1) {
+            return usage(QStringLiteral("unknown option %1 (see --help).").arg(s));
+        } else {
+            a.files << s;
+        }
+    }
+    if (!a.help && a.files.size() != 2)
+        return usage(QStringLiteral("give one input file and one output file (see --help)."));
+    return 0;
 }
 
-}  // namespace
+void print(const QString& message) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    std::optional<DataFormat> format;
-    if (args.size() == 4 && args[0] == "--format") {
-        format = parse_format(args[1]);
-        if (!format) return usage();
-        args = args.mid(2);
+// The project was read from a private copy of IN; messages name IN itself.
+QString about_input(QString message, const QString& copy, const QString& in) {
+    return message.replace(copy, in);
+}
+
+// Refuses an output that is the input itself, unless the conversion cannot change it.
+bool output_allowed(const QString& in, const QString& out, DataFormat format) {
+    if (!tools::same_file(in.toStdString(), out.toStdString()) || format == DataFormat::V2015)
+        return true;
+    print(QStringLiteral("vornel-convert: %1 and %2 are the same file; writing the current "
+                         "format over a file of an older format would destroy it. Give another "
+                         "output name.")
+              .arg(in, out));
+    return false;
+}
+
+int convert(const Arguments& a) {
+    const QString in = QFileInfo(a.files[0]).absoluteFilePath();
+    const QString out = QFileInfo(a.files[1]).absoluteFilePath();
+    const std::string reason = tools::unreadable_reason(in.toStdString());
+    if (!reason.empty()) {
+        print(QStringLiteral("vornel-convert: cannot read %1: %2.")
+                  .arg(in, QString::fromStdString(reason)));
+        return 1;
     }
-    if (args.size() != 2) return usage();
-    const QString in = QFileInfo(args[0]).absoluteFilePath();
-    const QString out = QFileInfo(args[1]).absoluteFilePath();
+    const DataFormat format = a.format.value_or(format_for_extension(in));
+    if (!output_allowed(in, out, format)) return 1;
     // Open cuts a staged file into stage files beside it: that happens in a private folder,
     // so the input's folder is left as it was.
     QTemporaryDir work;
     const QString copy = work.filePath(QFileInfo(in).fileName());
     if (!work.isValid() || !QFile::copy(in, copy)) {
-        print_error(in, QStringLiteral("cannot be read"));
+        print(QStringLiteral("vornel-convert: cannot copy %1 to a temporary folder.").arg(in));
         return 1;
     }
     ConsoleQuestions questions;
     Project project(questions, work.path());
     const OpenResult r = project.openFile(copy, format);
     if (!r.error.isEmpty()) {
-        print_error(in, r.error);
+        const QString message = about_input(r.error, copy, in);
+        print(message.contains(in) ? message : in + QStringLiteral(": ") + message);
+        if (!a.format && format == DataFormat::V30)
+            print(QStringLiteral("vornel-convert: a .vnd file is read as format 3.0; if %1 is a "
+                                 "2.0 file, try --format 2.0.")
+                      .arg(in));
         return 1;
     }
     if (!project.saveAsPath(out)) {
-        print_error(out, questions.last);
+        QString why = questions.last;
+        if (!why.endsWith('.')) why += '.';
+        print(QStringLiteral("vornel-convert: ") + why);
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    Arguments a;
+    if (const int status = parse(app.arguments().mid(1), a)) return status;
+    if (a.help) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    return convert(a);
 }

@@ -8,17 +8,24 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "engine/run/entry.h"
 #include "engine/base/fixed_format.h"
+#include "engine/run/entry.h"
+#include "tools/file_check.h"
+#include "tools/results_export.h"
+#include "vornel_version.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+using vornel::tools::ResultsFormat;
 
 const char* const kHelp =
     "Usage: vornel-run [options] DECK...\n"
@@ -30,31 +37,67 @@ const char* const kHelp =
     "shear with their depths.\n"
     "\n"
     "Options:\n"
-    "  -o, --out DIR      write the outputs into DIR instead of beside each deck\n"
-    "  -j, --jobs N       analyse up to N decks at once (default: the number of cores);\n"
-    "                     every run has its own engine state\n"
-    "      --keep-scratch also write the scratch files NAME.BMWALL.001 and NAME.SOILDATA\n"
-    "                     beside the outputs (NAME: the deck's name without extension)\n"
-    "  -h, --help         show this text\n"
+    "  -o, --out DIR        write the outputs into DIR instead of beside each deck\n"
+    "  -j, --jobs N         analyse up to N decks at once (default: the number of cores);\n"
+    "                       every run has its own engine state\n"
+    "      --results FMT    also write the results for scripts: csv (NAME.csv, one row per\n"
+    "                       station and problem) or json (NAME.json, per problem its title,\n"
+    "                       kind, units, iterations, warnings, stations, maxima and earth\n"
+    "                       pressure); may be given twice for both\n"
+    "      --keep-scratch   also write the scratch files NAME.BMWALL.001 and NAME.SOILDATA\n"
+    "                       beside the outputs (NAME: the deck's name without extension)\n"
+    "  -v, --verbose        also show the engine's progress lines\n"
+    "  -h, --help           show this text\n"
     "\n"
     "Without --keep-scratch no scratch file is written; with it every deck has its own.\n"
-    "Messages of the engine (soil warnings) go to standard error.\n"
+    "Summaries go to standard output; errors and the engine's messages (soil warnings) to\n"
+    "standard error. A deck is never overwritten: a run whose output would be the deck\n"
+    "itself, or would replace something that is not a regular file, is refused, and so are\n"
+    "two decks whose outputs would have the same name.\n"
     "\n"
-    "Exit status: 0 when every run completed; 2 when a report holds an error stop (the\n"
-    "report names the record at fault); 1 when a deck cannot be read or the options are\n"
-    "wrong (1 wins over 2).\n";
+    "Exit status:\n"
+    "  0  every problem converged\n"
+    "  3  every run completed, but a problem did not converge, ended off its p-y curves,\n"
+    "     exceeded the allowable deflection, hit a singular system or gave results that\n"
+    "     are not finite (the summary says which)\n"
+    "  2  a report holds an error stop (the report names the record at fault)\n"
+    "  1  a deck could not be read, an output could not be written, or the options are\n"
+    "     wrong\n"
+    "With several decks the first of 1, 2, 3 that applies to any of them is the status.\n";
 
 struct Options {
     std::vector<fs::path> decks;
     fs::path out;
     unsigned jobs = 0;
     bool keep_scratch = false;
+    bool verbose = false;
+    std::vector<ResultsFormat> results;
 };
+
+// Exit statuses, and which one wins when several decks are analysed.
+enum Status { kConverged = 0, kCannotRead = 1, kErrorStop = 2, kNotConverged = 3 };
+
+int rank(int status) {
+    switch (status) {
+        case kCannotRead:
+            return 3;
+        case kErrorStop:
+            return 2;
+        case kNotConverged:
+            return 1;
+        default:
+            return 0;
+    }
+}
 
 struct Outcome {
     std::string text;      // summary for standard output
-    std::string messages;  // engine messages for standard error
-    int status = 0;
+    std::string messages;  // errors and engine messages for standard error
+    int status = kConverged;
+    void fail(const fs::path& deck, const std::string& why) {
+        messages += "vornel-run: " + deck.string() + ": " + why + "\n";
+        status = kCannotRead;
+    }
 };
 
 // Returns 0 to go on, 1 on a usage error, -1 after --help.
@@ -63,7 +106,7 @@ int parse(int argc, char** argv, Options& o) {
         const std::string a = argv[i];
         auto value = [&](const char* what) -> const char* {
             if (i + 1 >= argc) {
-                std::cerr << "vornel-run: " << a << " needs " << what << "\n";
+                std::cerr << "vornel-run: " << a << " needs " << what << ".\n";
                 return nullptr;
             }
             return argv[++i];
@@ -80,21 +123,32 @@ int parse(int argc, char** argv, Options& o) {
             if (!v) return 1;
             const int n = std::atoi(v);
             if (n < 1) {
-                std::cerr << "vornel-run: --jobs needs a number of at least 1\n";
+                std::cerr << "vornel-run: --jobs needs a number of at least 1.\n";
                 return 1;
             }
             o.jobs = static_cast<unsigned>(n);
+        } else if (a == "--results") {
+            const char* v = value("csv or json");
+            if (!v) return 1;
+            const std::string f = v;
+            if (f != "csv" && f != "json") {
+                std::cerr << "vornel-run: --results needs csv or json, not " << f << ".\n";
+                return 1;
+            }
+            o.results.push_back(f == "csv" ? ResultsFormat::Csv : ResultsFormat::Json);
         } else if (a == "--keep-scratch") {
             o.keep_scratch = true;
+        } else if (a == "-v" || a == "--verbose") {
+            o.verbose = true;
         } else if (!a.empty() && a[0] == '-') {
-            std::cerr << "vornel-run: unknown option " << a << " (see --help)\n";
+            std::cerr << "vornel-run: unknown option " << a << " (see --help).\n";
             return 1;
         } else {
             o.decks.emplace_back(a);
         }
     }
     if (o.decks.empty()) {
-        std::cerr << "vornel-run: no deck given (see --help)\n";
+        std::cerr << "vornel-run: no deck given (see --help).\n";
         return 1;
     }
     return 0;
@@ -126,22 +180,111 @@ std::string summary_of(const vornel::ProblemSummary& p) {
     return t;
 }
 
+struct Paths {
+    fs::path report, plot, monitor;
+    std::vector<fs::path> results;
+    std::vector<fs::path> all() const {
+        std::vector<fs::path> v{report, plot, monitor};
+        v.insert(v.end(), results.begin(), results.end());
+        return v;
+    }
+};
+
+fs::path output_base(const fs::path& deck, const Options& o) {
+    return o.out.empty() ? deck : o.out / deck.filename();
+}
+
+Paths output_paths(const fs::path& deck, const Options& o) {
+    const fs::path base = output_base(deck, o);
+    Paths p;
+    p.report = fs::path(base).replace_extension(".vn5o");
+    p.plot = fs::path(base).replace_extension(".vn5p");
+    p.monitor = fs::path(base).replace_extension(".vn5r");
+    for (ResultsFormat f : o.results)
+        p.results.push_back(
+            fs::path(base).replace_extension(f == ResultsFormat::Csv ? ".csv" : ".json"));
+    return p;
+}
+
+// Why the outputs of `deck` must not be written; empty when they may. The deck is never an
+// output, and only regular files are replaced.
+std::string refused_outputs(const fs::path& deck, const Paths& paths) {
+    std::error_code ec;
+    for (const fs::path& out : paths.all()) {
+        if (vornel::tools::same_file(deck, out) || fs::absolute(out, ec) == fs::absolute(deck, ec))
+            return "the output " + out.string() +
+                   " would overwrite the deck itself; give the deck another extension (its "
+                   "outputs take its name with .vn5o, .vn5p and .vn5r).";
+        const fs::file_status st = fs::status(out, ec);
+        if (fs::exists(st) && !fs::is_regular_file(st))
+            return "the output " + out.string() +
+                   " exists and is not a regular file; outputs are written only to regular files.";
+    }
+    const fs::path folder = fs::absolute(paths.report, ec).parent_path();
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return "cannot write into the folder " + folder.string() + ": " +
+               vornel::tools::errno_reason(errno) + ".";
+    return {};
+}
+
+// Writes a results file completely or not at all: a failed write leaves no partial file.
+bool write_results_file(const fs::path& path, const std::string& text) {
+    const fs::path tmp = fs::path(path).concat(".part");
+    {
+        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
+        f.write(text.data(), static_cast<std::streamsize>(text.size()));
+        f.flush();
+        if (!f) {
+            f.close();
+            std::error_code ec;
+            fs::remove(tmp, ec);
+            return false;
+        }
+        f.close();
+        if (!f) return false;
+    }
+    std::error_code ec;
+    fs::rename(tmp, path, ec);
+    if (ec) fs::remove(tmp, ec);
+    return !ec;
+}
+
+void write_results(const fs::path& deck, const Paths& paths, const Options& o,
+                   const vornel::EngineState& s, Outcome& r) {
+    for (std::size_t i = 0; i < o.results.size(); ++i) {
+        const std::string text = o.results[i] == ResultsFormat::Csv
+                                     ? vornel::tools::results_csv(s.summaries)
+                                     : vornel::tools::results_json(deck.string(), s.summaries);
+        if (!write_results_file(paths.results[i], text))
+            r.fail(deck, "cannot write " + paths.results[i].string() + ".");
+    }
+}
+
+int problem_status(const vornel::EngineState& s) {
+    for (const vornel::ProblemSummary& p : s.summaries)
+        if (!p.outcome.converged || !p.warnings.empty()) return kNotConverged;
+    return kConverged;
+}
+
 Outcome analyse(const fs::path& deck, const Options& o) {
     Outcome r;
     r.text = deck.string() + "\n";
-    std::error_code ec;
-    if (!fs::is_regular_file(deck, ec) || access(deck.c_str(), R_OK) != 0) {
-        r.text += "  cannot read the deck\n";
-        r.status = 1;
+    const std::string unreadable = vornel::tools::unreadable_reason(deck);
+    if (!unreadable.empty()) {
+        r.fail(deck, "cannot read the deck: " + unreadable + ".");
         return r;
     }
-    const fs::path base = o.out.empty() ? deck : o.out / deck.filename();
+    const Paths paths = output_paths(deck, o);
+    if (const std::string why = refused_outputs(deck, paths); !why.empty()) {
+        r.fail(deck, why);
+        return r;
+    }
     vornel::RunRequest q;
-    q.version = "2015.5.7";
+    q.version = VORNEL_VERSION_TEXT;
     q.input = deck;
-    q.report = fs::path(base).replace_extension(".vn5o");
-    q.plot = fs::path(base).replace_extension(".vn5p");
-    q.monitor = fs::path(base).replace_extension(".vn5r");
+    q.report = paths.report;
+    q.plot = paths.plot;
+    q.monitor = paths.monitor;
     if (o.keep_scratch) {
         q.scratch_dir = q.report.parent_path();
         if (q.scratch_dir.empty()) q.scratch_dir = ".";
@@ -150,15 +293,61 @@ Outcome analyse(const fs::path& deck, const Options& o) {
     q.message_sink = [&r, &deck](const std::string& m) {
         r.messages += "vornel-run: " + deck.string() + ": " + m + "\n";
     };
+    if (o.verbose) q.progress_sink = q.message_sink;
     const vornel::EngineState s = vornel::run_analysis(q);
     for (const vornel::ProblemSummary& p : s.summaries) r.text += summary_of(p);
-    if (s.input_unreadable) r.status = 1;
+    if (s.input_unreadable || s.output_failed) {
+        r.fail(deck, s.stop_reason + ".");
+        return r;
+    }
     if (s.error_stop) {
         r.text += "  error stop: " + s.stop_reason + "\n";
-        if (r.status == 0) r.status = 2;
+        r.status = kErrorStop;
+    } else {
+        r.status = problem_status(s);
     }
+    write_results(deck, paths, o, s, r);
     r.text += "  report: " + q.report.string() + "\n";
     return r;
+}
+
+// Two decks whose outputs would have the same names (the same name from two folders into
+// one --out, or wall.vn5d and wall.dat side by side) would mix their files: both are
+// refused. A deck given twice is analysed once.
+std::vector<Outcome> refuse_collisions(Options& o) {
+    std::vector<Outcome> refused;
+    std::map<fs::path, std::vector<fs::path>> by_report;
+    std::vector<fs::path> unique;
+    std::error_code ec;
+    for (const fs::path& d : o.decks) {
+        auto& same = by_report[fs::absolute(output_paths(d, o).report, ec).lexically_normal()];
+        const bool repeated = std::any_of(same.begin(), same.end(), [&](const fs::path& e) {
+            return vornel::tools::same_file(e, d) || e == d;
+        });
+        if (!repeated) same.push_back(d);
+    }
+    for (const fs::path& d : o.decks) {
+        const auto& same =
+            by_report[fs::absolute(output_paths(d, o).report, ec).lexically_normal()];
+        if (same.size() == 1) {
+            if (same.front() == d && std::find(unique.begin(), unique.end(), d) == unique.end())
+                unique.push_back(d);
+            continue;
+        }
+        if (same.front() != d) continue;  // one message per group
+        std::string names;
+        for (std::size_t i = 0; i < same.size(); ++i)
+            names += (i == 0 ? "" : i + 1 == same.size() ? " and " : ", ") + same[i].string();
+        Outcome r;
+        r.messages = "vornel-run: " + names + " would write the same outputs " +
+                     output_paths(d, o).report.string() +
+                     " etc.; give the decks different names or analyse them into different "
+                     "folders.\n";
+        r.status = kCannotRead;
+        refused.push_back(r);
+    }
+    o.decks = unique;
+    return refused;
 }
 
 }  // namespace
@@ -169,17 +358,20 @@ int main(int argc, char** argv) {
     if (parsed != 0) return parsed < 0 ? 0 : 1;
     std::error_code ec;
     if (!o.out.empty() && !fs::is_directory(o.out, ec) && !fs::create_directories(o.out, ec)) {
-        std::cerr << "vornel-run: cannot create the folder " << o.out << "\n";
+        std::cerr << "vornel-run: cannot create the folder " << o.out.string() << ": "
+                  << vornel::tools::errno_reason(ec.value()) << ".\n";
         return 1;
     }
+    std::vector<Outcome> outcomes = refuse_collisions(o);
+    const std::size_t first = outcomes.size();
+    outcomes.resize(first + o.decks.size());
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const unsigned jobs =
-        std::min<unsigned>(o.jobs ? o.jobs : cores, static_cast<unsigned>(o.decks.size()));
-    std::vector<Outcome> outcomes(o.decks.size());
+    const unsigned jobs = std::max(
+        1u, std::min<unsigned>(o.jobs ? o.jobs : cores, static_cast<unsigned>(o.decks.size())));
     std::atomic<std::size_t> next{0};
     auto worker = [&] {
         for (std::size_t i = next++; i < o.decks.size(); i = next++) {
-            outcomes[i] = analyse(o.decks[i], o);
+            outcomes[first + i] = analyse(o.decks[i], o);
         }
     };
     std::vector<std::thread> pool;
@@ -187,11 +379,11 @@ int main(int argc, char** argv) {
     worker();
     for (std::thread& t : pool) t.join();
 
-    int status = 0;
+    int status = kConverged;
     for (const Outcome& r : outcomes) {
         std::cerr << r.messages;
         std::cout << r.text;
-        if (r.status == 1 || (r.status == 2 && status == 0)) status = r.status;
+        if (rank(r.status) > rank(status)) status = r.status;
     }
     return status;
 }

@@ -38,6 +38,8 @@ constexpr int kMaxInputLayers = 10;
 constexpr int kMaxSurchargeRows = 100;
 constexpr int kMaxPyModRows = 100;
 constexpr int kMaxTiebackRows = 100;
+constexpr int kMaxStageCount = 5;
+constexpr int kMaxRangeRows = 1000;  // stiffness, load, spring and pressure rows of a record
 
 // ---- Station tables -----------------------------------------------------------------------
 
@@ -213,6 +215,7 @@ struct IterationOutcome {
     int exceeded_count = 0;    // stations beyond the maximum allowable deflection
     int not_closed_count = 0;  // stations not closed in the last iteration
     int singular_count = 0;    // stations of the last solution without stiffness or support
+    bool non_finite = false;   // a deflection, moment or shear is not a finite number
     bool converged = false;
 };
 
@@ -227,6 +230,10 @@ struct ProblemSummary {
     double max_deflection = 0.0, max_deflection_depth = 0.0;
     double max_moment = 0.0, max_moment_depth = 0.0;
     double max_shear = 0.0, max_shear_depth = 0.0;
+    int stage_count = 0;                  // of the problem's control line
+    bool long_term = false;               // the long-term problem of a short- and long-term run
+    std::vector<StationResult> stations;  // stations 0..NINC
+    std::vector<PressurePoint> pressure;  // the problem's earth-pressure table
 };
 
 // The plot data file under construction. It is kept in memory and written when the run
@@ -260,8 +267,9 @@ struct UnitLabels {
 // The environment and the values of one call: the files, the problem count and result kind,
 // the unit labels, how the run ended and what callers read back.
 struct RunValues {
-    std::function<std::tm()> clock;                        // local date and time of the header
-    std::function<void(const std::string&)> message_sink;  // console messages; may be empty
+    std::function<std::tm()> clock;                         // local date and time of the header
+    std::function<void(const std::string&)> message_sink;   // console messages; may be empty
+    std::function<void(const std::string&)> progress_sink;  // progress lines; may be empty
     // Where the scratch files BMWALL.001 and SOILDATA are written, each name after
     // `scratch_prefix`; an empty folder writes none (the core never reads them).
     std::filesystem::path scratch_dir;
@@ -280,6 +288,7 @@ struct RunValues {
     bool error_stop = false;        // a check ended the run early (its message is in the report)
     std::string stop_reason;        // one-line summary of that check, for callers
     bool input_unreadable = false;  // the input data file could not be opened
+    bool output_failed = false;     // an output file could not be written completely
     std::vector<ProblemSummary> summaries;
 };
 
@@ -358,6 +367,9 @@ struct EngineState : RunValues,
                      IterationState,
                      ProblemResults {
     std::ostream& out() { return *report; }
+    void progress(const std::string& text) const {
+        if (progress_sink) progress_sink(text);
+    }
     void message(const std::string& text) const {
         if (message_sink) message_sink(text);
     }

@@ -96,6 +96,9 @@ bool parse_real(std::string_view text, double& value) {
 }
 
 bool read_file(const std::filesystem::path& path, std::string& text) {
+    // Only a regular file: opening a pipe or a device would wait for a writer for ever.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return false;
     const std::streamoff size = in.tellg();
@@ -189,6 +192,8 @@ double FreeFormatReader::real() {
     const std::string_view tok = token();
     double v = 0.0;
     if (!parse_real(tok, v)) fail("MALFORMED NUMBER " + quoted(tok));
+    // Beyond this no quantity of a wall means anything, and powers of it would overflow.
+    if (!(std::fabs(v) <= kLargestValue)) fail("NUMBER " + quoted(tok) + " OUTSIDE -1E30..1E30");
     return v;
 }
 

@@ -38,6 +38,36 @@ void check_control_count(FreeFormatReader& in, int count, int lo, int hi, const 
     }
 }
 
+// Ranges of the reals of a record; each names the value as the report shows it.
+void check_positive(FreeFormatReader& in, double v, const std::string& what) {
+    if (!(v > 0.0)) in.fail(what + " " + number_text(v) + " IS NOT POSITIVE");
+}
+
+void check_not_negative(FreeFormatReader& in, double v, const std::string& what) {
+    if (!(v >= 0.0)) in.fail(what + " " + number_text(v) + " IS NEGATIVE");
+}
+
+void check_within(FreeFormatReader& in, double v, double lo, double hi, const std::string& what) {
+    if (!(v >= lo && v <= hi)) {
+        in.fail(what + " " + number_text(v) + " OUTSIDE " + number_text(lo) + ".." +
+                number_text(hi));
+    }
+}
+
+}  // namespace
+
+// The codes of the control line select the records that follow, so they are checked before
+// any of those is read.
+void check_control_codes(FreeFormatReader& in, const ControlLine& c) {
+    check_control_count(in, c.unit_system, 1, 3, "UNIT SYSTEM");
+    check_control_count(in, c.earth_pressure_code, 0, 3, "EARTH-PRESSURE CODE");
+    check_control_count(in, c.py_code, 0, 2, "P-Y CODE");
+    check_control_count(in, c.stage_count, 0, kMaxStageCount, "STAGE COUNT");
+    check_control_count(in, c.stiffness_count, 1, kMaxRangeRows, "NUMBER OF STIFFNESS ROWS");
+}
+
+namespace {
+
 std::string numbered(const char* name, int k) {
     return std::string(name) + " " + std::to_string(k);
 }
@@ -60,6 +90,7 @@ int read_count(FreeFormatReader& in, const char* record) {
     in.record(record);
     const int n = in.integer();
     check_not_negative(in, n, "COUNT");
+    check_count(in, n, 0, kMaxRangeRows, "COUNT");
     return n;
 }
 
@@ -90,16 +121,35 @@ void record_supports(EngineState& s) {
     }
 }
 
+// The six soil values of a layer are none of them negative; the friction angle of sand and
+// silt lies below 90 degrees and the RQD of weak rock is a percentage.
+template <class Values>
+void check_soil_values(FreeFormatReader& in, int type, const Values& v) {
+    static const char* const names[] = {"VALUE 1", "VALUE 2", "VALUE 3",
+                                        "VALUE 4", "VALUE 5", "VALUE 6"};
+    for (std::size_t i = 0; i < 6; ++i) check_not_negative(in, v[i], names[i]);
+    if (type == 4 || type == 5) check_within(in, v[2], 0.0, 89.9, "FRICTION ANGLE");
+    if (type == 7) check_within(in, v[5], 0.0, 100.0, "RQD");
+}
+
 SoilLayerInput read_layer(FreeFormatReader& in, int k, double previous_bottom) {
     SoilLayerInput layer;
     in.record(numbered("LAYER", k));
     layer.type = in.integer();
     layer.bottom_depth = in.real();
+    check_count(in, layer.type, 1, 7, "SOIL TYPE");
+    // Layers go down: each bottom lies below the one before (the first below the top).
+    if (!(layer.bottom_depth > previous_bottom)) {
+        in.fail("BOTTOM DEPTH " + number_text(layer.bottom_depth) + " NOT BELOW " +
+                number_text(previous_bottom));
+    }
     layer.thickness = layer.bottom_depth - previous_bottom;
     in.record("TOP VALUES OF " + numbered("LAYER", k));
     for (double& v : layer.top) v = in.real();
+    check_soil_values(in, layer.type, layer.top);
     in.record("BOTTOM VALUES OF " + numbered("LAYER", k));
     for (double& v : layer.bottom) v = in.real();
+    check_soil_values(in, layer.type, layer.bottom);
     return layer;
 }
 
@@ -157,6 +207,10 @@ void read_wall_properties(EngineState& s, FreeFormatReader& in) {
     w.wall_width = in.real();
     check_count(in, w.ninc, 1, kMaxIncrements, "NUMBER OF INCREMENTS");
     if (!(w.h > 0.0)) in.fail("INCREMENT LENGTH " + number_text(w.h) + " IS NOT POSITIVE");
+    check_positive(in, w.max_deflection, "MAXIMUM ALLOWABLE DEFLECTION");
+    check_positive(in, w.closure_tolerance, "CLOSURE TOLERANCE");
+    check_not_negative(in, w.free_height, "FREE HEIGHT");
+    check_not_negative(in, w.wall_width, "WALL WIDTH");
 }
 
 void read_restraints(EngineState& s, FreeFormatReader& in) {
@@ -173,7 +227,8 @@ void read_restraints(EngineState& s, FreeFormatReader& in) {
         r.station = in.integer();
         r.deflection = in.real();
         r.slope = in.real();
-        if (r.kase < 1) in.fail("CASE " + std::to_string(r.kase) + " IS NOT 1, 2 OR 3");
+        if (r.kase < 1 || r.kase > 3)
+            in.fail("CASE " + std::to_string(r.kase) + " IS NOT 1, 2 OR 3");
         if (r.station < -1 || (!s.restraints.empty() && r.station < s.restraints.back().station)) {
             stop_stations_not_in_order(s.out(), "restraint row " + std::to_string(k));
         }
@@ -197,6 +252,7 @@ void read_stiffness_rows(EngineState& s, FreeFormatReader& in) {
         r.flag = read_flag(in);
         r.ei = in.real();
         check_range_stations(s, in, r);
+        check_not_negative(in, r.ei, "EI");  // none at all is the warning of a singular system
         s.stiffness_rows.push_back(r);
     }
 }
@@ -234,6 +290,8 @@ void read_spring_rows(EngineState& s, FreeFormatReader& in) {
         r.s = in.real();
         r.r = in.real();
         check_range_stations(s, in, r);
+        check_not_negative(in, r.s, "LATERAL SPRING STIFFNESS");
+        check_not_negative(in, r.r, "ROTATIONAL SPRING STIFFNESS");
         s.spring_rows.push_back(r);
     }
     record_supports(s);
@@ -252,6 +310,13 @@ void read_tiebacks(EngineState& s, FreeFormatReader& in) {
         t.unbonded_length = in.real();
         t.angle = in.real();
         t.spacing = in.real();
+        check_not_negative(in, t.depth, "DEPTH");
+        check_not_negative(in, t.area, "AREA");
+        check_not_negative(in, t.modulus, "MODULUS");
+        check_positive(in, t.unbonded_length, "UNBONDED LENGTH");
+        check_within(in, t.angle, -89.9, 89.9, "ANGLE");
+        check_positive(in, t.spacing, "SPACING");
+        check_positive(in, s.wall.wall_width, "WALL WIDTH (RECORD 3) FOR A TIEBACK");
         t.station = nearest_station(t.depth * depth_unit / s.wall.h);
         check_station(in, t.station, -3, s.wall.ninc + 3);
         t.stiffness = tieback_stiffness(s, t);
@@ -279,6 +344,8 @@ void read_py_mods(EngineState& s, FreeFormatReader& in) {
         m.depth = in.real();
         m.p_mult = in.real();
         m.y_mult = in.real();
+        check_not_negative(in, m.p_mult, "P-MULTIPLIER");
+        check_positive(in, m.y_mult, "Y-MULTIPLIER");
         s.py_mods.push_back(m);
     }
 }
@@ -306,6 +373,12 @@ void read_soil_records(EngineState& s, FreeFormatReader& in) {
     c.active_factor = in.real();
     c.water_switch = in.integer();
     c.backfill_slope = in.real();
+    check_not_negative(in, c.free_height, "FREE HEIGHT");
+    check_not_negative(in, c.active_width, "WIDTH FOR EARTH PRESSURE");
+    check_not_negative(in, c.py_width, "WIDTH FOR SOIL RESISTANCE");
+    check_not_negative(in, c.active_factor, "ACTIVE-PRESSURE FACTOR");
+    check_count(in, c.water_switch, 0, 1, "WATER SWITCH");
+    check_within(in, c.backfill_slope, -89.9, 89.9, "BACKFILL SLOPE");
 
     in.record("SURFACE LOADS");
     SurfaceLoads& u = s.surface;
@@ -327,6 +400,9 @@ void read_soil_records(EngineState& s, FreeFormatReader& in) {
         q.magnitude = in.real();
         q.x = in.real() / mm;
         q.width = in.real() / mm;
+        check_count(in, q.type, 1, 3, "LOAD TYPE");
+        check_not_negative(in, q.x, "DISTANCE X");
+        check_not_negative(in, q.width, "STRIP WIDTH");
         s.surcharges.push_back(q);
     }
 
@@ -353,6 +429,8 @@ void read_user_curves(EngineState& s, FreeFormatReader& in) {
         c.p_mult = in.real();
         c.y_mult = in.real();
         check_station(in, c.station, -3, s.wall.ninc + 3);
+        check_not_negative(in, c.p_mult, "P-MULTIPLIER");
+        check_positive(in, c.y_mult, "Y-MULTIPLIER");
         check_count(in, points, kMinUserCurvePoints, kMaxUserCurvePoints, "NUMBER OF POINTS");
         for (int j = 1; j <= points; ++j) {
             in.record("POINT " + std::to_string(j) + " OF " + numbered("P-Y CURVE", k));
@@ -381,6 +459,7 @@ void read_ei_sets(EngineState& s, FreeFormatReader& in) {
             in.record("POINT " + std::to_string(j) + " OF " + numbered("MOMENT-EI SET", k));
             set.moment.push_back(in.real());
             set.ei.push_back(in.real());
+            check_positive(in, set.ei.back(), "EI");
         }
         s.ei_sets.push_back(std::move(set));
     }
@@ -388,7 +467,11 @@ void read_ei_sets(EngineState& s, FreeFormatReader& in) {
 
 int read_continuation(FreeFormatReader& in) {
     in.record("CONTINUATION CODE");
-    return in.integer();
+    const int code = in.integer();
+    // 0 or the stage count ends the run, 9 announces the long-term problem, a stage number
+    // the next stage.
+    if (code != 9) check_count(in, code, 0, kMaxStageCount, "CONTINUATION CODE");
+    return code;
 }
 
 }  // namespace vornel

@@ -5,8 +5,10 @@
 // values. Values are kept in the units of the file, except where the file uses other
 // units than the problem: tieback depths, unbonded lengths and spacings in feet (English
 // units) and surcharge distances and widths in millimetres (SI) are converted here.
-// A value that cannot be read, a count outside the storage or a station outside the
-// station tables ends the run with a report line naming the record (RunStop).
+// A value that cannot be read, a count outside the storage, a station outside the station
+// tables or any value outside its range (codes, counts, unit system, stiffnesses, soil
+// values, no real beyond 1E30) ends the run with a report line naming the record and the
+// value (RunStop).
 //
 // Station numbers are checked against the stations that the tables hold for the
 // problem's NINC: -3 .. NINC+3, and -1 .. NINC+1 for restraints, which act on the
@@ -26,6 +28,9 @@ constexpr int kTitleLength = 70;
 std::string read_title(FreeFormatReader& in);
 // Record 2: the ten integers of the control line.
 void read_control_line(EngineState& s, FreeFormatReader& in);
+// The codes and counts of the control line that select the records: unit system 1..3,
+// earth-pressure code 0..3, p-y code 0..2, stage count 0..5, stiffness rows at least 1.
+void check_control_codes(FreeFormatReader& in, const ControlLine& c);
 // Record 3: NINC, increment length, deflection limit, closure tolerance, free height, width.
 void read_wall_properties(EngineState& s, FreeFormatReader& in);
 // Record 4: restraint rows (case, station, deflection, slope).

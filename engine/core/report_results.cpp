@@ -35,6 +35,7 @@ void write_outcome(EngineState& s) {
                    .str()
             << '\n';
     }
+    if (o.non_finite) out << "\n     ***** RESULTS ARE NOT FINITE NUMBERS *****\n";
 }
 
 }  // namespace
@@ -96,6 +97,7 @@ std::vector<std::string> outcome_warnings(const IterationOutcome& o) {
         w.push_back("no stiffness or support at " + std::to_string(o.singular_count) +
                     " stations: singular equations, deflection set to zero");
     }
+    if (o.non_finite) w.push_back("deflection, moment or shear not a finite number");
     return w;
 }
 

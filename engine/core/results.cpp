@@ -86,6 +86,15 @@ void compute_results(EngineState& s) {
     one_sided_shear_at_held_ends(s, moment);
 }
 
+bool results_finite(const EngineState& s) {
+    for (int k = 0; k <= s.wall.ninc && k < static_cast<int>(s.results.size()); ++k) {
+        const StationResult& r = s.results[static_cast<std::size_t>(k)];
+        if (!std::isfinite(r.deflection) || !std::isfinite(r.moment) || !std::isfinite(r.shear))
+            return false;
+    }
+    return true;
+}
+
 void summarise_results(const EngineState& s, ProblemSummary& summary) {
     summary.max_deflection = summary.max_moment = summary.max_shear = 0.0;
     summary.max_deflection_depth = summary.max_moment_depth = summary.max_shear_depth = 0.0;

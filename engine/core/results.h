@@ -20,6 +20,9 @@ namespace vornel {
 // Fills s.results for stations 0..NINC+1 (the deflection at NINC+2 is extrapolated first).
 void compute_results(EngineState& s);
 
+// False when a deflection, moment or shear of stations 0..NINC is not a finite number.
+bool results_finite(const EngineState& s);
+
 // The largest absolute deflection, moment and shear over stations 0..NINC, with depths.
 void summarise_results(const EngineState& s, ProblemSummary& summary);
 

@@ -1,5 +1,8 @@
 #include "engine/run/entry.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <sstream>
 #include <system_error>
 #include <utility>
@@ -19,6 +22,7 @@ EngineState state_for(const RunRequest& r) {
     EngineState s;
     s.clock = r.clock;
     s.message_sink = r.message_sink;
+    s.progress_sink = r.progress_sink;
     s.scratch_dir = r.scratch_dir;
     s.scratch_prefix = r.scratch_prefix;
     s.version = r.version.substr(0, 12);
@@ -29,14 +33,36 @@ EngineState state_for(const RunRequest& r) {
     return s;
 }
 
+// An output that is the input itself (also through a link) would destroy the deck.
+bool output_is_input(const EngineState& s) {
+    std::error_code ec;
+    for (const std::filesystem::path* out : {&s.report_path, &s.plot_path, &s.monitor_path}) {
+        if (std::filesystem::equivalent(s.input_path, *out, ec) || *out == s.input_path)
+            return true;
+    }
+    return false;
+}
+
+void output_failed(EngineState& s, const std::string& what) {
+    const int code = errno;
+    if (s.output_failed) return;  // the first failure is the one to tell
+    s.output_failed = true;
+    s.stop_reason = what + (code ? std::string(": ") + std::strerror(code) : std::string());
+}
+
 }  // namespace
 
 EngineState run_analysis(const RunRequest& request) {
     EngineState s = state_for(request);
     try {
+        if (output_is_input(s)) {
+            s.error_stop = s.output_failed = true;
+            s.stop_reason = "an output file is the input data file " + s.input_path.string();
+            return s;
+        }
         OutputFile report_file(s.report_path), monitor_file(s.monitor_path);
         if (!report_file.is_open() || !monitor_file.is_open()) {
-            s.error_stop = true;
+            s.error_stop = s.output_failed = true;
             s.stop_reason = "cannot create the output files beside " + s.report_path.string();
             return s;
         }
@@ -55,14 +81,17 @@ EngineState run_analysis(const RunRequest& request) {
             write_closing_line(report);
             plot_complete_block(s);
         }
+        errno = 0;
         if (!report_file.replace_contents(report.view())) {
-            s.message("cannot write the report " + s.report_path.string());
+            output_failed(s, "cannot write the report " + s.report_path.string());
         }
+        errno = 0;
         if (!write_whole_file(s.plot_path, plot_file_text(s))) {
-            s.message("cannot write the plot file " + s.plot_path.string());
+            output_failed(s, "cannot write the plot file " + s.plot_path.string());
         }
+        errno = 0;
         if (!monitor_file.replace_contents(monitor.view())) {
-            s.message("cannot write the monitor file " + s.monitor_path.string());
+            output_failed(s, "cannot write the monitor file " + s.monitor_path.string());
         }
     } catch (const std::exception& e) {
         s.error_stop = true;
@@ -82,6 +111,7 @@ int enter_in(const std::filesystem::path& working_dir, int interface_code,
     try {
         RunRequest request;
         request.message_sink = message_sink;
+        request.progress_sink = message_sink;  // the console shows the progress lines
         if (!read_names_file(working_dir / "NAMES.dat", request, message_sink)) return 0;
         request.scratch_dir = working_dir;
         run_analysis(request);

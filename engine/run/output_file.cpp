@@ -7,7 +7,11 @@ namespace vornel {
 
 OutputFile::OutputFile(std::filesystem::path path) : path_(std::move(path)) {
     std::error_code ec;
-    existed_ = std::filesystem::is_regular_file(path_, ec);
+    // Only a new or an existing regular file is written: a pipe would block the run, and a
+    // device or a folder is not an output.
+    const std::filesystem::file_status st = std::filesystem::status(path_, ec);
+    if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st)) return;
+    existed_ = std::filesystem::is_regular_file(st);
     if (existed_) stream_.open(path_, std::ios::binary | std::ios::in | std::ios::out);
     if (!stream_.is_open()) {
         existed_ = false;
@@ -30,6 +34,7 @@ bool OutputFile::replace_contents(std::string_view text) {
 
 bool write_whole_file(const std::filesystem::path& path, std::string_view text) {
     OutputFile file(path);
+    if (!file.is_open()) return false;
     return file.replace_contents(text);
 }
 

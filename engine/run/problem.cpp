@@ -1,5 +1,7 @@
 #include "engine/run/problem.h"
 
+#include <algorithm>
+
 #include "engine/base/fixed_format.h"
 #include "engine/base/unit_labels.h"
 #include "engine/core/curve_store.h"
@@ -20,6 +22,7 @@ namespace vornel {
 namespace {
 
 void read_wall_and_tables(EngineState& s, FreeFormatReader& in) {
+    check_control_codes(in, s.control);
     read_wall_properties(s, in);
     write_wall_properties(s);
     read_restraints(s, in);
@@ -66,6 +69,7 @@ void solve_and_report(EngineState& s) {
     write_problem_heading(s);
     s.outcome = iterate(s);
     compute_results(s);
+    s.outcome.non_finite = !results_finite(s);
     s.results_valid = true;
     write_results(s);
 
@@ -77,6 +81,11 @@ void solve_and_report(EngineState& s) {
     summary.solved = true;
     summary.unit_system = s.control.unit_system;
     summarise_results(s, summary);
+    summary.stage_count = s.control.stage_count;
+    summary.long_term = s.problem >= 2 && s.control.stage_count < 2;
+    const std::size_t stations = std::min(s.results.size(), std::size_t(s.wall.ninc) + 1);
+    summary.stations.assign(s.results.begin(), s.results.begin() + std::ptrdiff_t(stations));
+    summary.pressure = s.pressure;
     s.summaries.push_back(std::move(summary));
 }
 

@@ -16,8 +16,9 @@ struct RunRequest {
     // the run writes no scratch files.
     std::filesystem::path scratch_dir;
     std::string scratch_prefix;
-    std::function<std::tm()> clock;                        // empty: the local clock
-    std::function<void(const std::string&)> message_sink;  // empty: messages discarded
+    std::function<std::tm()> clock;                         // empty: the local clock
+    std::function<void(const std::string&)> message_sink;   // empty: messages discarded
+    std::function<void(const std::string&)> progress_sink;  // progress lines; empty: none
 };
 
 }  // namespace vornel

@@ -35,7 +35,7 @@ void write_modification_rows(EngineState& s) {
 }
 
 void generate_records(EngineState& s) {
-    s.message(" READ SOIL DATA....");
+    s.progress(" READ SOIL DATA....");
     const PyProfile profile = build_py_profile(s);
     write_py_profile(s, profile);
 

@@ -2,6 +2,11 @@
 
 #include <QFile>
 #include <QList>
+#include <cstdlib>
+
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace vornel::test {
 
@@ -30,6 +35,27 @@ std::optional<QString> ScriptedQuestions::askSaveFileName(const QString& suggest
         saveNames.pop_front();
     }
     return a;
+}
+
+SmallDisk::SmallDisk(int kilobytes) {
+    if (::geteuid() != 0 || !dir_.isValid()) return;
+    const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";
+    mounted_ = ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0,
+                       options.constData()) == 0;
+}
+
+SmallDisk::~SmallDisk() {
+    if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
+}
+
+void SmallDisk::fill(qint64 spare) {
+    struct statvfs st {};
+    if (::statvfs(QFile::encodeName(dir_.path()).constData(), &st) != 0) return;
+    const qint64 free = static_cast<qint64>(st.f_bavail) * static_cast<qint64>(st.f_frsize);
+    QFile filler(path(QStringLiteral("filler")));
+    if (!filler.open(QIODevice::WriteOnly)) return;
+    filler.write(QByteArray(std::max<qint64>(free - spare, 0), 'x'));
+    filler.close();
 }
 
 namespace {

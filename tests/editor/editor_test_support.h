@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <ostream>
 
@@ -28,6 +29,22 @@ class ScriptedQuestions : public ProjectQuestions {
 
 // Fills every table and switch of the project with distinct values (English units).
 void fill_project(TProgramData& d);
+
+// A real, very small file system (a tmpfs) for tests of a full disk. Mounting needs root; a
+// test skips when `mounted()` is false.
+class SmallDisk {
+  public:
+    explicit SmallDisk(int kilobytes = 64);
+    ~SmallDisk();
+    bool mounted() const { return mounted_; }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    // Fills the free space with a filler file, leaving about `spare` bytes.
+    void fill(qint64 spare = 0);
+
+  private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
 
 QByteArray read_file(const QString& path);
 void write_file(const QString& path, const QByteArray& content);

@@ -90,6 +90,7 @@ TEST(EngineReadsEditor, SIProjectWithTiebackSpringsAndLongTerm) {
     d.SetUnits(2);
     d.UseTiebacks = d.UseSprings = true;
     d.LongTerm = true;
+    d.ActiveWidth = 1.0;  // m: the width of wall each tieback holds is spacing / width
     ProjectTables& t = d.tables();
     t.SoilLayer.setRowCount(1);  // pinned toe, held at the top by a tieback and a spring
     t.TiebackTable1.setReal(col::kTbDepth, 0, 1.5);      // m

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "editor/file_naming.h"
 #include "editor_test_support.h"
 
@@ -121,6 +123,34 @@ TEST(Project, FailedSaveLeavesTheOldFileIntact) {
     e.p.setWriteFault(std::nullopt);
     EXPECT_TRUE(e.p.save());
     EXPECT_TRUE(test::read_file(e.path("wall.vn5d")).startsWith("Edited\r\n"));
+}
+
+// On a real full disk Save fails with the system's reason and the old file stays.
+TEST(Project, SaveOnAFullDisk) {
+    test::SmallDisk disk(64);
+    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small tmpfs (needs root)";
+    test::ScriptedQuestions q;
+    Project p(q, disk.path({}));
+    test::fill_project(p.data());
+    ASSERT_TRUE(p.saveAsPath(disk.path("wall.vn5d")));
+    const QByteArray before = test::read_file(disk.path("wall.vn5d"));
+    disk.fill();
+    p.data().Title = "Edited";
+    p.setModified(true);
+    EXPECT_FALSE(p.save());
+    EXPECT_EQ(q.informed.back(),
+              "Error writing file " + disk.path("wall.vn5d") + ": No space left on device");
+    EXPECT_EQ(test::read_file(disk.path("wall.vn5d")), before);
+    EXPECT_TRUE(p.isModified());
+}
+
+// Open takes only regular files: a pipe would block the program for ever.
+TEST(Project, OpenRefusesWhatIsNotAFile) {
+    Env e;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(e.path("pipe.vn5d")).constData(), 0600), 0);
+    const OpenResult r = e.p.openFile(e.path("pipe.vn5d"));
+    EXPECT_FALSE(r.opened);
+    EXPECT_EQ(r.error, "Cannot open file " + e.path("pipe.vn5d") + ": it is not a regular file");
 }
 
 TEST(Project, CommandLine) {

@@ -167,6 +167,65 @@ TEST(Staging, FailedStageWriteKeepsTheStageAndItsFile) {
     EXPECT_EQ(test::read_file(e.p.stageFilePath(1)), stage1);
 }
 
+// Save As of a staged project writes the data file and every stage file under the new name
+// before it replaces anything: a stage file that cannot be written changes no file at all.
+TEST(Staging, FailedSaveAsChangesNoFile) {
+    Env e;
+    e.staged(2);
+    ASSERT_TRUE(e.p.save());
+    const QByteArray data = test::read_file(e.path("wall.vn5d"));
+    const QByteArray one = test::read_file(e.path("wall.st1"));
+    ASSERT_TRUE(QDir(e.dir.path()).mkpath("renamed.st2/results"));
+    EXPECT_FALSE(e.p.saveAsPath(e.path("renamed.vn5d")));
+    EXPECT_EQ(e.q.informed.back(),
+              "Cannot create file " + e.path("renamed.st2") + ": it is not a regular file");
+    EXPECT_FALSE(QFile::exists(e.path("renamed.vn5d")));
+    EXPECT_FALSE(QFile::exists(e.path("renamed.st1")));
+    EXPECT_EQ(test::read_file(e.path("wall.vn5d")), data);
+    EXPECT_EQ(test::read_file(e.path("wall.st1")), one);
+    EXPECT_TRUE(QFile::exists(e.path("wall.st2")));
+    EXPECT_EQ(e.p.data().FileName, e.path("wall.vn5d"));
+    // Once the way is free the same command moves everything.
+    ASSERT_TRUE(QDir(e.path("renamed.st2")).removeRecursively());
+    EXPECT_TRUE(e.p.saveAsPath(e.path("renamed.vn5d")));
+    EXPECT_EQ(test::read_file(e.path("renamed.vn5d")), data);
+    EXPECT_FALSE(QFile::exists(e.path("wall.st1")));
+}
+
+// A staged file that announces more stages than it holds: the message names the data file and
+// the missing stage, and the missing stage starts as a copy of the one before it.
+TEST(Staging, MissingStageIsNamed) {
+    Env e;
+    e.staged(2);
+    ASSERT_TRUE(e.p.save());
+    QByteArray file = test::read_file(e.path("wall.vn5d"));
+    const QByteArray counts =
+        "\r\n1 2\t2\t2\t2\t2 2 ";  // the stage count of the first deck follows
+    const qsizetype at = file.indexOf(counts) + counts.size();
+    ASSERT_EQ(file.mid(at, 2), "2 ");
+    file[at] = '3';
+    test::write_file(e.path("short.vn5d"), file);
+    const OpenResult r = e.p.openFile(e.path("short.vn5d"));
+    EXPECT_EQ(r.error, "The data file " + e.path("short.vn5d") +
+                           " announces 3 stages, but stage 3 is missing.");
+    EXPECT_EQ(e.q.informed.back(), r.error);
+    EXPECT_EQ(e.p.data().StageCount, 3);
+    ASSERT_TRUE(e.p.switchStage(3));
+    EXPECT_EQ(e.p.data().Title, " Stage No : 3");
+    EXPECT_TRUE(e.p.save());
+    EXPECT_EQ(test::read_file(e.path("short.vn5d")).count(" Stage No : "), 2);
+
+    // The same for an older format, whose stages are converted on Open.
+    QByteArray old = test::read_file(test::source_path("tests/data/editor/staged_2013.vn4d"));
+    old.replace("1 0\t1\t0\t2\t2 0 2 0", "1 0\t1\t0\t2\t2 0 3 0");
+    test::write_file(e.path("old.vn4d"), old);
+    EXPECT_EQ(
+        e.p.openFile(e.path("old.vn4d")).error,
+        "The data file " + e.path("old.vn4d") + " announces 3 stages, but stage 3 is missing.");
+    EXPECT_TRUE(QFile::exists(e.path("old.st3")));
+    EXPECT_TRUE(e.p.saveAsPath(e.path("old.vn5d")));
+}
+
 TEST(Staging, SplitAndJoin) {
     const QByteArray file = "T\r\n1 2\r\n1\r\n Stage No : 2\r\n2 2\r\n2\r\n";
     const auto decks = split_stages(file, 2);

@@ -161,8 +161,7 @@ TEST(DeckReader, TiebackWithoutSpacingIsRefused) {
     FreeFormatReader in("3\t0.001\t200000000\t6\t15\t0\n", report);
     EXPECT_THROW(read_tiebacks(s, in), RunStop);
     EXPECT_EQ(report.str(),
-              "\n\n     ERROR STOP -- TIEBACK STIFFNESS NOT FINITE (ZERO UNBONDED LENGTH OR "
-              "SPACING) IN TIEBACK ROW 1, LINE 1\n");
+              "\n\n     ERROR STOP -- SPACING 0 IS NOT POSITIVE IN TIEBACK ROW 1, LINE 1\n");
 }
 
 // Records 14-19 are read in full: SI surcharge distances and widths are in millimetres.

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <sstream>
+
+#include "engine/core/report_results.h"
+#include "engine/core/results.h"
 #include "tests/engine/support/beam_deck.h"
 #include "tests/engine/support/test_support.h"
 
@@ -246,20 +251,44 @@ TEST(Mechanics, SlopeAtAStationWithoutStiffnessStaysFinite) {
     EXPECT_TRUE(shifted.state.outcome.converged);
 }
 
-// Deflections that are not numbers (stiffness at the limit of the number range) count as
-// beyond the allowable deflection: the run never reports them as closed.
-TEST(Mechanics, DeflectionsThatAreNotNumbersAreNeverClosed) {
+// Values at the limit of the number range mean nothing for a wall and would overflow: the
+// deck is refused with the value named, instead of giving results that are not numbers.
+TEST(Mechanics, ValuesBeyondTheNumberRangeAreRefused) {
     BeamDeck d;
     d.ninc = 10;
     d.h = 1e300;
-    d.ei = 1e300;
-    d.loads = {{1, 0, 0, 1e300, 0.0, 0.0}};
     const test::DeckRun run = test::run_deck_text(d.text());
-    EXPECT_FALSE(run.state.outcome.converged);
-    EXPECT_EQ(run.state.outcome.exceeded_count, 11);
-    ASSERT_EQ(run.state.summaries.size(), 1u);
-    EXPECT_TRUE(std::isnan(run.state.summaries[0].max_deflection));
-    EXPECT_NE(run.report.find("       NaN"), std::string::npos);
+    EXPECT_TRUE(run.state.error_stop);
+    EXPECT_NE(run.state.stop_reason.find("e+300\" OUTSIDE -1E30..1E30 IN WALL PROPERTIES, LINE 3"),
+              std::string::npos)
+        << run.state.stop_reason;
+    EXPECT_TRUE(run.state.summaries.empty());
+}
+
+// A deflection, moment or shear that is not a finite number is one warning line in the report
+// and in the summary.
+TEST(Mechanics, ResultsThatAreNotFiniteAreAWarning) {
+    EngineState s;
+    s.wall.ninc = 2;
+    s.results.resize(4);
+    EXPECT_TRUE(results_finite(s));
+    s.results[3].moment = std::numeric_limits<double>::quiet_NaN();  // beyond the toe
+    EXPECT_TRUE(results_finite(s));
+    s.results[1].shear = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(results_finite(s));
+    IterationOutcome o;
+    o.non_finite = true;
+    EXPECT_EQ(outcome_warnings(o),
+              std::vector<std::string>{"deflection, moment or shear not a finite number"});
+    std::ostringstream report;
+    EngineState r = test::state_with_report(report);
+    r.outcome.non_finite = true;
+    r.wall.ninc = 1;
+    r.wall.h = 1.0;
+    r.results.resize(3);
+    write_results(r);
+    EXPECT_NE(report.str().find("\n     ***** RESULTS ARE NOT FINITE NUMBERS *****\n"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST(ScratchFiles, ThroughNamesDatInTheWorkingFolder) {
     const EngineState s = run_analysis(request_for(deck, dir.path()));
     EXPECT_EQ(bmwall, soil::bmwall_text(s.handover.pressure));
     EXPECT_EQ(soildata, soil::soildata_text(s));
-    EXPECT_EQ(bmwall.substr(0, 5), " 482\n");  // the last stage's table
+    EXPECT_EQ(bmwall.substr(0, 5), " 482\n");     // the last stage's table
     EXPECT_EQ(soildata.substr(0, 6), "   10\n");  // the last stage's records
     EXPECT_EQ(test::lines_of(soildata).size(), 1u + 10u * 35u);
 }
@@ -85,9 +85,10 @@ TEST(ScratchFiles, UnwritableFolderIsAMessageNotAStop) {
     r.scratch_dir = dir.path() / "missing";
     std::vector<std::string> messages;
     r.message_sink = [&](const std::string& m) { messages.push_back(m); };
+    r.progress_sink = r.message_sink;
     const EngineState s = run_analysis(r);
     EXPECT_FALSE(s.error_stop);
-    ASSERT_EQ(messages.size(), 3u);  // the generator's console line, then one per file
+    ASSERT_EQ(messages.size(), 3u);  // the generator's progress line, then one per file
     EXPECT_EQ(messages[0], " READ SOIL DATA....");
     EXPECT_EQ(messages[1],
               "cannot write the scratch file " + (r.scratch_dir / "BMWALL.001").string());

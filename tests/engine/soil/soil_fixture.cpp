@@ -12,6 +12,7 @@ SoilProblem::SoilProblem(int unit_system) {
     s.report = &report;
     s.monitor = &monitor;
     s.message_sink = [this](const std::string& m) { messages.push_back(m); };
+    s.progress_sink = s.message_sink;  // progress lines in order with the messages
     s.control.unit_system = unit_system;
     s.control.earth_pressure_code = 2;
     set_unit_labels(s);
