@@ -4,12 +4,13 @@
 #include <QStringList>
 
 #include "editor/ui/main_form.h"
+#include "vornel_version.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Dovrik"));
     QApplication::setApplicationName(QStringLiteral("VORNEL"));
-    QApplication::setApplicationVersion(QStringLiteral("2015.5.7"));
+    QApplication::setApplicationVersion(QStringLiteral(VORNEL_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("vornel2015"));
 
     vornel::TMainForm window;

@@ -1,11 +1,12 @@
 // The program's settings: the text editor and the recent-file list, kept through QSettings
-// (organisation "Dovrik", application "VORNEL", group "2015.5.7") as "Word Processor" and
-// "File1" .. "File10".
+// (organisation "Dovrik", application "VORNEL", a group named by the version text) as
+// "Word Processor" and "File1" .. "File10".
 #pragma once
 
 #include <QString>
 
 #include "editor/recent_files.h"
+#include "vornel_version.h"
 
 namespace vornel {
 
@@ -23,7 +24,7 @@ class ProgramSettings {
 namespace settings_key {
 inline constexpr char kOrganisation[] = "Dovrik";
 inline constexpr char kApplication[] = "VORNEL";
-inline constexpr char kGroup[] = "2015.5.7";
+inline constexpr char kGroup[] = VORNEL_VERSION_TEXT;
 inline constexpr char kWordProcessor[] = "Word Processor";
 }  // namespace settings_key
 
