@@ -149,25 +149,11 @@ void run_view3d_command(Cmd command, TMainForm& main, QWidget& view3d) {
         case Cmd::ShowDeformedShape:
             view->DeformedShapeWindow();
             return;
-        case Cmd::ShowWall:
-            return view->toggleShow(ShowOption::Wall);
-        case Cmd::ShowSoilLayers:
-            return view->toggleShow(ShowOption::SoilLayers);
-        case Cmd::ShowWaterLevel:
-            return view->toggleShow(ShowOption::WaterLevel);
-        case Cmd::ShowSurcharge:
-            return view->toggleShow(ShowOption::AdditionalSurcharge);
-        case Cmd::ShowConcentratedLoads:
-            return view->toggleShow(ShowOption::ConcentratedLoads);
-        case Cmd::ShowTiebacks:
-            return view->toggleShow(ShowOption::TieBacks);
-        case Cmd::ShowBoundaryConditions:
-            return view->toggleShow(ShowOption::BoundaryConditions);
-        case Cmd::ShowLateralSprings:
-            return view->toggleShow(ShowOption::LateralSprings);
         default:
-            return;
+            break;
     }
+    const int item = index_of(command) - index_of(Cmd::ShowWall);
+    if (item >= 0 && item < 8) view->toggleShow(kShowMenuOrder[item]);
 }
 
 }  // namespace vornel

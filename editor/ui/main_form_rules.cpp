@@ -25,17 +25,7 @@ CommandContext TMainForm::commandContext() const {
     c.view3DOpen = child(ChildKind::View3D) != nullptr;
     if (auto* view = qobject_cast<TDlgBlock*>(child(ChildKind::View3D))) {
         c.view3DMode = static_cast<int>(view->navigation().mode);
-        // The menu's order: Wall, Soil Layers, Water Level, Additional Surcharge, Concentrated
-        // Loads, Tie Backs, Boundary Conditions, Lateral Springs.
-        const ShowOption order[] = {ShowOption::Wall,
-                                    ShowOption::SoilLayers,
-                                    ShowOption::WaterLevel,
-                                    ShowOption::AdditionalSurcharge,
-                                    ShowOption::ConcentratedLoads,
-                                    ShowOption::TieBacks,
-                                    ShowOption::BoundaryConditions,
-                                    ShowOption::LateralSprings};
-        for (int i = 0; i < 8; ++i) c.view3DShown[i] = view->isShown(order[i]);
+        for (int i = 0; i < 8; ++i) c.view3DShown[i] = view->isShown(kShowMenuOrder[i]);
     }
     return c;
 }

@@ -10,7 +10,10 @@ namespace vornel {
 QMdiSubWindow* TMainForm::addChild(QWidget* widget) {
     QMdiSubWindow* sub = mdi_->addSubWindow(widget);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    connect(sub, &QObject::destroyed, this, [this] { applyCommandStates(); });
+    // A widget announces its destruction before its guards are cleared, so the rules are
+    // evaluated once it has gone (the 3D tools hide only when the view no longer exists).
+    connect(
+        sub, &QObject::destroyed, this, [this] { applyCommandStates(); }, Qt::QueuedConnection);
     sub->show();
     return sub;
 }

@@ -34,6 +34,16 @@ enum class ShowOption {
     BoundaryConditions
 };
 
+// The order of the "Show 3DView" menu's items, which is not the order of the flags.
+inline constexpr ShowOption kShowMenuOrder[] = {ShowOption::Wall,
+                                                ShowOption::SoilLayers,
+                                                ShowOption::WaterLevel,
+                                                ShowOption::AdditionalSurcharge,
+                                                ShowOption::ConcentratedLoads,
+                                                ShowOption::TieBacks,
+                                                ShowOption::BoundaryConditions,
+                                                ShowOption::LateralSprings};
+
 class TDlgBlock : public QWidget, public GlWindowOwner {
     Q_OBJECT
   public:

@@ -96,17 +96,8 @@ QString text(const char* t) {
 }  // namespace
 
 void View3dCommands::fillShowMenu(QMenu* menu) {
-    // The menu's order, which is not the order of the flags.
-    const ShowOption order[] = {ShowOption::Wall,
-                                ShowOption::SoilLayers,
-                                ShowOption::WaterLevel,
-                                ShowOption::AdditionalSurcharge,
-                                ShowOption::ConcentratedLoads,
-                                ShowOption::TieBacks,
-                                ShowOption::BoundaryConditions,
-                                ShowOption::LateralSprings};
     menu->setTitle(text(view3d_text::kMenu));
-    for (ShowOption o : order) {
+    for (ShowOption o : kShowMenuOrder) {
         QAction* a = menu->addAction(text(view3d_text::kShowItems[int(o)]));
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, o] { toggleShow(o); });
