@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -66,10 +67,15 @@ TMainForm::TMainForm(MainFormSetup setup)
 }
 
 TMainForm::~TMainForm() {
-    // The child windows go first, while the window they report to is still whole.
-    // (closed ones waiting for deletion included).
-    for (QMdiSubWindow* sub : mdi_->findChildren<QMdiSubWindow*>())
+    // The child windows go first (closed ones waiting for deletion included), while the
+    // window they report to and the project whose tables they show are still whole.
+    const QList<QMdiSubWindow*> subs = mdi_->findChildren<QMdiSubWindow*>();
+    const QList<QPointer<QMdiSubWindow>> guarded(subs.begin(), subs.end());
+    for (const QPointer<QMdiSubWindow>& sub : guarded) {
+        if (!sub) continue;
         disconnect(sub, nullptr, this, nullptr);
+        delete sub.data();
+    }
 }
 
 WindowQuestions& TMainForm::questions() {

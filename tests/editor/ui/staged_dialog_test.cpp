@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -41,6 +42,7 @@ class StagedDialogTest : public QObject {
         w.data().IncrementLength = 4.0;
         w.data().FreeHeight = 120.0;
         TDlgStaged* dlg = w.host->openStaged(true);
+        const QPointer<TDlgStaged> guard(dlg);
         QVERIFY(dlg->isModal());
         QCOMPARE(dlg->windowTitle(), QString("Staged Construction Options"));
         QVERIFY(!dlg->StageAnalysis->isChecked());
@@ -53,7 +55,7 @@ class StagedDialogTest : public QObject {
         QCOMPARE(dlg->deStage->text(), QString("3"));
         click(dlg->okButton);
         settle();
-        QVERIFY(!dlg->isVisible());
+        QVERIFY(!guard || !guard->isVisible());  // OK closes (and frees) the dialog
         QCOMPARE(w.data().StageCount, 3);
         QVERIFY(w.project->isModified());
         const QStringList one = lines(w.project->stageFilePath(1));
