@@ -6,8 +6,10 @@
 #include <QPdfWriter>
 
 #include "viewer/graph_page.h"
+#include "viewer_test_support.h"
 
 using namespace vornel;
+using namespace vornel::test;
 
 class GraphPageTest : public QObject {
     Q_OBJECT
@@ -18,18 +20,6 @@ class GraphPageTest : public QObject {
     void pageIsWritten();
 };
 
-namespace {
-struct Graph {
-    TGraphPlot g;
-    GraphView v{g};
-    Graph() {
-        g.setCurveCount(1);
-        g.curve(0).Points = {{0, 0}, {1, 2}};
-        v.open();
-    }
-};
-}  // namespace
-
 void GraphPageTest::marginsGiveThePlotArea() {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -37,7 +27,7 @@ void GraphPageTest::marginsGiveThePlotArea() {
     pdf.setResolution(600);
     pdf.setPageSize(QPageSize(QPageSize::Letter));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    Graph g;
+    OneCurveGraph g;
     const GraphLayout l = page_layout(pdf, g.g, PageMargins{});
     // 8.5 x 11 in at 600 ppi, 1 in margins; T = 14 px at 96 ppi = 87.5 -> 88 px.
     QCOMPARE(l.T, 88);
@@ -54,7 +44,7 @@ void GraphPageTest::deviceEdgesWinOverThinMargins() {
     pdf.setResolution(600);
     pdf.setPageSize(QPageSize(QPageSize::Letter));
     pdf.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);  // 150 px
-    Graph g;
+    OneCurveGraph g;
     g.g.XOnTop = false;
     const GraphLayout l = page_layout(pdf, g.g, PageMargins{100, 100, 100, 100});
     // Painter coordinates start at the paintable edge, 150 px in: the area starts there.
@@ -68,7 +58,7 @@ void GraphPageTest::pageIsWritten() {
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setResolution(300);
-    Graph g;
+    OneCurveGraph g;
     QVERIFY(print_graph(pdf, g.v, PageMargins{}));
     QVERIFY(buffer.data().startsWith("%PDF-"));
     QVERIFY(buffer.data().size() > 1000);

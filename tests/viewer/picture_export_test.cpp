@@ -18,18 +18,6 @@ class PictureExportTest : public QObject {
     void failedWriteKeepsTheOldFile();
 };
 
-namespace {
-struct Graph {
-    TGraphPlot g;
-    GraphView v{g};
-    Graph() {
-        g.setCurveCount(1);
-        g.curve(0).Points = {{0, 0}, {1, 2}};
-        v.open();
-    }
-};
-}  // namespace
-
 void PictureExportTest::sizeFromInchesAndPixelsPerInch() {
     PictureSpec s;
     QCOMPARE(s.pixelSize(), QSize(432, 288));
@@ -52,7 +40,7 @@ void PictureExportTest::formatByExtension() {
 }
 
 void PictureExportTest::everyFormatIsWritten() {
-    Graph g;
+    OneCurveGraph g;
     QTemporaryDir dir;
     for (const char* ext : {"bmp", "png"}) {
         const QString path = dir.filePath(QStringLiteral("g.") + ext);
@@ -71,7 +59,7 @@ void PictureExportTest::everyFormatIsWritten() {
 }
 
 void PictureExportTest::tooLargeForMemoryWritesNothing() {
-    Graph g;
+    OneCurveGraph g;
     QTemporaryDir dir;
     RecordingQuestions q;
     PictureSpec s;
@@ -86,7 +74,7 @@ void PictureExportTest::tooLargeForMemoryWritesNothing() {
 }
 
 void PictureExportTest::failedWriteKeepsTheOldFile() {
-    Graph g;
+    OneCurveGraph g;
     QTemporaryDir dir;
     const QString path = dir.filePath("missing/g.png");
     QVERIFY(!save_picture(g.v, path, PictureSpec{}).ok);

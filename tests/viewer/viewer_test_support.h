@@ -8,9 +8,22 @@
 #include <array>
 #include <vector>
 
+#include "viewer/graph_plot.h"
+#include "viewer/graph_view.h"
 #include "viewer/viewer_questions.h"
 
 namespace vornel::test {
+
+// A graph of one straight curve from (0, 0) to (1, 2), opened as its window would open it.
+struct OneCurveGraph {
+    TGraphPlot g;
+    GraphView v{g};
+    OneCurveGraph() {
+        g.setCurveCount(1);
+        g.curve(0).Points = {{0, 0}, {1, 2}};
+        v.open();
+    }
+};
 
 class RecordingQuestions : public ViewerQuestions {
   public:
