@@ -22,6 +22,7 @@
 // that they are visible rather than disguised as numbers.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -55,6 +56,9 @@ std::string x(int n);
 //   Line().x(6).text("NUMBER OF INCREMENTS = ").i(ninc, 3)
 class Line {
   public:
+    // Room for a whole report line at once, so that building it allocates once.
+    Line() { s_.reserve(kTypicalLength); }
+
     Line& x(int n) {
         put_x(s_, n);
         return *this;
@@ -100,6 +104,7 @@ class Line {
     operator const std::string&() const { return s_; }
 
   private:
+    static constexpr std::size_t kTypicalLength = 136;
     std::string s_;
 };
 

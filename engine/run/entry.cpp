@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include <sstream>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -66,9 +65,9 @@ EngineState run_analysis(const RunRequest& request) {
             s.stop_reason = "cannot create the output files beside " + s.report_path.string();
             return s;
         }
-        std::ostringstream report, monitor;
+        std::ostream& report = report_file.stream();
         s.report = &report;
-        s.monitor = &monitor;
+        s.monitor = &monitor_file.stream();
         std::string deck;
         if (read_file(s.input_path, deck)) {
             run_deck(s, std::move(deck));
@@ -82,7 +81,7 @@ EngineState run_analysis(const RunRequest& request) {
             plot_complete_block(s);
         }
         errno = 0;
-        if (!report_file.replace_contents(report.view())) {
+        if (!report_file.finish()) {
             output_failed(s, "cannot write the report " + s.report_path.string());
         }
         errno = 0;
@@ -90,7 +89,7 @@ EngineState run_analysis(const RunRequest& request) {
             output_failed(s, "cannot write the plot file " + s.plot_path.string());
         }
         errno = 0;
-        if (!monitor_file.replace_contents(monitor.view())) {
+        if (!monitor_file.finish()) {
             output_failed(s, "cannot write the monitor file " + s.monitor_path.string());
         }
     } catch (const std::exception& e) {

@@ -1,35 +1,130 @@
 #include "engine/run/output_file.h"
 
+#include <cerrno>
+#include <cstring>
 #include <system_error>
 #include <utility>
 
 namespace vornel {
+namespace {
 
-OutputFile::OutputFile(std::filesystem::path path) : path_(std::move(path)) {
+// Large enough that a report goes out in a handful of writes, small enough to stay in the
+// processor's cache while it is filled.
+constexpr std::size_t kBufferSize = 32 * 1024;
+
+}  // namespace
+
+OutputFile::OutputFile(std::filesystem::path path)
+    : path_(std::move(path)), buffer_(new char[kBufferSize]), stream_(this) {
+    setp(buffer_.get(), buffer_.get() + kBufferSize);
     std::error_code ec;
     // Only a new or an existing regular file is written: a pipe would block the run, and a
     // device or a folder is not an output.
     const std::filesystem::file_status st = std::filesystem::status(path_, ec);
     if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st)) return;
-    existed_ = std::filesystem::is_regular_file(st);
-    if (existed_) stream_.open(path_, std::ios::binary | std::ios::in | std::ios::out);
-    if (!stream_.is_open()) {
-        existed_ = false;
-        stream_.open(path_, std::ios::binary | std::ios::out | std::ios::trunc);
+    if (std::filesystem::is_regular_file(st)) {
+        file_ = std::fopen(path_.c_str(), "r+b");
+        if (file_) {
+            existed_ = true;
+            old_size_ = std::filesystem::file_size(path_, ec);
+            if (ec) old_size_ = static_cast<std::uintmax_t>(-1);  // cut it in any case
+        }
+    }
+    if (!file_) file_ = std::fopen(path_.c_str(), "wb");
+    // The buffer above is the only one: the C library's own would copy every byte again.
+    if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);
+}
+
+OutputFile::~OutputFile() {
+    if (!file_) return;
+    // A file that received text is never left as new text over an older file's tail.
+    if (written_ > 0 || pptr() != pbase()) {
+        finish();
+    } else {
+        std::fclose(file_);
     }
 }
 
+void OutputFile::fail() {
+    if (error_ == 0) error_ = errno != 0 ? errno : -1;
+}
+
+bool OutputFile::put_through(const char* text, std::size_t n) {
+    if (n == 0) return true;
+    if (!file_ || error_ != 0) return false;
+    errno = 0;
+    if (std::fwrite(text, 1, n, file_) != n) {
+        fail();
+        return false;
+    }
+    written_ += n;
+    return true;
+}
+
+bool OutputFile::drain() {
+    const std::size_t n = static_cast<std::size_t>(pptr() - pbase());
+    setp(buffer_.get(), buffer_.get() + kBufferSize);
+    return put_through(buffer_.get(), n);
+}
+
+OutputFile::int_type OutputFile::overflow(int_type c) {
+    if (!drain()) return traits_type::eof();
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    *pptr() = traits_type::to_char_type(c);
+    pbump(1);
+    return c;
+}
+
+std::streamsize OutputFile::xsputn(const char* text, std::streamsize n) {
+    const auto count = static_cast<std::size_t>(n);
+    const auto room = static_cast<std::size_t>(epptr() - pptr());
+    if (count <= room) {
+        std::memcpy(pptr(), text, count);
+        pbump(static_cast<int>(count));
+        return n;
+    }
+    // A piece larger than the room left: what is buffered goes first, then the piece
+    // itself, or its tail into the emptied buffer when it is small.
+    if (!drain()) return 0;
+    if (count < kBufferSize) {
+        std::memcpy(pptr(), text, count);
+        pbump(static_cast<int>(count));
+        return n;
+    }
+    return put_through(text, count) ? n : 0;
+}
+
+int OutputFile::sync() {
+    return drain() ? 0 : -1;
+}
+
+bool OutputFile::finish() {
+    if (!file_) return false;
+    bool ok = drain() && error_ == 0;
+    errno = 0;
+    if (ok && existed_ && old_size_ > written_) {
+        std::error_code ec;
+        std::filesystem::resize_file(path_, written_, ec);
+        if (ec) {
+            errno = ec.value();
+            fail();
+            ok = false;
+        }
+    }
+    errno = 0;
+    if (std::fclose(file_) != 0 && ok) {
+        fail();
+        ok = false;
+    }
+    file_ = nullptr;
+    if (!ok && error_ > 0) errno = error_;
+    return ok;
+}
+
 bool OutputFile::replace_contents(std::string_view text) {
-    if (!stream_.is_open()) return false;
+    if (!file_) return false;
     stream_.write(text.data(), static_cast<std::streamsize>(text.size()));
-    stream_.close();
-    if (!stream_) return false;
-    if (!existed_) return true;
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path_, ec);
-    if (ec) return false;
-    if (size > text.size()) std::filesystem::resize_file(path_, text.size(), ec);
-    return !ec;
+    return finish();
 }
 
 bool write_whole_file(const std::filesystem::path& path, std::string_view text) {

@@ -1,6 +1,8 @@
-// A file that a run writes whole: the report, the plot data file, the monitor file and the
-// scratch files. The file is opened (or created) when the run starts, so that a folder that
-// cannot take it is known at once, and receives its whole text in one write at the end.
+// A file that a run writes: the report, the plot data file, the monitor file and the scratch
+// files. The file is opened (or created) when the run starts, so that a folder that cannot
+// take it is known at once. Text written to `stream()` goes to the file in large pieces
+// through one fixed buffer while the run goes on, so that a report of a few hundred
+// kilobytes is never held, grown and copied in memory.
 //
 // An existing file is overwritten in place and then cut to the new length rather than
 // truncated to zero first: rewriting a file truncated to zero makes the file system flush it
@@ -8,24 +10,50 @@
 // costs more than the whole analysis.
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <memory>
+#include <ostream>
+#include <streambuf>
 #include <string_view>
 
 namespace vornel {
 
-class OutputFile {
+class OutputFile : private std::streambuf {
   public:
     explicit OutputFile(std::filesystem::path path);
+    ~OutputFile() override;
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
 
-    bool is_open() const { return stream_.is_open(); }
+    bool is_open() const { return file_ != nullptr; }
+
+    // Where the file's text is written; the text is the file's whole contents.
+    std::ostream& stream() { return stream_; }
+
+    // Writes what is still buffered, cuts the file to the text written and closes it; false
+    // when any part of that failed, with errno set to the first failure's cause.
+    bool finish();
 
     // Replaces the file's contents by `text` and closes it; false when that failed.
     bool replace_contents(std::string_view text);
 
   private:
+    int_type overflow(int_type c) override;
+    std::streamsize xsputn(const char* text, std::streamsize n) override;
+    int sync() override;
+    bool drain();
+    bool put_through(const char* text, std::size_t n);
+    void fail();
+
     std::filesystem::path path_;
-    std::fstream stream_;
+    std::FILE* file_ = nullptr;
+    std::unique_ptr<char[]> buffer_;
+    std::ostream stream_;
+    std::uintmax_t old_size_ = 0;  // the length of the file that was there, if any
+    std::uintmax_t written_ = 0;
+    int error_ = 0;  // errno of the first failed write, -1 for a failure without one
     bool existed_ = false;
 };
 
