@@ -1,5 +1,8 @@
 #include "engine/core/plot_file.h"
 
+#include <string>
+#include <string_view>
+
 #include "engine/base/fixed_format.h"
 #include "engine/core/pressure_table.h"
 
@@ -139,18 +142,19 @@ void plot_complete_block(EngineState& s) {
     plot_results_block(s);
 }
 
-std::string plot_file_text(const EngineState& s) {
-    if (!s.error_stop) return s.plot.text;
+void write_plot_file(std::ostream& out, const EngineState& s) {
+    const std::string_view text = s.plot.text;
+    if (!s.error_stop) {
+        out << text;
+        return;
+    }
     const std::string blocks = std::to_string(s.plot.kind_offsets.size());
-    std::string out;
     std::size_t from = 0;
     for (std::size_t b = 0; b < s.plot.kind_offsets.size(); ++b) {
-        out.append(s.plot.text, from, s.plot.kind_offsets[b] - from);
-        out.append(blocks);
+        out << text.substr(from, s.plot.kind_offsets[b] - from) << blocks;
         from = s.plot.kind_offsets[b] + s.plot.kind_lengths[b];
     }
-    out.append(s.plot.text, from, std::string::npos);
-    return out;
+    out << text.substr(from);
 }
 
 }  // namespace vornel

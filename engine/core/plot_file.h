@@ -10,8 +10,7 @@
 // end.
 #pragma once
 
-#include <filesystem>
-#include <string>
+#include <ostream>
 
 #include "engine/base/engine_state.h"
 
@@ -27,7 +26,8 @@ void plot_results_block(EngineState& s);
 // Completes the open block after an error stop: missing sections empty, then the results.
 void plot_complete_block(EngineState& s);
 
-// The file's text; after an error stop the block counts are set to the blocks written.
-std::string plot_file_text(const EngineState& s);
+// Writes the file's text to `out`; after an error stop the block counts are set to the
+// blocks written.
+void write_plot_file(std::ostream& out, const EngineState& s);
 
 }  // namespace vornel

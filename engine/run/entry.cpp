@@ -1,5 +1,6 @@
 #include "engine/run/entry.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 
@@ -59,7 +60,12 @@ EngineState run_analysis(const RunRequest& request) {
             s.stop_reason = "an output file is the input data file " + s.input_path.string();
             return s;
         }
-        OutputFile report_file(s.report_path), monitor_file(s.monitor_path);
+        // The report and the monitor file fill these while the run goes on; they live on the
+        // stack, whose pages stay mapped from one run to the next.
+        std::array<char, 32 * 1024> report_buffer;
+        std::array<char, 4 * 1024> monitor_buffer;
+        OutputFile report_file(s.report_path, report_buffer),
+            monitor_file(s.monitor_path, monitor_buffer);
         if (!report_file.is_open() || !monitor_file.is_open()) {
             s.error_stop = s.output_failed = true;
             s.stop_reason = "cannot create the output files beside " + s.report_path.string();
@@ -85,7 +91,9 @@ EngineState run_analysis(const RunRequest& request) {
             output_failed(s, "cannot write the report " + s.report_path.string());
         }
         errno = 0;
-        if (!write_whole_file(s.plot_path, plot_file_text(s))) {
+        OutputFile plot_file(s.plot_path);
+        if (plot_file.is_open()) write_plot_file(plot_file.stream(), s);
+        if (!plot_file.finish()) {
             output_failed(s, "cannot write the plot file " + s.plot_path.string());
         }
         errno = 0;

@@ -6,17 +6,10 @@
 #include <utility>
 
 namespace vornel {
-namespace {
 
-// Large enough that a report goes out in a handful of writes, small enough to stay in the
-// processor's cache while it is filled.
-constexpr std::size_t kBufferSize = 32 * 1024;
-
-}  // namespace
-
-OutputFile::OutputFile(std::filesystem::path path)
-    : path_(std::move(path)), buffer_(new char[kBufferSize]), stream_(this) {
-    setp(buffer_.get(), buffer_.get() + kBufferSize);
+OutputFile::OutputFile(std::filesystem::path path, std::span<char> buffer)
+    : path_(std::move(path)), buffer_(buffer), stream_(this) {
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
     std::error_code ec;
     // Only a new or an existing regular file is written: a pipe would block the run, and a
     // device or a folder is not an output.
@@ -63,19 +56,22 @@ bool OutputFile::put_through(const char* text, std::size_t n) {
 
 bool OutputFile::drain() {
     const std::size_t n = static_cast<std::size_t>(pptr() - pbase());
-    setp(buffer_.get(), buffer_.get() + kBufferSize);
-    return put_through(buffer_.get(), n);
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    return put_through(buffer_.data(), n);
 }
 
 OutputFile::int_type OutputFile::overflow(int_type c) {
     if (!drain()) return traits_type::eof();
     if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    *pptr() = traits_type::to_char_type(c);
+    const char ch = traits_type::to_char_type(c);
+    if (buffer_.empty()) return put_through(&ch, 1) ? c : traits_type::eof();
+    *pptr() = ch;
     pbump(1);
     return c;
 }
 
 std::streamsize OutputFile::xsputn(const char* text, std::streamsize n) {
+    if (n <= 0) return 0;
     const auto count = static_cast<std::size_t>(n);
     const auto room = static_cast<std::size_t>(epptr() - pptr());
     if (count <= room) {
@@ -86,7 +82,7 @@ std::streamsize OutputFile::xsputn(const char* text, std::streamsize n) {
     // A piece larger than the room left: what is buffered goes first, then the piece
     // itself, or its tail into the emptied buffer when it is small.
     if (!drain()) return 0;
-    if (count < kBufferSize) {
+    if (count < buffer_.size()) {
         std::memcpy(pptr(), text, count);
         pbump(static_cast<int>(count));
         return n;

@@ -1,8 +1,9 @@
 // A file that a run writes: the report, the plot data file, the monitor file and the scratch
 // files. The file is opened (or created) when the run starts, so that a folder that cannot
 // take it is known at once. Text written to `stream()` goes to the file in large pieces
-// through one fixed buffer while the run goes on, so that a report of a few hundred
-// kilobytes is never held, grown and copied in memory.
+// through a fixed buffer that the caller lends while the run goes on, so that a report of a
+// few hundred kilobytes is never held, grown and copied in memory. Without a buffer every
+// piece goes to the file as it comes, which suits text that is already whole.
 //
 // An existing file is overwritten in place and then cut to the new length rather than
 // truncated to zero first: rewriting a file truncated to zero makes the file system flush it
@@ -13,8 +14,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <ostream>
+#include <span>
 #include <streambuf>
 #include <string_view>
 
@@ -22,7 +23,7 @@ namespace vornel {
 
 class OutputFile : private std::streambuf {
   public:
-    explicit OutputFile(std::filesystem::path path);
+    explicit OutputFile(std::filesystem::path path, std::span<char> buffer = {});
     ~OutputFile() override;
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -49,7 +50,7 @@ class OutputFile : private std::streambuf {
 
     std::filesystem::path path_;
     std::FILE* file_ = nullptr;
-    std::unique_ptr<char[]> buffer_;
+    std::span<char> buffer_;
     std::ostream stream_;
     std::uintmax_t old_size_ = 0;  // the length of the file that was there, if any
     std::uintmax_t written_ = 0;
