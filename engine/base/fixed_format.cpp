@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace vornel::fmt {
 namespace {
@@ -67,6 +68,35 @@ void fit_number(std::string& out, std::string& body, int w) {
         }
     }
     pad_right_aligned(out, body, w);
+}
+
+// "00", "01", ... "99": two digits per division by 100, which halves the divisions of a
+// digit loop.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the `count` lowest decimal digits of n to p[0 .. count), with leading zeros.
+void put_digits(char* p, std::uint32_t n, int count) {
+    while (count >= 2) {
+        const std::uint32_t q = n / 100;
+        const std::uint32_t r = n - q * 100;
+        count -= 2;
+        std::memcpy(p + count, kDigitPairs + 2 * r, 2);
+        n = q;
+    }
+    if (count == 1) *p = static_cast<char>('0' + n % 10);
+}
+
+// The number of decimal digits of n (1 for 0).
+int digit_count(std::uint32_t n) {
+    int k = 1;
+    while (n >= 10) {
+        n /= 10;
+        ++k;
+    }
+    return k;
 }
 
 constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
@@ -136,7 +166,7 @@ bool put_e_scaled(std::string& out, double value, int w, int d, char letter) {
     if (negative) *p++ = '-';
     if (!zero) *p++ = '0';
     *p++ = '.';
-    for (int k = d - 1; k >= 0; --k, n /= 10) p[k] = static_cast<char>('0' + n % 10);
+    put_digits(p, static_cast<std::uint32_t>(n), d);  // n < 10^d <= 10^9
     p += d;
     if (mag <= 99) {
         *p++ = letter;
@@ -163,17 +193,14 @@ bool put_f_scaled(std::string& out, double value, int w, int d) {
     if (std::fabs(frac - 0.5) < 1e-6) return false;
     long long n = whole + (frac > 0.5 ? 1 : 0);
     const bool negative = value < 0 && n != 0;  // a value that rounds to zero shows no sign
-    const long long scale = static_cast<long long>(kPow10[d]);
-    long long integer = n / scale;
-    char digits[24];
-    int k = 0;
-    do {
-        digits[k++] = static_cast<char>('0' + integer % 10);
-        integer /= 10;
-    } while (integer > 0);
+    // n < 10^9: the integer part and the fraction both fit 32 bits.
+    const auto scale = static_cast<std::uint32_t>(kPow10[d]);
+    const auto integer = static_cast<std::uint32_t>(n) / scale;
+    const auto fraction = static_cast<std::uint32_t>(n) - integer * scale;
+    const int k = digit_count(integer);
     int len = (negative ? 1 : 0) + k + 1 + d;
     bool drop_zero = false;
-    if (len > w && k == 1 && digits[0] == '0') {  // drop the optional zero before the point
+    if (len > w && integer == 0) {  // drop the optional zero before the point
         drop_zero = true;
         --len;
     }
@@ -187,11 +214,11 @@ bool put_f_scaled(std::string& out, double value, int w, int d) {
     char* p = out.data() + at + (w - len);
     if (negative) *p++ = '-';
     if (!drop_zero) {
-        for (int j = k - 1; j >= 0; --j) *p++ = digits[j];
+        put_digits(p, integer, k);
+        p += k;
     }
     *p++ = '.';
-    long long fraction = n % scale;
-    for (int j = d - 1; j >= 0; --j, fraction /= 10) p[j] = static_cast<char>('0' + fraction % 10);
+    put_digits(p, fraction, d);
     return true;
 }
 
