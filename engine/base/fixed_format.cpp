@@ -102,11 +102,18 @@ int digit_count(std::uint32_t n) {
 constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// The nearest doubles to 10^-k: multiplying by them is several times faster than dividing by
+// 10^k, at the price of one more rounding.
+constexpr double kInversePow10[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
+                                    1e-8,  1e-9,  1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15,
+                                    1e-16, 1e-17, 1e-18, 1e-19, 1e-20, 1e-21, 1e-22};
+
 // The d significant digits of a > 0 (d <= 9) as an integer n and the exponent with
-// a ~ 0.n x 10^exp10, by one scaling with an exact power of ten. The scaling rounds once,
-// by less than 1.2e-7 at these sizes, so its rounding decision is the exact one unless the
-// scaled value lies within 1e-6 of a midpoint; then (and for extreme exponents) false is
-// returned and the exact digits must be used.
+// a ~ 0.n x 10^exp10, by one scaling with a power of ten: a product with 10^s, exact for
+// s >= 0, or with the nearest double to 10^s for s < 0. Its relative error is below 2.3e-16,
+// less than 3e-7 at these sizes, so its rounding decision is the exact one unless the scaled
+// value lies within 1e-6 of a midpoint; then (and for extreme exponents) false is returned
+// and the exact digits must be used.
 bool scaled_digits(double a, int d, long long& n, int& exp10) {
     // a = f x 2^e2 with f in [0.5, 1); (x * 78913) >> 18 is floor(x log10 2) for |x| < 2700.
     const auto bits = std::bit_cast<std::uint64_t>(a);
@@ -118,7 +125,7 @@ bool scaled_digits(double a, int d, long long& n, int& exp10) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int s = d - 1 - e;
         if (s > 22 || s < -22) return false;
-        const double m = s >= 0 ? a * kPow10[s] : a / kPow10[-s];
+        const double m = a * (s >= 0 ? kPow10[s] : kInversePow10[-s]);
         if (m < low) {
             --e;
             continue;

@@ -207,8 +207,9 @@ TEST(FixedFormatExponent, AgreesWithTheExactConversion) {
         ASSERT_EQ(e(v, w, d), oracle_e(v, w, d)) << v << " d=" << d << " w=" << w;
     }
     // Values on and next to midpoints of the printed digits.
-    for (double v : {0.125, 0.375, 2.5, 0.12345, 0.12355, 1.0005, 99.995, 0.0625, 1234.5, 4.35,
-                     8.25e-12, 9.9995e20, 0.15, 0.25, 0.35, 1e22, 9.5e22}) {
+    for (double v : {0.125,  0.375,  2.5,    0.12345,  0.12355,   1.0005,  99.995,
+                     0.0625, 1234.5, 4.35,   8.25e-12, 9.9995e20, 0.15,    0.25,
+                     0.35,   1e22,   9.5e22, 2.5e-7,   1.25e-15,  3.5e-20, 1.0005e-9}) {
         for (int d = 1; d <= 9; ++d) {
             for (double x : {v, std::nextafter(v, 0.0), std::nextafter(v, 1e300), -v}) {
                 ASSERT_EQ(e(x, 20, d), oracle_e(x, 20, d)) << x << " d=" << d;
