@@ -216,6 +216,17 @@ TEST(FixedFormatExponent, AgreesWithTheExactConversion) {
             }
         }
     }
+    // Powers of ten and their neighbours, where the digits carry into the exponent.
+    for (int k = -30; k <= 30; ++k) {
+        const double p = std::pow(10.0, k);
+        for (double x : {p, std::nextafter(p, 0.0), std::nextafter(p, 1e300), 0.9999999999 * p,
+                         0.99995 * p, 1.00000001 * p}) {
+            for (int d = 1; d <= 9; ++d) {
+                ASSERT_EQ(e(x, 20, d), oracle_e(x, 20, d)) << x << " d=" << d;
+                ASSERT_EQ(e(-x, 20, d), oracle_e(-x, 20, d)) << -x << " d=" << d;
+            }
+        }
+    }
 }
 
 // The value an E field holds is exactly what reading the field back gives, over a spread of
