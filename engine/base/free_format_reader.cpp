@@ -4,8 +4,8 @@
 #include <stdlib.h>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <limits>
 
 #include "engine/base/run_stop.h"
@@ -99,14 +99,24 @@ bool read_file(const std::filesystem::path& path, std::string& text) {
     // Only a regular file: opening a pipe or a device would wait for a writer for ever.
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return false;
-    const std::streamoff size = in.tellg();
-    if (size < 0) return false;
-    text.assign(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    in.read(text.data(), size);
-    return static_cast<std::streamoff>(in.gcount()) == size;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    // Read straight into the string, without the C library's buffer and without asking for
+    // the size first: a deck is read in one or two calls.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    std::size_t got = 0;
+    text.resize(8 * 1024);
+    for (;;) {
+        if (got == text.size()) text.resize(2 * text.size());
+        const std::size_t want = text.size() - got;
+        const std::size_t n = std::fread(text.data() + got, 1, want, file);
+        got += n;
+        if (n < want) break;
+    }
+    const bool ok = std::ferror(file) == 0;
+    std::fclose(file);
+    text.resize(ok ? got : 0);
+    return ok;
 }
 
 FreeFormatReader::FreeFormatReader(std::string text, std::ostream& report, std::string source,

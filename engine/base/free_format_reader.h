@@ -79,7 +79,6 @@ bool parse_real(std::string_view text, double& value);
 // The largest magnitude a real of a deck may have.
 constexpr double kLargestValue = 1e30;
 
-// Reads a whole file into a string; false when it cannot be opened.
 // The whole file; false when it cannot be read or is not a regular file (never blocks on a
 // pipe).
 bool read_file(const std::filesystem::path& path, std::string& text);
