@@ -236,12 +236,17 @@ struct ProblemSummary {
     std::vector<PressurePoint> pressure;  // the problem's earth-pressure table
 };
 
-// The plot data file under construction. It is kept in memory and written when the run
-// closes, so that after an error stop the block count in every results header can be set
-// to the number of whole blocks the file really holds.
+// The plot data file under construction. Each block is built in `text` and, once closed,
+// handed to `sink` when there is one, so that the text in memory never grows beyond one
+// block; without a sink the whole file stays in `text`. After an error stop the block count
+// in every results header is set to the number of whole blocks the file really holds, which
+// may mean reading back blocks already handed on.
 struct PlotBuffer {
-    std::string text;
-    std::vector<std::size_t> kind_offsets;  // where each results header's block count starts
+    std::string text;                       // the blocks not yet handed on
+    std::ostream* sink = nullptr;           // where closed blocks go, if anywhere
+    std::size_t handed_on = 0;              // characters of the file handed to the sink
+    std::vector<std::size_t> kind_offsets;  // where each results header's block count starts,
+                                            // counted from the start of the file
     std::vector<std::size_t> kind_lengths;
     bool block_open = false;        // a block has sections but no results header yet
     bool pressure_written = false;  // earth-pressure section of the open block
@@ -279,7 +284,7 @@ struct RunValues {
     std::filesystem::path input_path, report_path, plot_path, monitor_path;
     std::ostream* report = nullptr;
     std::ostream* monitor = nullptr;
-    PlotBuffer plot;  // the plot data file, written out when the run closes
+    PlotBuffer plot;  // the plot data file
     int problem = 0;
     std::string run_title;
     int result_kind = 1;

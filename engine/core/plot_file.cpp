@@ -108,7 +108,7 @@ void plot_results_block(EngineState& s) {
     std::string& out = s.plot.text;
     const std::size_t rows = s.results_valid ? s.results.size() : 0;
     out.push_back(' ');
-    s.plot.kind_offsets.push_back(out.size());
+    s.plot.kind_offsets.push_back(s.plot.handed_on + out.size());
     const std::string kind = std::to_string(s.result_kind);
     s.plot.kind_lengths.push_back(kind.size());
     out.append(kind);
@@ -126,6 +126,12 @@ void plot_results_block(EngineState& s) {
     s.plot.block_open = false;
     s.plot.pressure_written = false;
     s.plot.curves_written = false;
+    if (s.plot.sink) {
+        // The closed block goes on; its room is kept for the next one.
+        s.plot.sink->write(out.data(), static_cast<std::streamsize>(out.size()));
+        s.plot.handed_on += out.size();
+        out.clear();
+    }
 }
 
 void plot_complete_block(EngineState& s) {
@@ -149,10 +155,13 @@ void write_plot_file(std::ostream& out, const EngineState& s) {
         return;
     }
     const std::string blocks = std::to_string(s.plot.kind_offsets.size());
+    const std::size_t start = s.plot.handed_on;  // where `text` starts in the file
     std::size_t from = 0;
     for (std::size_t b = 0; b < s.plot.kind_offsets.size(); ++b) {
-        out << text.substr(from, s.plot.kind_offsets[b] - from) << blocks;
-        from = s.plot.kind_offsets[b] + s.plot.kind_lengths[b];
+        if (s.plot.kind_offsets[b] < start) continue;  // in a block handed on already
+        const std::size_t at = s.plot.kind_offsets[b] - start;
+        out << text.substr(from, at - from) << blocks;
+        from = at + s.plot.kind_lengths[b];
     }
     out << text.substr(from);
 }

@@ -60,9 +60,10 @@ EngineState run_analysis(const RunRequest& request) {
             s.stop_reason = "an output file is the input data file " + s.input_path.string();
             return s;
         }
-        // The report and the monitor file fill these while the run goes on; they live on the
-        // stack, whose pages stay mapped from one run to the next.
+        // The report, the plot file and the monitor file fill these while the run goes on;
+        // they live on the stack, whose pages stay mapped from one run to the next.
         std::array<char, 32 * 1024> report_buffer;
+        std::array<char, 16 * 1024> plot_buffer;
         std::array<char, 4 * 1024> monitor_buffer;
         OutputFile report_file(s.report_path, report_buffer),
             monitor_file(s.monitor_path, monitor_buffer);
@@ -71,6 +72,10 @@ EngineState run_analysis(const RunRequest& request) {
             s.stop_reason = "cannot create the output files beside " + s.report_path.string();
             return s;
         }
+        // The plot file takes each block as it closes. One that cannot be created is told
+        // of when the run closes, as before; its blocks then stay in memory.
+        OutputFile plot_file(s.plot_path, plot_buffer);
+        if (plot_file.is_open()) s.plot.sink = &plot_file.stream();
         std::ostream& report = report_file.stream();
         s.report = &report;
         s.monitor = &monitor_file.stream();
@@ -91,8 +96,18 @@ EngineState run_analysis(const RunRequest& request) {
             output_failed(s, "cannot write the report " + s.report_path.string());
         }
         errno = 0;
-        OutputFile plot_file(s.plot_path);
-        if (plot_file.is_open()) write_plot_file(plot_file.stream(), s);
+        s.plot.sink = nullptr;
+        if (plot_file.is_open()) {
+            // After an error stop the blocks handed on need their counts set as well.
+            if (s.error_stop && s.plot.handed_on > 0) {
+                std::string written;
+                if (plot_file.take_back(written)) {
+                    s.plot.text.insert(0, written);
+                    s.plot.handed_on = 0;
+                }
+            }
+            write_plot_file(plot_file.stream(), s);
+        }
         if (!plot_file.finish()) {
             output_failed(s, "cannot write the plot file " + s.plot_path.string());
         }
@@ -109,6 +124,7 @@ EngineState run_analysis(const RunRequest& request) {
     }
     s.report = nullptr;
     s.monitor = nullptr;
+    s.plot.sink = nullptr;
     return s;
 }
 

@@ -23,7 +23,7 @@ OutputFile::OutputFile(std::filesystem::path path, std::span<char> buffer)
             if (ec) old_size_ = static_cast<std::uintmax_t>(-1);  // cut it in any case
         }
     }
-    if (!file_) file_ = std::fopen(path_.c_str(), "wb");
+    if (!file_) file_ = std::fopen(path_.c_str(), "w+b");
     // The buffer above is the only one: the C library's own would copy every byte again.
     if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);
 }
@@ -115,6 +115,20 @@ bool OutputFile::finish() {
     file_ = nullptr;
     if (!ok && error_ > 0) errno = error_;
     return ok;
+}
+
+bool OutputFile::take_back(std::string& text) {
+    if (!file_ || !drain() || error_ != 0) return false;
+    text.assign(static_cast<std::size_t>(written_), '\0');
+    errno = 0;
+    if (std::fseek(file_, 0, SEEK_SET) != 0 ||
+        std::fread(text.data(), 1, text.size(), file_) != text.size() ||
+        std::fseek(file_, 0, SEEK_SET) != 0) {
+        fail();
+        return false;
+    }
+    written_ = 0;
+    return true;
 }
 
 bool OutputFile::replace_contents(std::string_view text) {

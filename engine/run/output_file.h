@@ -17,6 +17,7 @@
 #include <ostream>
 #include <span>
 #include <streambuf>
+#include <string>
 #include <string_view>
 
 namespace vornel {
@@ -36,6 +37,10 @@ class OutputFile : private std::streambuf {
     // Writes what is still buffered, cuts the file to the text written and closes it; false
     // when any part of that failed, with errno set to the first failure's cause.
     bool finish();
+
+    // Reads back all the text written so far into `text` and starts the file again from its
+    // beginning, for a caller that must change what it wrote; false when that failed.
+    bool take_back(std::string& text);
 
     // Replaces the file's contents by `text` and closes it; false when that failed.
     bool replace_contents(std::string_view text);

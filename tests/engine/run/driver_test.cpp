@@ -94,6 +94,25 @@ TEST(Driver, ErrorStopInAStageKeepsWholeBlocks) {
     EXPECT_EQ(lines[18], lines[3]);  // the rows of stage 1, computed last
 }
 
+// The plot file takes each block as it closes; an error stop later sets the counts in the
+// blocks already written, also over an older, longer plot file of the same name.
+TEST(Driver, ErrorStopOverAnOlderPlotFileSetsEveryCount) {
+    const test::DeckRun fresh =
+        run_deck_text(problem("STAGED WALL", 3, 1) + problem(" Stage No : 2", 3, 2, 21));
+    test::TempDir dir;
+    const std::filesystem::path deck = dir.path() / "deck.vn5d";
+    test::write_text(deck, problem("STAGED WALL", 3, 1) + problem(" Stage No : 2", 3, 1) +
+                               problem(" Stage No : 3", 3, 2));
+    const test::DeckRun longer = test::run_deck_file(deck, dir.path());
+    ASSERT_EQ(results_headers(longer.plot).size(), 3u);
+    test::write_text(deck, problem("STAGED WALL", 3, 1) + problem(" Stage No : 2", 3, 2, 21));
+    const test::DeckRun over = test::run_deck_file(deck, dir.path());
+    EXPECT_TRUE(over.state.error_stop);
+    EXPECT_EQ(over.plot, fresh.plot);
+    // The report names its folder, which differs; it holds no tail of the longer one.
+    EXPECT_EQ(over.report.size(), fresh.report.size());
+}
+
 TEST(Driver, MissingContinuationCodeStillWritesTheResults) {
     std::string deck = problem("NO END", 1, 0);
     deck.resize(deck.size() - 3);  // drop the continuation code
