@@ -1,5 +1,8 @@
 #include "engine/run/scratch_files.h"
 
+#include <array>
+#include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "engine/run/output_file.h"
@@ -8,9 +11,17 @@
 namespace vornel {
 namespace {
 
-void write_scratch(EngineState& s, const char* name, const std::string& text) {
+template <class Write>
+void write_scratch(EngineState& s, const char* name, Write write) {
     const std::filesystem::path path = s.scratch_dir / (s.scratch_prefix + name);
-    if (!write_whole_file(path, text)) s.message("cannot write the scratch file " + path.string());
+    std::array<char, 16 * 1024> buffer;
+    OutputFile file(path, buffer);
+    bool ok = file.is_open();
+    if (ok) {
+        write(file.stream());
+        ok = file.finish();
+    }
+    if (!ok) s.message("cannot write the scratch file " + path.string());
 }
 
 }  // namespace
@@ -18,10 +29,12 @@ void write_scratch(EngineState& s, const char* name, const std::string& text) {
 void write_scratch_files(EngineState& s) {
     if (s.scratch_dir.empty()) return;
     if (s.handover.pressure_ready) {
-        write_scratch(s, kPressureScratchName, soil::bmwall_text(s.handover.pressure));
+        write_scratch(s, kPressureScratchName,
+                      [&](std::ostream& out) { soil::write_bmwall(out, s.handover.pressure); });
     }
     if (s.handover.curves_generated) {
-        write_scratch(s, kCurveScratchName, soil::soildata_text(s));
+        write_scratch(s, kCurveScratchName,
+                      [&](std::ostream& out) { soil::write_soildata(out, s); });
     }
 }
 

@@ -1,5 +1,9 @@
 #include "engine/soil/scratch_text.h"
 
+#include <ostream>
+#include <sstream>
+#include <utility>
+
 #include "engine/base/fixed_format.h"
 
 namespace vornel::soil {
@@ -45,11 +49,36 @@ void put_record(std::string& text, const CurveRecord& r) {
     }
 }
 
+// Text built a few kilobytes at a time and handed to a stream: the files never sit whole in
+// memory, and the stream sees a handful of large writes.
+class Chunks {
+  public:
+    explicit Chunks(std::ostream& out) : out_(out) { text_.reserve(kSize + 256); }
+    ~Chunks() { flush(); }
+    Chunks(const Chunks&) = delete;
+    Chunks& operator=(const Chunks&) = delete;
+
+    std::string& text() { return text_; }
+    // Call at the end of a line.
+    void line_done() {
+        if (text_.size() >= kSize) flush();
+    }
+
+  private:
+    static constexpr std::size_t kSize = 8 * 1024;
+    void flush() {
+        out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+        text_.clear();
+    }
+    std::ostream& out_;
+    std::string text_;
+};
+
 }  // namespace
 
-std::string bmwall_text(const std::vector<PressureRow>& points) {
-    std::string text;
-    text.reserve(16 + points.size() * 58);
+void write_bmwall(std::ostream& out, const std::vector<PressureRow>& points) {
+    Chunks chunks(out);
+    std::string& text = chunks.text();
     text.push_back(' ');
     text.append(std::to_string(points.size()));
     text.push_back('\n');
@@ -63,19 +92,34 @@ std::string bmwall_text(const std::vector<PressureRow>& points) {
         fmt::put_x(text, 4);
         fmt::put_e(text, r.p3, 10, 3);
         text.push_back('\n');
+        chunks.line_done();
     }
-    return text;
 }
 
-std::string soildata_text(const EngineState& s) {
-    std::string text;
-    if (s.handover.announced_curves < 0) return text;
-    text.reserve(64 + s.handover.curves.size() * (24 + kCurveRecordPoints * 27));
+void write_soildata(std::ostream& out, const EngineState& s) {
+    if (s.handover.announced_curves < 0) return;
+    Chunks chunks(out);
+    std::string& text = chunks.text();
     fmt::put_i(text, s.handover.announced_curves, 5);
     text.push_back('\n');
     put_user_curves(text, s);
-    for (const CurveRecord& r : s.handover.curves) put_record(text, r);
-    return text;
+    chunks.line_done();
+    for (const CurveRecord& r : s.handover.curves) {
+        put_record(text, r);
+        chunks.line_done();
+    }
+}
+
+std::string bmwall_text(const std::vector<PressureRow>& points) {
+    std::ostringstream out;
+    write_bmwall(out, points);
+    return std::move(out).str();
+}
+
+std::string soildata_text(const EngineState& s) {
+    std::ostringstream out;
+    write_soildata(out, s);
+    return std::move(out).str();
 }
 
 }  // namespace vornel::soil

@@ -12,6 +12,7 @@
 // method. A run stopped inside a record leaves the lines generated up to the stop.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,13 @@
 
 namespace vornel::soil {
 
-std::string bmwall_text(const std::vector<PressureRow>& points);
+// Write the files' text to `out` a few kilobytes at a time.
+void write_bmwall(std::ostream& out, const std::vector<PressureRow>& points);
+// SOILDATA from s.handover; nothing when the generator stopped before it knew its count.
+void write_soildata(std::ostream& out, const EngineState& s);
 
-// SOILDATA from s.handover; empty when the generator stopped before it knew its count.
+// The same texts whole.
+std::string bmwall_text(const std::vector<PressureRow>& points);
 std::string soildata_text(const EngineState& s);
 
 }  // namespace vornel::soil
