@@ -114,7 +114,7 @@ constexpr double kInversePow10[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e
 // relative error is below 4.5e-16, less than 4.5e-7 at these sizes, so the rounding decision
 // is the exact one unless the scaled value lies within 1e-6 of a midpoint; then (and for
 // extreme exponents) false is returned and the exact digits must be used.
-bool scaled_digits(double a, int d, long long& n, int& exp10) {
+[[gnu::always_inline]] inline bool scaled_digits(double a, int d, long long& n, int& exp10) {
     // a = f x 2^e2 with f in [0.5, 1); (x * 78913) >> 18 is floor(x log10 2) for |x| < 2700.
     const auto bits = std::bit_cast<std::uint64_t>(a);
     const int biased = static_cast<int>((bits >> 52) & 0x7ff);
