@@ -96,22 +96,27 @@ bool parse_real(std::string_view text, double& value) {
 }
 
 bool read_file(const std::filesystem::path& path, std::string& text) {
-    // Only a regular file: opening a pipe or a device would wait for a writer for ever.
+    // Only a regular file: opening a pipe or a device would wait for a writer for ever. The
+    // size of anything else is an error, so one look tells both.
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec) return false;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
-    // Read straight into the string, without the C library's buffer and without asking for
-    // the size first: a deck is read in one or two calls.
+    // Read straight into the string, without the C library's buffer, in one call of the size
+    // the file has. A file that says it is empty (as some special files do) is read until
+    // its end.
     std::setvbuf(file, nullptr, _IONBF, 0);
     std::size_t got = 0;
-    text.resize(8 * 1024);
-    for (;;) {
-        if (got == text.size()) text.resize(2 * text.size());
-        const std::size_t want = text.size() - got;
-        const std::size_t n = std::fread(text.data() + got, 1, want, file);
-        got += n;
-        if (n < want) break;
+    if (size > 0) {
+        text.resize(static_cast<std::size_t>(size));
+        got = std::fread(text.data(), 1, text.size(), file);
+    } else {
+        text.resize(4096);
+        for (std::size_t n = 1; n > 0; got += n) {
+            if (got == text.size()) text.resize(2 * text.size());
+            n = std::fread(text.data() + got, 1, text.size() - got, file);
+        }
     }
     const bool ok = std::ferror(file) == 0;
     std::fclose(file);

@@ -10,18 +10,19 @@ namespace vornel {
 OutputFile::OutputFile(std::filesystem::path path, std::span<char> buffer)
     : path_(std::move(path)), buffer_(buffer), stream_(this) {
     setp(buffer_.data(), buffer_.data() + buffer_.size());
-    std::error_code ec;
     // Only a new or an existing regular file is written: a pipe would block the run, and a
-    // device or a folder is not an output.
-    const std::filesystem::file_status st = std::filesystem::status(path_, ec);
-    if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st)) return;
-    if (std::filesystem::is_regular_file(st)) {
+    // device or a folder is not an output. One look at the file tells which, and how long it
+    // is: the size of anything but a regular file is an error, and so is a missing file.
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path_, ec);
+    if (!ec) {
         file_ = std::fopen(path_.c_str(), "r+b");
         if (file_) {
             existed_ = true;
-            old_size_ = std::filesystem::file_size(path_, ec);
-            if (ec) old_size_ = static_cast<std::uintmax_t>(-1);  // cut it in any case
+            old_size_ = size;
         }
+    } else if (ec != std::errc::no_such_file_or_directory) {
+        return;
     }
     if (!file_) file_ = std::fopen(path_.c_str(), "w+b");
     // The buffer above is the only one: the C library's own would copy every byte again.
@@ -79,15 +80,17 @@ std::streamsize OutputFile::xsputn(const char* text, std::streamsize n) {
         pbump(static_cast<int>(count));
         return n;
     }
-    // A piece larger than the room left: what is buffered goes first, then the piece
-    // itself, or its tail into the emptied buffer when it is small.
+    // A piece larger than the room left fills the buffer, which goes to the file whole; the
+    // rest goes straight on when it is a buffer or more, else into the emptied buffer.
+    std::memcpy(pptr(), text, room);
+    pbump(static_cast<int>(room));
     if (!drain()) return 0;
-    if (count < buffer_.size()) {
-        std::memcpy(pptr(), text, count);
-        pbump(static_cast<int>(count));
-        return n;
-    }
-    return put_through(text, count) ? n : 0;
+    const char* rest = text + room;
+    const std::size_t left = count - room;
+    if (left >= buffer_.size()) return put_through(rest, left) ? n : 0;
+    std::memcpy(pptr(), rest, left);
+    pbump(static_cast<int>(left));
+    return n;
 }
 
 int OutputFile::sync() {
