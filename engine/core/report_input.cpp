@@ -185,9 +185,18 @@ void write_specified_pressure(EngineState& s) {
 
 void write_generated_pressure(EngineState& s) {
     write_pressure_heading(s);
-    for (std::size_t i : thinned_points(s.pressure.size(), s.control.unit_system)) {
-        write_pressure_point(s, s.pressure[i].depth, s.pressure[i].total);
+    // The rows are built as one text and go out in one piece.
+    const std::vector<std::size_t> rows = thinned_points(s.pressure.size(), s.control.unit_system);
+    std::string text;
+    text.reserve(rows.size() * 37);
+    for (std::size_t i : rows) {
+        fmt::put_x(text, 6);
+        fmt::put_e(text, s.pressure[i].depth, 10, 3);
+        fmt::put_x(text, 10);
+        fmt::put_e(text, s.pressure[i].total, 10, 3);
+        text.push_back('\n');
     }
+    s.out() << text;
 }
 
 void write_user_curves(EngineState& s) {

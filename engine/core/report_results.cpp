@@ -67,22 +67,21 @@ void write_results(EngineState& s) {
         << '\n';
     out << "   ------    ----        ----       -----"
            "      ------      ------    ---------    ----------\n";
+    // The station rows are built as one text and go out in one piece.
+    std::string rows;
+    rows.reserve(static_cast<std::size_t>(s.wall.ninc + 1) * 100);
     for (int k = 0; k <= s.wall.ninc; ++k) {
         const StationResult& r = s.results[static_cast<std::size_t>(k)];
-        out << Line()
-                   .x(2)
-                   .i(k, 4)
-                   .x(2)
-                   .e(r.x, 10, 3)
-                   .e(r.deflection, 12, 3)
-                   .e(r.slope, 12, 3)
-                   .e(r.moment, 12, 3)
-                   .e(r.shear, 12, 3)
-                   .e(r.reaction, 12, 3)
-                   .e(r.ei, 12, 3)
-                   .str()
-            << '\n';
+        fmt::put_x(rows, 2);
+        fmt::put_i(rows, k, 4);
+        fmt::put_x(rows, 2);
+        fmt::put_e(rows, r.x, 10, 3);
+        for (double v : {r.deflection, r.slope, r.moment, r.shear, r.reaction, r.ei}) {
+            fmt::put_e(rows, v, 12, 3);
+        }
+        rows.push_back('\n');
     }
+    out << rows;
 }
 
 std::vector<std::string> outcome_warnings(const IterationOutcome& o) {

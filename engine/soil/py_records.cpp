@@ -227,10 +227,18 @@ double PyRecordWriter::write_side(const CurveContext& cc, Side side) {
             << "\n\n";
     }
     m.table(out, s_.units, cc.pr, d, c);
+    // The point lines go out together, interrupted only by a warning.
+    std::string lines;
+    lines.reserve(kSidePoints * 62);
     for (int j = 0; j < kSidePoints; ++j) {
-        if (c.tiny[j]) write_tiny_warning(out, c.tiny_modulus);
-        write_point_line(out, m.field, y[j], p[j]);
+        if (c.tiny[j]) {
+            out << lines;
+            lines.clear();
+            write_tiny_warning(out, c.tiny_modulus);
+        }
+        append_point_line(lines, m.field, y[j], p[j]);
     }
+    out << lines;
     CurveRecord& record = s_.handover.curves.back();
     const std::size_t first = excavation ? 0 : kSidePoints;
     std::copy(p.begin(), p.end(), record.p.begin() + static_cast<std::ptrdiff_t>(first));

@@ -47,26 +47,25 @@ void write_point_heads(std::ostream& out, const UnitLabels& u, bool comma) {
                         {comma ? "P," : "P", units::force_per_length(u), 20}});
 }
 
-void write_point_line(std::ostream& out, PointField field, double y, double p) {
-    fmt::Line line;
-    line.x(21);
+void append_point_line(std::string& text, PointField field, double y, double p) {
+    fmt::put_x(text, 21);
     for (double v : {y, p}) {
         switch (field) {
             case PointField::Fixed3:
-                line.f(v, 20, 3);
+                fmt::put_f(text, v, 20, 3);
                 break;
             case PointField::Fixed5:
-                line.f(v, 20, 5);
+                fmt::put_f(text, v, 20, 5);
                 break;
             case PointField::Exponent3:
-                line.e(v, 20, 3);
+                fmt::put_e(text, v, 20, 3);
                 break;
             case PointField::DoubleExponent3:
-                line.d(v, 20, 3);
+                fmt::put_e(text, v, 20, 3, 'D');
                 break;
         }
     }
-    out << line.str() << '\n';
+    text.push_back('\n');
 }
 
 }  // namespace vornel::soil

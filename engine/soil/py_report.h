@@ -37,7 +37,7 @@ enum class PointField { Fixed3, Fixed5, Exponent3, DoubleExponent3 };
 // The heads "Y" and "P" (with `comma`, "Y," and "P,") over the two point columns.
 void write_point_heads(std::ostream& out, const UnitLabels& u, bool comma);
 
-// One point line: 21 blanks, y and p in fields of width 20.
-void write_point_line(std::ostream& out, PointField field, double y, double p);
+// One point line appended to `text`: 21 blanks, y and p in fields of width 20, end of line.
+void append_point_line(std::string& text, PointField field, double y, double p);
 
 }  // namespace vornel::soil
