@@ -232,8 +232,8 @@ struct ProblemSummary {
     double max_shear = 0.0, max_shear_depth = 0.0;
     int stage_count = 0;                  // of the problem's control line
     bool long_term = false;               // the long-term problem of a short- and long-term run
-    std::vector<StationResult> stations;  // stations 0..NINC
-    std::vector<PressurePoint> pressure;  // the problem's earth-pressure table
+    std::vector<StationResult> stations;  // stations 0..NINC (with keep_result_tables)
+    std::vector<PressurePoint> pressure;  // its earth-pressure table (likewise)
 };
 
 // The plot data file under construction. Each block is built in `text` and, once closed,
@@ -282,6 +282,7 @@ struct RunValues {
 
     std::string version;  // first 12 characters of NAMES.dat line 1
     std::filesystem::path input_path, report_path, plot_path, monitor_path;
+    bool keep_result_tables = true;  // summaries keep station rows and pressure tables
     std::ostream* report = nullptr;
     std::ostream* monitor = nullptr;
     PlotBuffer plot;  // the plot data file

@@ -30,15 +30,25 @@ EngineState state_for(const RunRequest& r) {
     s.report_path = r.report;
     s.plot_path = r.plot;
     s.monitor_path = r.monitor;
+    s.keep_result_tables = r.keep_result_tables;
     return s;
 }
 
-// An output that is the input itself (also through a link) would destroy the deck.
+// An output that is the input itself (also through a link) would destroy the deck. A file of
+// another length cannot be the deck, so only outputs as long as the deck are compared by
+// identity, which spares every run two lookups per output.
 bool output_is_input(const EngineState& s) {
     std::error_code ec;
+    const std::uintmax_t deck_size = std::filesystem::file_size(s.input_path, ec);
+    const bool deck_sized = !ec;
     for (const std::filesystem::path* out : {&s.report_path, &s.plot_path, &s.monitor_path}) {
-        if (std::filesystem::equivalent(s.input_path, *out, ec) || *out == s.input_path)
-            return true;
+        if (*out == s.input_path) return true;
+        if (deck_sized) {
+            std::error_code out_ec;
+            const std::uintmax_t size = std::filesystem::file_size(*out, out_ec);
+            if (out_ec || size != deck_size) continue;
+        }
+        if (std::filesystem::equivalent(s.input_path, *out, ec)) return true;
     }
     return false;
 }
@@ -135,6 +145,7 @@ int enter_in(const std::filesystem::path& working_dir, int interface_code,
         RunRequest request;
         request.message_sink = message_sink;
         request.progress_sink = message_sink;  // the console shows the progress lines
+        request.keep_result_tables = false;    // nobody could read them
         if (!read_names_file(working_dir / "NAMES.dat", request, message_sink)) return 0;
         request.scratch_dir = working_dir;
         run_analysis(request);

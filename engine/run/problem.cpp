@@ -83,9 +83,11 @@ void solve_and_report(EngineState& s) {
     summarise_results(s, summary);
     summary.stage_count = s.control.stage_count;
     summary.long_term = s.problem >= 2 && s.control.stage_count < 2;
-    const std::size_t stations = std::min(s.results.size(), std::size_t(s.wall.ninc) + 1);
-    summary.stations.assign(s.results.begin(), s.results.begin() + std::ptrdiff_t(stations));
-    summary.pressure = s.pressure;
+    if (s.keep_result_tables) {
+        const std::size_t stations = std::min(s.results.size(), std::size_t(s.wall.ninc) + 1);
+        summary.stations.assign(s.results.begin(), s.results.begin() + std::ptrdiff_t(stations));
+        summary.pressure = s.pressure;
+    }
     s.summaries.push_back(std::move(summary));
 }
 

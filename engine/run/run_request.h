@@ -19,6 +19,9 @@ struct RunRequest {
     std::function<std::tm()> clock;                         // empty: the local clock
     std::function<void(const std::string&)> message_sink;   // empty: messages discarded
     std::function<void(const std::string&)> progress_sink;  // progress lines; empty: none
+    // Whether each problem's summary keeps its station rows and pressure table, for a caller
+    // that reads them afterwards; the C entry point has no way to hand them on.
+    bool keep_result_tables = true;
 };
 
 }  // namespace vornel

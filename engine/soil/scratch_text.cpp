@@ -53,7 +53,8 @@ void put_record(std::string& text, const CurveRecord& r) {
 // memory, and the stream sees a handful of large writes.
 class Chunks {
   public:
-    explicit Chunks(std::ostream& out) : out_(out) { text_.reserve(kSize + 256); }
+    // Room for a chunk and the record that ends it (a curve record is about a kilobyte).
+    explicit Chunks(std::ostream& out) : out_(out) { text_.reserve(2 * kSize); }
     ~Chunks() { flush(); }
     Chunks(const Chunks&) = delete;
     Chunks& operator=(const Chunks&) = delete;
