@@ -286,6 +286,15 @@ void put_e(std::string& out, double value, int w, int d, char letter) {
     fit_number(out, body, w);
 }
 
+void put_xe(std::string& out, int n, double value, int w, int d) {
+    if (n > 0 && w >= d + 7 && d >= 1) {
+        put_e(out, value, w + n, d);
+        return;
+    }
+    put_x(out, n);
+    put_e(out, value, w, d);
+}
+
 double as_written_e(double value, int d) {
     if (!std::isfinite(value) || value == 0.0) return std::isfinite(value) ? 0.0 : value;
     if (d < 1) d = 1;

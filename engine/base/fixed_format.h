@@ -32,6 +32,10 @@ namespace vornel::fmt {
 void put_i(std::string& out, long long value, int w);
 void put_f(std::string& out, double value, int w, int d);
 void put_e(std::string& out, double value, int w, int d, char letter = 'E');
+// nX followed by E(w.d). An E field at least d + 7 wide never fills its width (sign, "0.", d
+// digits and a four-character exponent), so the blanks are that field's own padding and
+// both are written as one wider field.
+void put_xe(std::string& out, int n, double value, int w, int d);
 void put_es(std::string& out, double value, int w, int d);  // 1P-E(w.d)
 void put_a(std::string& out, std::string_view text, int w);
 void put_x(std::string& out, int n);

@@ -27,16 +27,8 @@ void pressure_records(std::string& out, const EngineState& s) {
         // The second value is the station load divided back by h: the total pressure.
         const double total = p[i].total * s.wall.h / s.wall.h;
         const double soil = p[i].soil == 0.0 ? 1.0e-7 : p[i].soil;
-        fmt::Line l;
-        l.x(2)
-            .e(p[i].depth, 10, 3)
-            .x(2)
-            .e(total, 10, 3)
-            .x(2)
-            .e(soil, 10, 3)
-            .x(2)
-            .e(p[i].surcharge, 10, 3);
-        out.append(l.str()).push_back('\n');
+        for (double v : {p[i].depth, total, soil, p[i].surcharge}) fmt::put_xe(out, 2, v, 10, 3);
+        out.push_back('\n');
     }
 }
 
@@ -118,8 +110,7 @@ void plot_results_block(EngineState& s) {
     for (std::size_t k = 0; k < rows; ++k) {
         const StationResult& r = s.results[k];
         for (double v : {r.x, r.deflection, r.moment, r.shear, r.reaction}) {
-            out.push_back(' ');
-            fmt::put_e(out, v, 13, 4);
+            fmt::put_xe(out, 1, v, 13, 4);
         }
         out.push_back('\n');
     }

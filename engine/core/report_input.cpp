@@ -190,10 +190,8 @@ void write_generated_pressure(EngineState& s) {
     std::string text;
     text.reserve(rows.size() * 37);
     for (std::size_t i : rows) {
-        fmt::put_x(text, 6);
-        fmt::put_e(text, s.pressure[i].depth, 10, 3);
-        fmt::put_x(text, 10);
-        fmt::put_e(text, s.pressure[i].total, 10, 3);
+        fmt::put_xe(text, 6, s.pressure[i].depth, 10, 3);
+        fmt::put_xe(text, 10, s.pressure[i].total, 10, 3);
         text.push_back('\n');
     }
     s.out() << text;

@@ -74,8 +74,7 @@ void write_results(EngineState& s) {
         const StationResult& r = s.results[static_cast<std::size_t>(k)];
         fmt::put_x(rows, 2);
         fmt::put_i(rows, k, 4);
-        fmt::put_x(rows, 2);
-        fmt::put_e(rows, r.x, 10, 3);
+        fmt::put_xe(rows, 2, r.x, 10, 3);
         for (double v : {r.deflection, r.slope, r.moment, r.shear, r.reaction, r.ei}) {
             fmt::put_e(rows, v, 12, 3);
         }

@@ -17,10 +17,8 @@ void put_user_curves(std::string& text, const EngineState& s) {
         text.push_back('\n');
         for (std::size_t j = 0; j < n; ++j) {
             fmt::put_i(text, static_cast<long long>(j + 1), 5);
-            fmt::put_x(text, 1);
-            fmt::put_e(text, c.p_scaled[j], 15, 7);
-            fmt::put_x(text, 1);
-            fmt::put_e(text, c.y_scaled[j], 15, 7);
+            fmt::put_xe(text, 1, c.p_scaled[j], 15, 7);
+            fmt::put_xe(text, 1, c.y_scaled[j], 15, 7);
             text.push_back('\n');
         }
     }
@@ -29,10 +27,8 @@ void put_user_curves(std::string& text, const EngineState& s) {
 void put_point(std::string& text, SoildataLayout layout, int j, double p, double y) {
     fmt::put_i(text, j, 5);
     const int gap = layout == SoildataLayout::TwoBlanks ? 2 : 1;
-    fmt::put_x(text, gap);
-    fmt::put_e(text, p, 10, 3);
-    if (layout != SoildataLayout::Packed) fmt::put_x(text, gap);
-    fmt::put_e(text, y, 10, 3);
+    fmt::put_xe(text, gap, p, 10, 3);
+    fmt::put_xe(text, layout == SoildataLayout::Packed ? 0 : gap, y, 10, 3);
     text.push_back('\n');
 }
 
@@ -84,14 +80,10 @@ void write_bmwall(std::ostream& out, const std::vector<PressureRow>& points) {
     text.append(std::to_string(points.size()));
     text.push_back('\n');
     for (const PressureRow& r : points) {
-        fmt::put_x(text, 5);
-        fmt::put_e(text, r.depth, 10, 3);
-        fmt::put_x(text, 4);
-        fmt::put_e(text, r.p1, 10, 3);
-        fmt::put_x(text, 4);
-        fmt::put_e(text, r.p2, 10, 3);
-        fmt::put_x(text, 4);
-        fmt::put_e(text, r.p3, 10, 3);
+        fmt::put_xe(text, 5, r.depth, 10, 3);
+        fmt::put_xe(text, 4, r.p1, 10, 3);
+        fmt::put_xe(text, 4, r.p2, 10, 3);
+        fmt::put_xe(text, 4, r.p3, 10, 3);
         text.push_back('\n');
         chunks.line_done();
     }

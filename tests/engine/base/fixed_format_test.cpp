@@ -1,10 +1,12 @@
 #include "engine/base/fixed_format.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -225,6 +227,35 @@ TEST(FixedFormatExponent, AgreesWithTheExactConversion) {
                 ASSERT_EQ(e(x, 20, d), oracle_e(x, 20, d)) << x << " d=" << d;
                 ASSERT_EQ(e(-x, 20, d), oracle_e(-x, 20, d)) << -x << " d=" << d;
             }
+        }
+    }
+}
+
+// Blanks before an E field wide enough never to fill itself are that field's own padding:
+// nX, E(w.d) written as one wider field is the same text, whatever the value.
+TEST(FixedFormatExponent, LeadingBlanksJoinAWideEnoughField) {
+    std::uint64_t state = 777;
+    auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    std::vector<double> values = {0.0,          -0.0,     1.0,      -1.0,   9.9995e99,
+                                  -9.9995e99,   1e-100,   -1e-300,  5e-324, 1.7e308,
+                                  std::nan(""), INFINITY, -INFINITY};
+    for (int i = 0; i < 20000; ++i) {
+        const double mant = static_cast<double>(next() % 2000000001) / 1e9 - 1.0;
+        values.push_back(mant * std::pow(10.0, static_cast<double>(next() % 241) - 120.0));
+    }
+    for (const auto& [n, w, d] : std::vector<std::array<int, 3>>{
+             {5, 10, 3}, {4, 10, 3}, {1, 15, 7}, {2, 10, 3}, {1, 13, 4}, {3, 9, 3}, {2, 6, 3}}) {
+        for (double v : values) {
+            std::string joined, apart;
+            put_xe(joined, n, v, w, d);
+            put_x(apart, n);
+            put_e(apart, v, w, d);
+            ASSERT_EQ(joined, apart) << v << " " << n << "X,E" << w << "." << d;
         }
     }
 }
