@@ -24,7 +24,10 @@ OutputFile::OutputFile(std::filesystem::path path, std::span<char> buffer)
     } else if (ec != std::errc::no_such_file_or_directory) {
         return;
     }
+    // Read and write, so that a caller can take its text back; a file that may only be
+    // written is still an output.
     if (!file_) file_ = std::fopen(path_.c_str(), "w+b");
+    if (!file_) file_ = std::fopen(path_.c_str(), "wb");
     // The buffer above is the only one: the C library's own would copy every byte again.
     if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);
 }
