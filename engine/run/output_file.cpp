@@ -85,8 +85,10 @@ std::streamsize OutputFile::xsputn(const char* text, std::streamsize n) {
     }
     // A piece larger than the room left fills the buffer, which goes to the file whole; the
     // rest goes straight on when it is a buffer or more, else into the emptied buffer.
-    std::memcpy(pptr(), text, room);
-    pbump(static_cast<int>(room));
+    if (room > 0) {
+        std::memcpy(pptr(), text, room);
+        pbump(static_cast<int>(room));
+    }
     if (!drain()) return 0;
     const char* rest = text + room;
     const std::size_t left = count - room;
