@@ -5,14 +5,14 @@
 namespace vornel::soil {
 namespace {
 
-std::string trim_right(std::string s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
+std::string_view trim_right(std::string_view s) {
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
     return s;
 }
 
 // Appends `text` so that it ends at column `end`, or one blank after the current end of the
 // line when it does not fit there.
-void append_ending_at(std::string& line, const std::string& text, size_t end) {
+void append_ending_at(std::string& line, std::string_view text, size_t end) {
     if (text.empty()) return;
     size_t start = end >= text.size() ? end - text.size() : 0;
     if (!line.empty() && start < line.size() + 1) start = line.size() + 1;
@@ -23,16 +23,21 @@ void append_ending_at(std::string& line, const std::string& text, size_t end) {
 }  // namespace
 
 void write_column_heads(std::ostream& out, int indent, const std::vector<ColumnHead>& heads) {
+    // Both lines in one text, the units' line built apart and added at the end.
     std::string names, units;
+    names.reserve(160);
+    units.reserve(80);
     size_t end = static_cast<size_t>(indent > 0 ? indent : 0);
     for (const ColumnHead& h : heads) {
         end += static_cast<size_t>(h.width);
-        const std::string unit = trim_right(h.unit);
+        const std::string_view unit = trim_right(h.unit);
         const size_t first = unit.find_first_not_of(' ');
         append_ending_at(names, h.name, end);
-        append_ending_at(units, first == std::string::npos ? "" : unit.substr(first), end);
+        append_ending_at(units, first == std::string_view::npos ? "" : unit.substr(first), end);
     }
-    out << names << '\n' << units << '\n';
+    names.push_back('\n');
+    names.append(units).push_back('\n');
+    out << names;
 }
 
 void write_property_table(std::ostream& out, int indent, const std::vector<ColumnHead>& heads,
