@@ -15,6 +15,17 @@
 namespace vornel::fmt {
 namespace {
 
+// A repeatable stream of pseudo-random numbers for the spreads of values below.
+struct Xorshift {
+    std::uint64_t state;
+    std::uint64_t operator()() {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    }
+};
+
 TEST(FixedFormatInteger, RightAlignsAndOverflowsToAsterisks) {
     EXPECT_EQ(i(7, 3), "  7");
     EXPECT_EQ(i(-7, 3), " -7");
@@ -194,13 +205,7 @@ std::string oracle_e(double v, int w, int d) {
 
 // Every exponent field agrees with the exact conversion, midpoints and ties included.
 TEST(FixedFormatExponent, AgreesWithTheExactConversion) {
-    std::uint64_t state = 12345;
-    auto next = [&state] {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        return state;
-    };
+    Xorshift next{12345};
     for (int i = 0; i < 200000; ++i) {
         const int d = 1 + static_cast<int>(next() % 9);
         const double mant = static_cast<double>(next() % 2000000001) / 1e9 - 1.0;
@@ -234,13 +239,7 @@ TEST(FixedFormatExponent, AgreesWithTheExactConversion) {
 // Blanks before an E field wide enough never to fill itself are that field's own padding:
 // nX, E(w.d) written as one wider field is the same text, whatever the value.
 TEST(FixedFormatExponent, LeadingBlanksJoinAWideEnoughField) {
-    std::uint64_t state = 777;
-    auto next = [&state] {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        return state;
-    };
+    Xorshift next{777};
     std::vector<double> values = {0.0,          -0.0,     1.0,      -1.0,   9.9995e99,
                                   -9.9995e99,   1e-100,   -1e-300,  5e-324, 1.7e308,
                                   std::nan(""), INFINITY, -INFINITY};
