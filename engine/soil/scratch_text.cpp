@@ -45,61 +45,35 @@ void put_record(std::string& text, const CurveRecord& r) {
     }
 }
 
-// Text built a few kilobytes at a time and handed to a stream: the files never sit whole in
-// memory, and the stream sees a handful of large writes.
-class Chunks {
-  public:
-    // Room for a chunk and the record that ends it (a curve record is about a kilobyte).
-    explicit Chunks(std::ostream& out) : out_(out) { text_.reserve(2 * kSize); }
-    ~Chunks() { flush(); }
-    Chunks(const Chunks&) = delete;
-    Chunks& operator=(const Chunks&) = delete;
-
-    std::string& text() { return text_; }
-    // Call at the end of a line.
-    void line_done() {
-        if (text_.size() >= kSize) flush();
-    }
-
-  private:
-    static constexpr std::size_t kSize = 8 * 1024;
-    void flush() {
-        out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-        text_.clear();
-    }
-    std::ostream& out_;
-    std::string text_;
-};
-
 }  // namespace
 
+// Each row or record is built in one reused string and written whole: the files never sit
+// whole in memory.
 void write_bmwall(std::ostream& out, const std::vector<PressureRow>& points) {
-    Chunks chunks(out);
-    std::string& text = chunks.text();
-    text.push_back(' ');
-    text.append(std::to_string(points.size()));
-    text.push_back('\n');
+    out << ' ' << std::to_string(points.size()) << '\n';
+    std::string row;
     for (const PressureRow& r : points) {
-        fmt::put_xe(text, 5, r.depth, 10, 3);
-        fmt::put_xe(text, 4, r.p1, 10, 3);
-        fmt::put_xe(text, 4, r.p2, 10, 3);
-        fmt::put_xe(text, 4, r.p3, 10, 3);
-        text.push_back('\n');
-        chunks.line_done();
+        row.clear();
+        fmt::put_xe(row, 5, r.depth, 10, 3);
+        fmt::put_xe(row, 4, r.p1, 10, 3);
+        fmt::put_xe(row, 4, r.p2, 10, 3);
+        fmt::put_xe(row, 4, r.p3, 10, 3);
+        row.push_back('\n');
+        out << row;
     }
 }
 
 void write_soildata(std::ostream& out, const EngineState& s) {
     if (s.handover.announced_curves < 0) return;
-    Chunks chunks(out);
-    std::string& text = chunks.text();
+    std::string text;
     fmt::put_i(text, s.handover.announced_curves, 5);
     text.push_back('\n');
     put_user_curves(text, s);
-    chunks.line_done();
+    out << text;
     for (const CurveRecord& r : s.handover.curves) {
+        text.clear();
         put_record(text, r);
-        chunks.line_done();
+        out << text;
     }
 }
 
