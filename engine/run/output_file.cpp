@@ -139,16 +139,18 @@ bool OutputFile::take_back(std::string& text) {
     return true;
 }
 
-bool OutputFile::replace_contents(std::string_view text) {
-    if (!file_) return false;
-    stream_.write(text.data(), static_cast<std::streamsize>(text.size()));
-    return finish();
+bool write_whole_file(const std::filesystem::path& path, std::span<char> buffer,
+                      const std::function<void(std::ostream&)>& write) {
+    OutputFile file(path, buffer);
+    if (!file.is_open()) return false;
+    write(file.stream());
+    return file.finish();
 }
 
 bool write_whole_file(const std::filesystem::path& path, std::string_view text) {
-    OutputFile file(path);
-    if (!file.is_open()) return false;
-    return file.replace_contents(text);
+    return write_whole_file(path, {}, [text](std::ostream& out) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    });
 }
 
 }  // namespace vornel

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <span>
 #include <streambuf>
@@ -42,9 +43,6 @@ class OutputFile : private std::streambuf {
     // beginning, for a caller that must change what it wrote; false when that failed.
     bool take_back(std::string& text);
 
-    // Replaces the file's contents by `text` and closes it; false when that failed.
-    bool replace_contents(std::string_view text);
-
   private:
     int_type overflow(int_type c) override;
     std::streamsize xsputn(const char* text, std::streamsize n) override;
@@ -63,6 +61,10 @@ class OutputFile : private std::streambuf {
     bool existed_ = false;
 };
 
+// Writes what `write` puts on its stream, through `buffer`, as the whole contents of the
+// file at `path`; false when that failed.
+bool write_whole_file(const std::filesystem::path& path, std::span<char> buffer,
+                      const std::function<void(std::ostream&)>& write);
 // Writes `text` as the whole contents of the file at `path`; false when that failed.
 bool write_whole_file(const std::filesystem::path& path, std::string_view text);
 

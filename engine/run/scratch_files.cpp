@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -11,17 +12,13 @@
 namespace vornel {
 namespace {
 
-template <class Write>
-void write_scratch(EngineState& s, const char* name, Write write) {
+void write_scratch(EngineState& s, const char* name,
+                   const std::function<void(std::ostream&)>& write) {
     const std::filesystem::path path = s.scratch_dir / (s.scratch_prefix + name);
     std::array<char, 16 * 1024> buffer;
-    OutputFile file(path, buffer);
-    bool ok = file.is_open();
-    if (ok) {
-        write(file.stream());
-        ok = file.finish();
+    if (!write_whole_file(path, buffer, write)) {
+        s.message("cannot write the scratch file " + path.string());
     }
-    if (!ok) s.message("cannot write the scratch file " + path.string());
 }
 
 }  // namespace
