@@ -78,7 +78,7 @@ Analysis analyse_deck(const RunRequest& request, std::string deck, AnalysisTexts
         }
         std::string report_text = std::move(report).str();
         if (a.error_stop) a.stop_message = stop_line(report_text);
-        if (texts.report) a.report = std::move(report_text);
+        if (texts.report || a.error_stop) a.report = std::move(report_text);
         if (texts.monitor) a.monitor = std::move(monitor_text).str();
     } catch (const std::exception& e) {
         a.error_stop = true;
