@@ -9,6 +9,8 @@
 namespace vornel {
 namespace {
 
+constexpr std::size_t kReportRoom = 96 * 1024;
+
 // The report's last line with text before its closing line: the message of an error stop.
 std::string stop_line(const std::string& report) {
     std::size_t end = report.rfind("END OF ANALYSIS");
@@ -61,7 +63,11 @@ Analysis analyse_deck(const RunRequest& request, std::string deck, AnalysisTexts
         EngineState s = engine_state_for(r);
         // The report is always built: an error stop's message is taken from it. A monitor
         // nobody reads goes to a stream without a buffer, which drops what it is given.
-        std::ostringstream report;
+        // Room for the report of a usual wall from the start: growing it step by step would
+        // copy it over and over and take fresh pages from the system on every call.
+        std::string room;
+        room.reserve(kReportRoom);
+        std::ostringstream report(std::move(room));
         std::ostringstream monitor_text;
         std::ostream no_monitor(nullptr);
         std::ostream& monitor =
@@ -71,7 +77,9 @@ Analysis analyse_deck(const RunRequest& request, std::string deck, AnalysisTexts
         a.problems = std::move(s.summaries);
         a.error_stop = s.error_stop;
         a.stop_reason = std::move(s.stop_reason);
-        if (texts.plot) {
+        if (texts.plot && !s.error_stop) {
+            a.plot = std::move(s.plot.text);  // whole blocks, as the file would hold them
+        } else if (texts.plot) {
             std::ostringstream plot;
             write_plot_file(plot, s);
             a.plot = std::move(plot).str();

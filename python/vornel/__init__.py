@@ -76,12 +76,12 @@ def _write_outputs(folder: Union[str, os.PathLike], name: str, results: Results)
     folder = Path(folder)
     folder.mkdir(parents=True, exist_ok=True)
     stem = Path(name).stem
-    for extension, text in ((".vn5o", results.report), (".vn5p", results.plot_text),
-                            (".vn5r", results.monitor)):
+    for extension, text in ((".vn5o", results._report), (".vn5p", results._plot),
+                            (".vn5r", results._monitor)):
         target = folder / (stem + extension)
         part = target.with_name(target.name + ".part")
         with open(part, "wb") as f:
-            f.write(text.encode("latin-1", "replace"))
+            f.write(text)
             f.flush()
             os.fsync(f.fileno())
         os.replace(part, target)

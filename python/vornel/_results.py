@@ -130,26 +130,38 @@ class Results:
     Results pickle with everything they hold.
     """
 
-    def __init__(self, problems: List[Problem], deck: bytes, name: str, report: str = "",
-                 plot_text: str = "", monitor: str = ""):
+    def __init__(self, problems: List[Problem], deck: bytes, name: str, report: bytes = b"",
+                 plot: bytes = b"", monitor: bytes = b""):
         self.problems = problems
         self.name = name
-        self.report = report
-        self.plot_text = plot_text
-        self.monitor = monitor
-        self._deck = deck
+        # The texts as the engine wrote them (Latin-1), decoded when they are read.
+        self._deck, self._report, self._plot, self._monitor = deck, report, plot, monitor
 
     @classmethod
     def _from_engine(cls, raw: dict, deck: bytes, name: str) -> "Results":
         kinds = _kinds(raw["problems"])
         return cls([Problem(p, k) for p, k in zip(raw["problems"], kinds)], deck, name,
-                   raw["report"].decode("latin-1"), raw["plot"].decode("latin-1"),
-                   raw["monitor"].decode("latin-1"))
+                   raw["report"], raw["plot"], raw["monitor"])
 
     @property
     def deck(self) -> str:
         """The deck that was analysed."""
         return self._deck.decode("latin-1")
+
+    @property
+    def report(self) -> str:
+        """The output report (empty unless asked for, or after an error stop)."""
+        return self._report.decode("latin-1")
+
+    @property
+    def plot_text(self) -> str:
+        """The plot data file, as the viewer reads it."""
+        return self._plot.decode("latin-1")
+
+    @property
+    def monitor(self) -> str:
+        """The iteration monitor file (empty unless asked for)."""
+        return self._monitor.decode("latin-1")
 
     @property
     def converged(self) -> bool:
@@ -164,14 +176,17 @@ class Results:
         pressure, pressure-combined, py); the format follows the extension of ``path`` (png,
         svg, pdf, bmp); ``size`` is in inches, ``dpi`` pixels per inch.
         """
-        error = _vornel.plot_graph(self._deck, self.plot_text.encode("latin-1"), graph,
-                                   os.fspath(path), float(size[0]), float(size[1]), int(dpi))
+        if graph not in _vornel.graph_names():
+            raise ValueError(f"unknown graph {graph!r}; the graphs are "
+                             + ", ".join(_vornel.graph_names()))
+        error = _vornel.plot_graph(self._deck, self._plot, graph, os.fspath(path),
+                                   float(size[0]), float(size[1]), int(dpi))
         if error:
-            raise ValueError(error) if graph not in _vornel.graph_names() else OSError(error)
+            raise OSError(error)
 
     def pressure_points(self) -> int:
         """The largest earth-pressure point count of the plot data file."""
-        return _vornel.pressure_points(self.plot_text.encode("latin-1"))
+        return _vornel.pressure_points(self._plot)
 
     def __repr__(self) -> str:
         return f"<Results of {self.name}: {len(self.problems)} problem(s)>"

@@ -70,3 +70,15 @@ def test_eight_threads_give_the_results_of_one():
             for p, q in zip(r.problems, one.problems):
                 assert p.station_array.tobytes() == q.station_array.tobytes()
                 assert p.pressure_array.tobytes() == q.pressure_array.tobytes()
+
+
+def test_kept_files_are_the_files_of_vornel_run(vornel_run, tmp_path):
+    deck = EXAMPLES[0]
+    vornel_run(deck, tmp_path / "run")
+    vornel.analyse(deck, keep_files=tmp_path / "py")
+    for ext in (".vn5o", ".vn5p", ".vn5r"):
+        ours = (tmp_path / "py" / deck.with_suffix(ext).name).read_text(encoding="latin-1")
+        theirs = (tmp_path / "run" / deck.with_suffix(ext).name).read_text(encoding="latin-1")
+        assert undated(ours) == undated(theirs), ext
+    assert sorted(p.name for p in (tmp_path / "py").iterdir()) == sorted(
+        deck.with_suffix(e).name for e in (".vn5o", ".vn5p", ".vn5r"))
