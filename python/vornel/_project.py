@@ -12,6 +12,20 @@ PICK_LIST, INTEGER, REAL, SUB_TABLE, TEXT = range(5)
 
 _FORMATS = {"2015": 1, "2013": 2, "3.0": 3, "2.0": 4}
 
+# The Options menu's commands (without their accelerators) and the switches they set.
+_OPTION_COMMANDS = {
+    "Apply User Specified p-y Curves (External)": "UseExternalPY",
+    "Apply Nonlinear Moment vs EI Curves": "UseEICurves",
+    "Apply External p-y Modification Factors": "UsePYModifiers",
+    "Apply Concentrated Loads": "UseConcentratedLoads",
+    "Apply Tieback (Ground Anchor)": "UseTiebacks",
+    "Apply Restraints on Deflection or Slope": "UseRestraints",
+    "Apply Lateral Springs and Rotation Restraints": "UseSprings",
+    "Apply Additional Surcharge Loads": "UseSurcharge",
+    "Generate p-y Curves": "GeneratePY",
+    "Conduct Short-Term and Long-Term Analyses": "LongTerm",
+}
+
 
 class InputError(ValueError):
     """A value that the program's field or cell would refuse.
@@ -204,7 +218,8 @@ class Project:
         or given as "2015", "2013", "3.0" or "2.0". A reader error raises InputError with the
         reader's message; a file that cannot be read raises OSError."""
         p = cls()
-        opened, error = p._p.open(os.fspath(path), _FORMATS[format] if format else 0)
+        opened, error = p._p.open(os.path.abspath(os.fspath(path)),
+                                  _FORMATS[format] if format else 0)
         p._p.take_messages()
         if not opened:
             raise OSError(error)
@@ -225,7 +240,7 @@ class Project:
 
     def save(self, path: Union[str, os.PathLike]) -> None:
         """Write the project to ``path`` (and, staged, its stage files beside it)."""
-        ok = self._p.save_as(os.fspath(path))
+        ok = self._p.save_as(os.path.abspath(os.fspath(path)))  # relative to this process
         messages = self._p.take_messages()
         if not ok:
             raise OSError("; ".join(messages) or f"cannot write {os.fspath(path)}")
@@ -272,10 +287,39 @@ class Project:
         """The names of the project's values."""
         return list(_vornel.scalar_names())
 
+    @staticmethod
+    def _member(name: str) -> str:
+        """The value's name for its own name, a dialog field's caption ("Slope of the
+        backfill, Beta") or an Options command ("Apply Concentrated Loads")."""
+        if name in _vornel.scalar_names() or name == "StageCount":
+            return name
+        key = _key(name.replace("&", ""))
+        for member, _, caption, *_ in _vornel.field_rules():
+            if _key(caption) == key:
+                return member
+        for command, member in _OPTION_COMMANDS.items():
+            if _key(command) == key:
+                return member
+        raise KeyError(f"no project value named {name!r}; see Project.names()")
+
+    def fields(self) -> List[Dict[str, Any]]:
+        """The dialog fields: name, dialog, caption, value as stored, its unit, and the
+        bounds on the number as the field shows it (English lengths in ft)."""
+        return [{"name": m, "dialog": d, "caption": c, "value": self[m],
+                 "unit": self.unit(m) if m != "StageCount" else "",
+                 "min": lo, "max": hi, "integer": i}
+                for m, d, c, _, _, lo, hi, i in _vornel.field_rules()]
+
     def __getitem__(self, name: str) -> Any:
+        name = self._member(name)
+        if name == "StageCount":
+            return self.stage_count
         return self._p.get(name)
 
     def __setitem__(self, name: str, value: Any) -> None:
+        name = self._member(name)
+        if name == "StageCount":
+            return self.set_stage_count(value)
         if name == "LongTerm" and value and self.stage_count > 1:
             raise InputError("Options", None, name, "A staged project has no long-term analysis.")
         if name == "EarthPressureOption" and value not in (1, 2, 3):
@@ -343,7 +387,8 @@ class Project:
         profile draw it; ``size`` in pixels (a PDF is the printed page). ``results`` of an
         analysis give the earth-pressure point count the drawing shows."""
         points = results.pressure_points() if results is not None else 0
-        error = self._p.profile_picture(os.fspath(path), int(size[0]), int(size[1]), points)
+        error = self._p.profile_picture(os.path.abspath(os.fspath(path)), int(size[0]),
+                                        int(size[1]), points)
         if error:
             raise OSError(error)
 

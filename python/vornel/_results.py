@@ -179,7 +179,7 @@ class Results:
         if graph not in _vornel.graph_names():
             raise ValueError(f"unknown graph {graph!r}; the graphs are "
                              + ", ".join(_vornel.graph_names()))
-        error = _vornel.plot_graph(self._deck, self._plot, graph, os.fspath(path),
+        error = _vornel.plot_graph(self._deck, self._plot, graph, os.path.abspath(path),
                                    float(size[0]), float(size[1]), int(dpi))
         if error:
             raise OSError(error)

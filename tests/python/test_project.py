@@ -88,12 +88,20 @@ def test_values_refuse_what_the_dialog_fields_refuse(name, value, dialog, rule):
     assert p[name] == before
 
 
-def test_values_at_their_bounds_are_taken():
+def test_values_at_their_bounds_are_taken_by_any_of_their_names():
     p = vornel.Project()
-    for name, value in [("BackfillSlope", 45), ("Increments", 300), ("FreeHeight", 12e6),
-                        ("ActiveWidth", 1200), ("UseSprings", True)]:
+    for name, member, value in [
+            ("Slope of the backfill, Beta", "BackfillSlope", 45),
+            ("&Increments (nodes)", "Increments", 300),
+            ("FreeHeight", "FreeHeight", 12e6),
+            ("ActiveWidth", "ActiveWidth", 1200),
+            ("Apply &Lateral Springs and Rotation Restraints", "UseSprings", True)]:
         p[name] = value
-        assert p[name] == value
+        assert p[member] == value
+    assert (p.unit("FreeHeight"), p.unit("SurfaceLoad")) == ("in", "lbs/in^2")
+    beta = next(f for f in p.fields() if f["name"] == "BackfillSlope")
+    assert (beta["dialog"], beta["min"], beta["max"], beta["value"]) == (
+        "Wall Configuration", -45, 45, 45)
 
 
 def test_error_stop_raises_the_report_message():
@@ -141,11 +149,12 @@ def test_a_project_built_in_python_is_read_and_run_by_the_program(tmp_path, vorn
 
 
 @pytest.mark.parametrize("deck", EXAMPLES, ids=lambda d: d.stem)
-def test_open_save_and_pickle_keep_the_deck(deck, tmp_path):
+def test_open_save_and_pickle_keep_the_deck(deck, tmp_path, monkeypatch):
     shutil.copy(deck, tmp_path / deck.name)
     p = vornel.Project.open(tmp_path / deck.name)
     text = p.deck_text()
-    p.save(tmp_path / "again.vn5d")
+    monkeypatch.chdir(tmp_path / "..")
+    p.save(tmp_path.name + "/again.vn5d")  # relative to the process, not to the project
     assert (tmp_path / "again.vn5d").read_bytes().decode("latin-1") == text
     q = pickle.loads(pickle.dumps(p))
     assert q.deck_text() == text
