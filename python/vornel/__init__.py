@@ -65,10 +65,7 @@ def _deck_of(source: DeckSource) -> Tuple[bytes, str]:
     path = Path(source)
     if path.suffix.lower() in (".vn4d", ".vnd"):  # older formats: through the editor's reader
         return Project.open(path).deck_bytes(), str(path.with_suffix(".vn5d").absolute())
-    try:
-        return path.read_bytes(), str(path.absolute())
-    except OSError as e:
-        raise AnalysisError(f"cannot read the deck {path}: {e.strerror}") from e
+    return path.read_bytes(), str(path.absolute())  # OSError when it cannot be read
 
 
 def _write_outputs(folder: Union[str, os.PathLike], name: str, results: Results) -> None:
@@ -99,7 +96,8 @@ def analyse(source: DeckSource, keep_files: Optional[Union[str, os.PathLike]] = 
     texts in the results (``Results.report``, ``Results.monitor``); the plot data file's
     text is always kept.
 
-    The engine runs without the interpreter's lock. An error stop of the engine (a check of
+    A data file that cannot be read raises OSError. The engine runs without the
+    interpreter's lock. An error stop of the engine (a check of
     the data that ends the run) raises ``AnalysisError`` with the report's message; a
     problem that does not converge is a result (``Problem.converged``, ``Problem.warnings``).
     """

@@ -104,13 +104,32 @@ def test_values_at_their_bounds_are_taken_by_any_of_their_names():
         "Wall Configuration", -45, 45, 45)
 
 
-def test_error_stop_raises_the_report_message():
+def deck_beyond_the_toe():
     p = vornel.Project.open(LAYERED)
-    p.table("Wall Stiffness")[1, "To Node No. (End)"] = 74  # beyond the toe station 72
+    p.table("Wall Stiffness")[1, "To Node No. (End)"] = 74  # the toe is station 72
+    return p
+
+
+@pytest.mark.parametrize("source,message", [
+    (deck_beyond_the_toe, "ERROR -- NON-ZERO TABLE 4 DATA BEYOND END"),
+    (lambda: "hello\n", "ERROR STOP -- END OF FILE IN CONTROL LINE, LINE 1"),
+    (lambda: "T\n1 0 1 0 0 0 0 1 0 0\n5 12 100 1e-5 0 12\n\n0 5 1 abc\n",
+     'ERROR STOP -- MALFORMED NUMBER "abc" IN STIFFNESS ROW 1, LINE 5'),
+])
+def test_error_stops_raise_the_report_message(source, message):
     with pytest.raises(vornel.AnalysisError) as e:
-        vornel.analyse(p)
-    assert e.value.message.startswith("ERROR")
-    assert e.value.message in e.value.results.report
+        vornel.analyse(source())
+    assert e.value.message == message
+    assert "\n     " + message in e.value.results.report
+
+
+def test_rows_beyond_the_table_limits_are_refused():
+    t = vornel.Project().table("Soil Layers")
+    with pytest.raises(vornel.InputError) as e:
+        t.resize(11)
+    assert (e.value.table, e.value.rule) == ("Soil Layers", "The table takes 1 to 10 rows.")
+    t.resize(10)
+    assert len(t) == 10 and t[10, "Soil Type"] == "Soft Clay"
 
 
 def test_a_project_built_in_python_is_read_and_run_by_the_program(tmp_path, vornel_run):
