@@ -99,6 +99,9 @@ def test_values_at_their_bounds_are_taken_by_any_of_their_names():
         p[name] = value
         assert p[member] == value
     assert (p.unit("FreeHeight"), p.unit("SurfaceLoad")) == ("in", "lbs/in^2")
+    p.unit_system = 2
+    assert (p.unit("FreeHeight"), p.table("Soil Layers").unit("Depth at Bottom")) == ("m", "m")
+    assert p["FreeHeight"] == pytest.approx(12e6 * 0.0254)
     beta = next(f for f in p.fields() if f["name"] == "BackfillSlope")
     assert (beta["dialog"], beta["min"], beta["max"], beta["value"]) == (
         "Wall Configuration", -45, 45, 45)
