@@ -108,7 +108,7 @@ py::dict analyse(py::bytes deck, const std::string& name, bool report, bool moni
     return d;
 }
 
-// ---- Project ---------------------------------------------------------------------------------
+// ---- Pictures and projects -------------------------------------------------------------------
 
 // Pictures need a QGuiApplication; one on the offscreen platform is made when the first
 // picture is asked for and none exists.
@@ -178,13 +178,10 @@ const ScalarMember& scalar_member(const std::string& name) {
     throw py::key_error("no project value named " + name);
 }
 
-class PyTable;
-
 class PyProject {
   public:
     PyProject() : project_(questions_) {}
 
-    Project& project() { return project_; }
     TProgramData& data() { return project_.data(); }
 
     std::vector<std::string> takeMessages() {
@@ -243,28 +240,39 @@ class PyProject {
         return std::visit([&](auto member) -> py::object { return py::cast(d.*member); }, m.member);
     }
 
-    // The message of the first dialog rule the value breaks; empty when it was stored.
-    std::string set(const std::string& name, double value) {
+    // Where a value was refused (the dialog, the field's caption) and the rule's message;
+    // nothing when it was stored.
+    using Refusal = std::optional<std::tuple<std::string, std::string, std::string>>;
+
+    Refusal set(const std::string& name, double value) {
         const ScalarMember& m = scalar_member(name);
         TProgramData& d = data();
-        if (!std::isfinite(value)) return "Entry must be a finite number.";
+        const FieldRule* first = nullptr;
         for (const FieldRule& r : field_rules()) {
             if (name != r.member) continue;
-            const QString why = field_check(r, value, d.UnitSystem);
-            if (!why.isEmpty()) return std::string(r.dialog) + "|" + r.caption + "|" + ss(why);
+            if (!first) first = &r;
+            const QString why = std::isfinite(value)
+                                    ? field_check(r, value, d.UnitSystem)
+                                    : QStringLiteral("Entry must be a finite number.");
+            if (!why.isEmpty())
+                return std::tuple(std::string(r.dialog), std::string(r.caption), ss(why));
         }
+        if (!std::isfinite(value))
+            return std::tuple(std::string("Options"), name,
+                              std::string("Entry must be a finite number."));
         if (std::holds_alternative<double TProgramData::*>(m.member)) {
             d.*std::get<double TProgramData::*>(m.member) = value;
         } else {
             if (value != std::trunc(value))
-                return std::string("Options||Value must be an integer.");
+                return std::tuple(std::string("Options"), name,
+                                  std::string(grid_text::kValueInteger));
             if (auto b = std::get_if<bool TProgramData::*>(&m.member))
                 d.** b = value != 0;
             else
                 d.*std::get<int TProgramData::*>(m.member) = static_cast<int>(value);
         }
         project_.setModified(true);
-        return {};
+        return std::nullopt;
     }
 
     std::string unitOf(const std::string& name) {
@@ -423,8 +431,6 @@ class PyTable {
     TGridTable* root_;
     std::vector<std::pair<int, int>> path_;
 };
-
-// ---- Pictures --------------------------------------------------------------------------------
 
 std::string plot_graph(py::bytes deck, py::bytes plot, const std::string& graph,
                        const std::string& path, double width, double height, int dpi) {

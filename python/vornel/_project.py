@@ -330,10 +330,10 @@ class Project:
             number = float(value)
         except (TypeError, ValueError):
             raise InputError("Options", None, name, f"{value!r} is not a valid number.") from None
-        why = self._p.set(name, number)
-        if why:
-            dialog, caption, rule = why.split("|", 2)
-            raise InputError(dialog, None, caption or name, rule)
+        refused = self._p.set(name, number)
+        if refused:
+            dialog, caption, rule = refused
+            raise InputError(dialog, None, caption, rule)
 
     def unit(self, name: str) -> str:
         """The unit of a project value as the project holds it ("in", "lbs/in^2", ...)."""

@@ -78,6 +78,8 @@ def test_cells_refuse_what_the_table_window_refuses(table, row, column, value, r
     # English free height is shown in ft: 12,000,012 in is 1,000,001 ft.
     ("FreeHeight", 12000012, "Wall Configuration", "Entry must be less than or equal to 1000000"),
     ("EarthPressureOption", 4, "Options", "Entry must be 1, 2 or 3."),
+    ("ActiveFactor", float("nan"), "Wall Configuration", "Entry must be a finite number."),
+    ("ClosureTolerance", float("inf"), "Wall Properties", "Entry must be a finite number."),
 ])
 def test_values_refuse_what_the_dialog_fields_refuse(name, value, dialog, rule):
     p = vornel.Project()
