@@ -204,3 +204,16 @@ def test_stages_switch_as_the_stage_buttons_do(tmp_path):
     assert vornel.analyse(p).problems[1].maxima == whole.problems[1].maxima
     with pytest.raises(vornel.InputError):
         p["LongTerm"] = True
+
+
+def test_projects_and_results_cross_to_another_process():
+    # What a parameter study on a process pool (or Dask) does: the project travels pickled,
+    # the results come back pickled.
+    from concurrent.futures import ProcessPoolExecutor
+    import multiprocessing
+    p = vornel.Project.open(LAYERED)
+    p.table("Soil Layers").sub(1)[1, "Friction Angle"] = 36
+    with ProcessPoolExecutor(1, mp_context=multiprocessing.get_context("spawn")) as pool:
+        there = pool.submit(vornel.analyse, p).result()
+    here = vornel.analyse(p)
+    assert there.problems[0].station_array.tobytes() == here.problems[0].station_array.tobytes()
