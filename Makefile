@@ -8,7 +8,7 @@
 #   make test      build everything and run every test through ctest
 #   make test-asan build the tests with the address and undefined-behaviour sanitizers in
 #                  build-asan/ and run them
-#   make bench     build and run the benchmarks
+#   make bench     build and run the benchmarks (the Python one too, when the package is built)
 #   make install   build and install into $(PREFIX) (DESTDIR is honoured, for packages)
 
 BUILD      ?= build
@@ -20,6 +20,7 @@ PREFIX     ?= /usr/local
 PACKAGES = cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
            libxlsxwriter-dev xvfb xauth unzip locales ccache
+PACKAGES += pybind11-dev python3-dev python3-numpy python3-pandas python3-pytest
 
 # A locale whose decimal separator is a comma: the test that numbers are read the same under
 # such a host locale runs instead of skipping.
@@ -87,6 +88,8 @@ test-asan: deps
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+	@if [ -d $(BUILD)/python/vornel ]; then echo "== bench/python_analyse.py"; \
+	  PYTHONPATH=$(BUILD)/python /usr/bin/python3 bench/python_analyse.py; fi
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "editor/field_rules.h"
 #include "editor/project.h"
 #include "editor/staging.h"
 #include "editor/ui/data_edit_field.h"
@@ -54,8 +55,8 @@ TDlgStaged::TDlgStaged(WindowHost& host, QWidget* parent) : QDialog(parent), hos
     auto* row = new QGridLayout;
     deStage = new DataEditField(host.questions(), this);
     deStage->setCaption(QStringLiteral("Enter the total number of stages (Max. = 5, Min =2)"));
-    deStage->setIntegerOnly(true);
-    deStage->setBounds(1, kMaxStages);
+    deStage->setIntegerOnly(field_rule("deStage").integerOnly);
+    deStage->setBounds(field_rule("deStage").min, field_rule("deStage").max);
     deStage->setMaximumWidth(deStage->fontMetrics().averageCharWidth() * 8);
     upButton = new QToolButton(this);
     upButton->setArrowType(Qt::UpArrow);

@@ -5,8 +5,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <limits>
 
+#include "editor/field_rules.h"
 #include "editor/project.h"
 #include "editor/ui/data_edit_field.h"
 #include "editor/ui/dialog_picture.h"
@@ -15,8 +15,6 @@
 namespace vornel {
 
 namespace {
-const long double kUnbounded = -std::numeric_limits<long double>::max();
-
 QLabel* note(const char* text, QWidget* parent) {
     return new QLabel(QString::fromLatin1(text), parent);
 }
@@ -66,14 +64,12 @@ TdlgCSD::TdlgCSD(WindowHost& host, QWidget* parent)
         addField(rest, 2, QStringLiteral("Uniform Distributed Load at the top of backfill side "),
                  QStringLiteral("F/L2^2"));
 
-    deHL->setBounds(-1000000, 1000000);
-    deWidth->setBounds(kUnbounded, 1200);
-    deHW->setBounds(kUnbounded, 1000000);
-    dePYW->setBounds(kUnbounded, 120);
-    DeHW2->setBounds(kUnbounded, 1000000);
-    deGw->setBounds(kUnbounded, 1000);
-    beta->setBounds(-45, 45);
-    deSP->setBounds(kUnbounded, 10000000);
+    const char* names[kFields] = {"deHL",  "deWidth", "deHW", "dePYW",
+                                  "DeHW2", "deGw",    "beta", "deSP"};
+    for (int i = 0; i < kFields; ++i) {
+        const FieldRule& r = field_rule(names[i]);
+        fields()[i]->setBounds(r.min, r.max);
+    }
     rest->setColumnStretch(3, 1);
     setFieldUnits(data().UnitSystem);
     load();

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "editor/field_rules.h"
 #include "editor/project.h"
 #include "editor/ui/data_edit_field.h"
 #include "editor/ui/window_host.h"
@@ -15,8 +16,8 @@ TDlgProp::TDlgProp(WindowHost& host, QWidget* parent)
     : InputDialog(host, QStringLiteral("Wall Properties"), parent) {
     auto* grid = new QGridLayout(this);
     deNI = addField(grid, 0, QStringLiteral("&Increments (nodes)"));
-    deNI->setIntegerOnly(true);
-    deNI->setBounds(1, 300);
+    deNI->setIntegerOnly(field_rule("deNI").integerOnly);
+    deNI->setBounds(field_rule("deNI").min, field_rule("deNI").max);
     grid->addWidget(new QLabel(QStringLiteral("Wall Stiffness (EI)"), this), 1, 0);
     btnSect = new QPushButton(QStringLiteral("Enter Section Data"), this);
     grid->addWidget(btnSect, 1, 1);

@@ -10,29 +10,13 @@
 
 #include "engine/base/free_format_reader.h"
 #include "engine/core/plot_file.h"
-#include "engine/run/driver.h"
+#include "engine/run/analysis.h"
 #include "engine/run/names_file.h"
 #include "engine/run/output_file.h"
 #include "engine/run/report_header.h"
 
 namespace vornel {
 namespace {
-
-EngineState state_for(const RunRequest& r) {
-    EngineState s;
-    s.clock = r.clock;
-    s.message_sink = r.message_sink;
-    s.progress_sink = r.progress_sink;
-    s.scratch_dir = r.scratch_dir;
-    s.scratch_prefix = r.scratch_prefix;
-    s.version = r.version.substr(0, 12);
-    s.input_path = r.input;
-    s.report_path = r.report;
-    s.plot_path = r.plot;
-    s.monitor_path = r.monitor;
-    s.keep_result_tables = r.keep_result_tables;
-    return s;
-}
 
 // An output that is the input itself (also through a link) would destroy the deck. A file of
 // another length cannot be the deck, so only outputs as long as the deck are compared by
@@ -63,7 +47,7 @@ void output_failed(EngineState& s, const std::string& what) {
 }  // namespace
 
 EngineState run_analysis(const RunRequest& request) {
-    EngineState s = state_for(request);
+    EngineState s = engine_state_for(request);
     try {
         if (output_is_input(s)) {
             s.error_stop = s.output_failed = true;
@@ -91,7 +75,7 @@ EngineState run_analysis(const RunRequest& request) {
         s.monitor = &monitor_file.stream();
         std::string deck;
         if (read_file(s.input_path, deck)) {
-            run_deck(s, std::move(deck));
+            analyse_on_streams(s, std::move(deck), report, *s.monitor);
         } else {
             s.input_unreadable = true;
             s.error_stop = true;
