@@ -218,7 +218,8 @@ int main(int argc, char** argv) {
     spec.title = QStringLiteral("VORNEL 2015 Technical Manual");
     spec.header = QStringLiteral("VORNEL 2015 Technical Manual, version %1")
                       .arg(QStringLiteral(VORNEL_VERSION_TEXT));
-    spec.paper = paper == QLatin1String("letter") ? PaperSize::Letter : PaperSize::A4;
+    spec.pageSize =
+        page_size_of(paper == QLatin1String("letter") ? PaperSize::Letter : PaperSize::A4);
     const QString out = parser.value(out_opt);
     if (const QString error = write_paged_pdf(doc, out, spec); !error.isEmpty()) {
         std::fprintf(stderr, "vornel-verify: %s\n", qPrintable(error));

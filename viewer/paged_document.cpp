@@ -70,7 +70,7 @@ QString write_paged_pdf(QTextDocument& doc, const QString& path, const PagedDocu
     pdf.setTitle(spec.title);
     pdf.setCreator(QStringLiteral("VORNEL"));
     pdf.setResolution(kDocumentDpi);
-    pdf.setPageSize(page_size_of(spec.paper));
+    pdf.setPageSize(spec.pageSize);
     pdf.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                        QPageLayout::Millimeter);
     // The painter's origin is the top left of the margins' rectangle, in 1/96 in.

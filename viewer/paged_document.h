@@ -1,8 +1,8 @@
 // A paged PDF of a rich-text document: the design report and the technical manual.
 //
 // The document (HTML through QTextDocument, pictures added as image resources) is laid out
-// for the page body of A4 or Letter with 15 mm margins; every page gets a header line (a
-// text on the left, the page's own number "Page n of N" on the right) and a rule under it.
+// for the page body of the page size (A4 or Letter) with 15 mm margins; every page gets a header
+// line (a text on the left, the page's own number "Page n of N" on the right) and a rule under it.
 // Pictures are drawn at their own resolution and scaled to the width their <img> tag names,
 // in document pixels of 1/96 in, so a graph rendered at 200 ppi stays sharp on paper. The
 // file is replaced only when the whole document has been written.
@@ -20,7 +20,7 @@ enum class PaperSize { A4, Letter };
 struct PagedDocumentSpec {
     QString title;   // the PDF's title
     QString header;  // left part of every page's header line
-    PaperSize paper = PaperSize::A4;
+    QPageSize pageSize = QPageSize(QPageSize::A4);
 };
 
 // The document's pixels per inch: a picture of w inches is w x 96 pixels wide in <img>.

@@ -1,18 +1,32 @@
 # Runs a tool that writes a PDF, reads the PDF back with pdftotext and checks its text.
 #   TOOL, ARGS (separated by |), WORK (made empty first), PDF, EXPECT_RC,
+#   COPY (files copied into WORK first, separated by |), PRE_TOOL and PRE_ARGS (a command run
+#   in WORK before the tool, which must succeed; optional),
 #   EXPECT_TEXT (regular expressions separated by |; each must match the text, in which
 #   the lines are joined by single blanks), EXPECT_ABSENT (likewise, none may match),
 #   EXPECT_PAGE_TEXT (optional: the text the first page must hold).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 string(REPLACE "|" ";" ARGS "${ARGS}")
+string(REPLACE "|" ";" COPY "${COPY}")
+foreach(f IN LISTS COPY)
+    file(COPY ${f} DESTINATION ${WORK})
+endforeach()
+if(DEFINED PRE_TOOL)
+    string(REPLACE "|" ";" PRE_ARGS "${PRE_ARGS}")
+    execute_process(COMMAND ${PRE_TOOL} ${PRE_ARGS} WORKING_DIRECTORY ${WORK}
+        RESULT_VARIABLE prc OUTPUT_VARIABLE pout ERROR_VARIABLE perr)
+    if(NOT prc EQUAL 0 AND NOT prc EQUAL 2 AND NOT prc EQUAL 3)
+        message(FATAL_ERROR "${PRE_TOOL} failed (${prc}):\n${pout}\n${perr}")
+    endif()
+endif()
 execute_process(COMMAND ${TOOL} ${ARGS} WORKING_DIRECTORY ${WORK}
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL EXPECT_RC)
     message(FATAL_ERROR "exit status ${rc}, expected ${EXPECT_RC}\nstdout: ${out}\nstderr: ${err}")
 endif()
 find_program(PDFTOTEXT pdftotext REQUIRED)
-execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 ${PDF} - RESULT_VARIABLE prc OUTPUT_VARIABLE text)
+execute_process(COMMAND ${PDFTOTEXT} -layout -enc UTF-8 ${PDF} - RESULT_VARIABLE prc OUTPUT_VARIABLE text)
 if(NOT prc EQUAL 0)
     message(FATAL_ERROR "pdftotext could not read ${PDF}")
 endif()
@@ -32,7 +46,7 @@ foreach(p IN LISTS EXPECT_ABSENT)
     endif()
 endforeach()
 if(DEFINED EXPECT_PAGE_TEXT)
-    execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 -f 1 -l 1 ${PDF} - OUTPUT_VARIABLE first)
+    execute_process(COMMAND ${PDFTOTEXT} -layout -enc UTF-8 -f 1 -l 1 ${PDF} - OUTPUT_VARIABLE first)
     string(REGEX REPLACE "[ \t\r\n]+" " " first "${first}")
     if(NOT first MATCHES "${EXPECT_PAGE_TEXT}")
         message(FATAL_ERROR "page 1 does not hold '${EXPECT_PAGE_TEXT}':\n${first}")
