@@ -209,7 +209,7 @@ QImage stage_graph(TGraphPlot& g, int k) {
     if (view.open()) {
         PictureSpec spec;
         spec.widthInches = 3.45;
-        spec.heightInches = 3.9;
+        spec.heightInches = 3.05;
         spec.pixelsPerInch = 200;
         image = render_picture(view, spec);
     }
