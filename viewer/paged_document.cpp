@@ -91,7 +91,8 @@ QString write_paged_pdf(QTextDocument& doc, const QString& path, const PagedDocu
         paint_header(p, body, spec.header, i + 1, count);
         p.save();
         p.translate(body.left(), body.top() - i * body.height());
-        const QRectF shown(0, i * body.height(), body.width(), body.height());
+        // Less a sliver at the foot, where the first line of the next page begins.
+        const QRectF shown(0, i * body.height(), body.width(), body.height() - 1.5);
         p.setClipRect(shown);
         QAbstractTextDocumentLayout::PaintContext ctx;
         ctx.clip = shown;

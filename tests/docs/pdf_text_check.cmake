@@ -4,7 +4,8 @@
 #   in WORK before the tool, which must succeed; optional),
 #   EXPECT_TEXT (regular expressions separated by |; each must match the text, in which
 #   the lines are joined by single blanks), EXPECT_ABSENT (likewise, none may match),
-#   EXPECT_PAGE_TEXT (optional: the text the first page must hold).
+#   EXPECT_PAGE_TEXT (optional: the text the first page must hold), EXPECT_FILES (files that
+#   must exist afterwards, separated by |) and EXPECT_FILE_TEXT (file|regular expression).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 string(REPLACE "|" ";" ARGS "${ARGS}")
@@ -50,5 +51,20 @@ if(DEFINED EXPECT_PAGE_TEXT)
     string(REGEX REPLACE "[ \t\r\n]+" " " first "${first}")
     if(NOT first MATCHES "${EXPECT_PAGE_TEXT}")
         message(FATAL_ERROR "page 1 does not hold '${EXPECT_PAGE_TEXT}':\n${first}")
+    endif()
+endif()
+string(REPLACE "|" ";" EXPECT_FILES "${EXPECT_FILES}")
+foreach(f IN LISTS EXPECT_FILES)
+    if(NOT EXISTS "${f}")
+        message(FATAL_ERROR "${f} was not written")
+    endif()
+endforeach()
+if(DEFINED EXPECT_FILE_TEXT)
+    string(REPLACE "|" ";" pair "${EXPECT_FILE_TEXT}")
+    list(GET pair 0 file)
+    list(GET pair 1 pattern)
+    file(READ "${file}" content)
+    if(NOT content MATCHES "${pattern}")
+        message(FATAL_ERROR "${file} does not hold '${pattern}'")
     endif()
 endif()
