@@ -217,21 +217,32 @@ QImage stage_graph(TGraphPlot& g, int k) {
     return image;
 }
 
-QString maxima_html(const ReportProblem& p) {
+// Curve k of a graph as values per station (the plot data file's five digits).
+std::vector<double> curve_values(const TGraphPlot& g, int k) {
+    std::vector<double> v;
+    if (k < g.curveCount())
+        for (const TFloatPoint& pt : g.curve(k).Points) v.push_back(pt.X);
+    return v;
+}
+
+QString maxima_html(const ReportProblem& p, ResultGraphs& graphs, int k) {
     struct Q {
         ResultQuantity q;
         const char* name;
         QString unit;
+        const TGraphPlot* graph;
     };
-    const Q qs[] = {{ResultQuantity::Deflection, "Deflection", p.lengthUnit},
-                    {ResultQuantity::Moment, "Bending moment", p.momentUnit},
-                    {ResultQuantity::Shear, "Shear", p.forceUnit},
-                    {ResultQuantity::Reaction, "Soil reaction per station", p.forceUnit}};
+    const Q qs[] = {
+        {ResultQuantity::Deflection, "Deflection", p.lengthUnit, &graphs.pltDef},
+        {ResultQuantity::Moment, "Bending moment", p.momentUnit, &graphs.pltMom},
+        {ResultQuantity::Shear, "Shear", p.forceUnit, &graphs.pltShear},
+        {ResultQuantity::Reaction, "Soil reaction per station", p.forceUnit, &graphs.pltSoil}};
     QString h = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\"><tr><th>Maximum</th><th>Value</th>"
         "<th>Unit</th><th>At depth</th><th>Unit</th><th>Station</th></tr>");
     for (const Q& q : qs) {
-        const ReportStationRow* r = maximum_row(p, q.q);
+        const std::vector<double> finer = curve_values(*q.graph, k);
+        const ReportStationRow* r = maximum_row(p, q.q, &finer);
         if (!r) continue;
         h += QStringLiteral(
                  "<tr><td>%1</td><td align=\"right\">%2</td><td>%3</td>"
@@ -305,7 +316,7 @@ void write_problem(QTextDocument& doc, QTextCursor& cur, const ReportProblem& p,
     cur.insertHtml(QStringLiteral("<h2>Results: %1</h2>").arg(html_text(p.heading)));
     next_block(cur);
     QString h = QStringLiteral("<p>Iterations: <b>%1</b></p>").arg(p.iterations);
-    h += maxima_html(p);
+    h += maxima_html(p, graphs, k);
     h += QStringLiteral("<h3>Warnings</h3>");
     if (p.warnings.isEmpty()) {
         h += QStringLiteral("<p>No warnings.</p>");

@@ -51,13 +51,12 @@ void support_row(const QString& line, std::vector<ReportSupport>& supports) {
         supports.push_back({from, s});
 }
 
-// The unit line under the results heading: length, length, moment, force, force, EI.
+// The unit line under the results heading, in its columns: length (13-15), moment (47-52,
+// " KN- M" in SI, read without its blanks), force (60-63).
 void result_units(const QString& line, ReportProblem& p) {
-    const QStringList u = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (u.size() < 5) return;
-    p.lengthUnit = u[0];
-    p.momentUnit = u[2];
-    p.forceUnit = u[3];
+    p.lengthUnit = line.mid(12, 3).trimmed();
+    p.momentUnit = line.mid(46, 6).remove(QLatin1Char(' '));
+    p.forceUnit = line.mid(59, 4).trimmed();
 }
 
 void add_warning(ReportProblem& p, const QString& w) {
@@ -133,10 +132,21 @@ const ReportValue& value_of(const ReportStationRow& row, ResultQuantity q) {
     return row.deflection;
 }
 
-const ReportStationRow* maximum_row(const ReportProblem& p, ResultQuantity q) {
+const ReportStationRow* maximum_row(const ReportProblem& p, ResultQuantity q,
+                                    const std::vector<double>* finer) {
+    const auto fine = [finer](const ReportStationRow& r) {
+        const auto i = static_cast<std::size_t>(r.station);
+        return finer && r.station >= 0 && i < finer->size() ? std::abs((*finer)[i]) : 0.0;
+    };
     const ReportStationRow* best = nullptr;
-    for (const ReportStationRow& r : p.rows)
-        if (!best || std::abs(value_of(r, q).value) > std::abs(value_of(*best, q).value)) best = &r;
+    for (const ReportStationRow& r : p.rows) {
+        if (!best) {
+            best = &r;
+            continue;
+        }
+        const double a = std::abs(value_of(r, q).value), b = std::abs(value_of(*best, q).value);
+        if (a > b || (a == b && fine(r) > fine(*best))) best = &r;
+    }
     return best;
 }
 

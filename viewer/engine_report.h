@@ -52,9 +52,11 @@ EngineReport parse_engine_report(const QString& text);
 
 enum class ResultQuantity { Deflection, Moment, Shear, Reaction };
 
-// The row whose value of `q` is largest in magnitude (the first of equal ones); none for a
-// problem without results.
-const ReportStationRow* maximum_row(const ReportProblem& p, ResultQuantity q);
+// The row whose value of `q` is largest in magnitude; none for a problem without results.
+// Rows that print the same value are told apart by `finer` (the values per station at more
+// digits, such as the plot data file's) when given, else the first of them is taken.
+const ReportStationRow* maximum_row(const ReportProblem& p, ResultQuantity q,
+                                    const std::vector<double>* finer = nullptr);
 const ReportValue& value_of(const ReportStationRow& row, ResultQuantity q);
 
 }  // namespace vornel

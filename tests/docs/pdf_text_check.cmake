@@ -5,7 +5,8 @@
 #   EXPECT_TEXT (regular expressions separated by |; each must match the text, in which
 #   the lines are joined by single blanks), EXPECT_ABSENT (likewise, none may match),
 #   EXPECT_PAGE_TEXT (optional: the text the first page must hold), EXPECT_FILES (files that
-#   must exist afterwards, separated by |) and EXPECT_FILE_TEXT (file|regular expression).
+#   must exist afterwards, separated by |), EXPECT_FILE_TEXT (file|regular expression) and
+#   EXPECT_PAGE_SIZE (what pdfinfo names the page size, such as A4 or letter).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 string(REPLACE "|" ";" ARGS "${ARGS}")
@@ -66,5 +67,12 @@ if(DEFINED EXPECT_FILE_TEXT)
     file(READ "${file}" content)
     if(NOT content MATCHES "${pattern}")
         message(FATAL_ERROR "${file} does not hold '${pattern}'")
+    endif()
+endif()
+if(DEFINED EXPECT_PAGE_SIZE)
+    find_program(PDFINFO pdfinfo REQUIRED)
+    execute_process(COMMAND ${PDFINFO} ${PDF} OUTPUT_VARIABLE info)
+    if(NOT info MATCHES "Page size:[^\n]*\\(${EXPECT_PAGE_SIZE}\\)")
+        message(FATAL_ERROR "the pages are not ${EXPECT_PAGE_SIZE}:\n${info}")
     endif()
 endif()
