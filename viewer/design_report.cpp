@@ -9,6 +9,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <cmath>
+#include <memory>
 
 #include "editor/data_file_reader.h"
 #include "editor/program_data.h"
@@ -141,7 +142,7 @@ QString wall_html(const TProgramData& d) {
              d.StageCount > 1 ? QStringLiteral("%1 construction stages").arg(d.StageCount)
              : d.LongTerm     ? QStringLiteral("short term and long term")
                               : QStringLiteral("single analysis"));
-    return QStringLiteral("<h2>Input</h2><h3>Wall and analysis</h3>") + key_table(r);
+    return QStringLiteral("<h3>Wall and analysis</h3>") + key_table(r);
 }
 
 QString input_tables_html(const TProgramData& d) {
@@ -173,9 +174,9 @@ QString input_tables_html(const TProgramData& d) {
     return h;
 }
 
-// The profile as the Side View window shows it, at twice the screen's size and resolution.
+// The profile as the Side View window shows it, at twice the screen's resolution.
 QImage profile_image(const TProgramData& d) {
-    const QSize size(1160, 800);
+    const QSize size(640, 520);
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) return image;
     image.setDotsPerMeterX(static_cast<int>(std::lround(192 / 0.0254)));
@@ -266,20 +267,27 @@ std::vector<int> tieback_stations(const TProgramData& d) {
     return s;
 }
 
-// Per problem: the project's own tiebacks, or for a staged project each stage's, read from
-// its deck in the data file.
-std::vector<std::vector<int>> tiebacks_per_problem(const TProgramData& d, std::size_t problems) {
-    std::vector<std::vector<int>> all(problems, tieback_stations(d));
+// A construction stage's data, read from its deck in the data file.
+struct StageProject {
+    ProjectTables tables;
+    TProgramData data{tables};
+};
+using Stages = std::vector<std::unique_ptr<StageProject>>;
+
+// The stages of a staged project as the data file holds them; none for a project without
+// stages or whose file cannot be read.
+Stages read_stages(const TProgramData& d) {
+    Stages stages;
     QFile f(d.FileName);
-    if (d.StageCount < 2 || !f.open(QIODevice::ReadOnly)) return all;
-    const std::vector<QByteArray> stages = split_stages(f.readAll(), d.StageCount);
-    for (std::size_t k = 0; k < stages.size() && k < problems; ++k) {
-        ProjectTables tables;
-        TProgramData stage(tables);
-        if (read_stage_file(stages[k], stage, DeckLayout::of(format_for_extension(d.FileName))).ok)
-            all[k] = tieback_stations(stage);
+    if (d.StageCount < 2 || !f.open(QIODevice::ReadOnly)) return stages;
+    for (const QByteArray& deck : split_stages(f.readAll(), d.StageCount)) {
+        auto stage = std::make_unique<StageProject>();
+        if (!read_stage_file(deck, stage->data, DeckLayout::of(format_for_extension(d.FileName)))
+                 .ok)
+            return {};
+        stages.push_back(std::move(stage));
     }
-    return all;
+    return stages;
 }
 
 QString supports_html(const ReportProblem& p, const std::vector<int>& tiebacks) {
@@ -344,6 +352,23 @@ void write_problem(QTextDocument& doc, QTextCursor& cur, const ReportProblem& p,
     cur.insertHtml(t + QStringLiteral("</table>"));
 }
 
+// The input of the project or of one stage: wall and analysis, the profile, the tables.
+void write_input(QTextDocument& doc, QTextCursor& cur, const TProgramData& d, const QString& title,
+                 const QString& profile_name) {
+    cur.insertHtml(QStringLiteral("<h2>%1</h2>").arg(html_text(title)) + wall_html(d));
+    next_block(cur);
+    const QImage profile = profile_image(d);
+    if (!profile.isNull()) {
+        add_document_image(doc, profile_name, profile);
+        cur.insertHtml(
+            QStringLiteral("<h3>Soil-wall profile</h3><p><img src=\"%1\" width=\"%2\"></p>")
+                .arg(profile_name)
+                .arg(static_cast<int>(4.4 * kDocumentDpi)));
+        next_block(cur);
+    }
+    cur.insertHtml(input_tables_html(d));
+}
+
 QString title_html(const TProgramData& d, const DesignReportOptions& o) {
     QString r;
     r += row(QStringLiteral("Project"), d.Title);
@@ -398,22 +423,22 @@ QString write_design_report(const TProgramData& project, ResultGraphs& graphs, c
         cur.insertHtml(QStringLiteral("<p class=\"stop\">%1</p>").arg(html_text(missing)));
         next_block(cur);
     }
-    cur.insertHtml(wall_html(project));
-    next_block(cur);
-    const QImage profile = profile_image(project);
-    if (!profile.isNull()) {
-        new_page(cur);
-        add_document_image(doc, QStringLiteral("profile.png"), profile);
-        cur.insertHtml(QStringLiteral("<h3>Soil-wall profile</h3><p><img src=\"profile.png\" "
-                                      "width=\"%1\"></p>")
-                           .arg(static_cast<int>(5.8 * kDocumentDpi)));
-        next_block(cur);
+    const Stages stages = read_stages(project);
+    if (stages.empty()) {
+        write_input(doc, cur, project, QStringLiteral("Input"), QStringLiteral("profile.png"));
+    } else {
+        for (std::size_t k = 0; k < stages.size(); ++k) {
+            if (k > 0) new_page(cur);
+            write_input(doc, cur, stages[k]->data, QStringLiteral("Input: Stage %1").arg(k + 1),
+                        QStringLiteral("profile-%1.png").arg(k + 1));
+        }
     }
-    cur.insertHtml(input_tables_html(project));
     if (missing.isEmpty()) {
-        const auto tiebacks = tiebacks_per_problem(project, report.problems.size());
-        for (std::size_t k = 0; k < report.problems.size(); ++k)
-            write_problem(doc, cur, report.problems[k], static_cast<int>(k), graphs, tiebacks[k]);
+        for (std::size_t k = 0; k < report.problems.size(); ++k) {
+            const TProgramData& input = k < stages.size() ? stages[k]->data : project;
+            write_problem(doc, cur, report.problems[k], static_cast<int>(k), graphs,
+                          tieback_stations(input));
+        }
     }
     PagedDocumentSpec spec;
     spec.title = QStringLiteral("Design Report: ") + project.Title;
