@@ -28,14 +28,14 @@ namespace vornel {
 namespace {
 
 struct Units {
-    QString length, depth, force, pressure, moment;
+    QString length, depth, pressure;
 };
 
 // The units the report shows scalar values in (the project holds in and lbs, or m and kN).
 Units units_of(int system) {
-    if (system == 1) return {"in", "ft", "lbs", "lbs/ft^2", "lbs-in"};
-    if (system == 2) return {"m", "m", "kN", "kN/m^2", "kN-m"};
-    return {"L", "L", "F", "F/L^2", "F-L"};
+    if (system == 1) return {"in", "ft", "lbs/ft^2"};
+    if (system == 2) return {"m", "m", "kN/m^2"};
+    return {"L", "L", "F/L^2"};
 }
 
 QString unit_system_text(int system) {
@@ -404,8 +404,11 @@ QString engine_report_path(const QString& data_file) {
     return f.dir().filePath(f.completeBaseName() + QStringLiteral(".vn5o"));
 }
 
-QString write_design_report(const TProgramData& project, ResultGraphs& graphs, const QString& path,
-                            const QPageSize& page, const DesignReportOptions& options) {
+namespace {
+
+// The whole report as a document, and the title and header of its pages.
+PagedDocumentSpec build_report(QTextDocument& doc, const TProgramData& project,
+                               ResultGraphs& graphs, const DesignReportOptions& options) {
     std::optional<QString> text = options.engineReport;
     if (!text) {
         QFile f(engine_report_path(project.FileName));
@@ -414,7 +417,6 @@ QString write_design_report(const TProgramData& project, ResultGraphs& graphs, c
     const EngineReport report = parse_engine_report(text.value_or(QString()));
     const QString missing = missing_results(text, report);
 
-    QTextDocument doc;
     prepare_document(doc);
     QTextCursor cur(&doc);
     cur.insertHtml(title_html(project, options));
@@ -444,8 +446,23 @@ QString write_design_report(const TProgramData& project, ResultGraphs& graphs, c
     spec.title = QStringLiteral("Design Report: ") + project.Title;
     spec.header = QStringLiteral("VORNEL 2015 Design Report  -  %1  -  %2")
                       .arg(project.Title, QFileInfo(project.FileName).fileName());
+    return spec;
+}
+
+}  // namespace
+
+QString write_design_report(const TProgramData& project, ResultGraphs& graphs, const QString& path,
+                            const QPageSize& page, const DesignReportOptions& options) {
+    QTextDocument doc;
+    PagedDocumentSpec spec = build_report(doc, project, graphs, options);
     spec.pageSize = page;
     return write_paged_pdf(doc, path, spec);
+}
+
+bool print_design_report(const TProgramData& project, ResultGraphs& graphs,
+                         QPagedPaintDevice& printer, const DesignReportOptions& options) {
+    QTextDocument doc;
+    return paint_paged(doc, printer, build_report(doc, project, graphs, options));
 }
 
 }  // namespace vornel

@@ -15,6 +15,7 @@
 
 #include <QDateTime>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QString>
 #include <optional>
 
@@ -34,6 +35,11 @@ struct DesignReportOptions {
 // else the message; a failed write leaves no file.
 QString write_design_report(const TProgramData& project, ResultGraphs& graphs, const QString& path,
                             const QPageSize& page, const DesignReportOptions& options = {});
+
+// The same report on a printer (after the print dialog; the page size is the printer's).
+// False when the printer cannot be painted on.
+bool print_design_report(const TProgramData& project, ResultGraphs& graphs,
+                         QPagedPaintDevice& printer, const DesignReportOptions& options = {});
 
 // The engine report's path for a data file: the same name with ".vn5o".
 QString engine_report_path(const QString& data_file);

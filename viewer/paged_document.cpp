@@ -2,11 +2,14 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextFrame>
 #include <QUrl>
+#include <cmath>
 
 namespace vornel {
 
@@ -25,13 +28,16 @@ QFont document_font() {
 
 void paint_header(QPainter& p, const QRectF& body, const QString& left, int page, int pages) {
     QFont f = document_font();
-    f.setPointSizeF(8.5);
+    f.setPixelSize(11);  // 8.5 pt at 96 pixels per inch; the painter scales it to the device
     p.setFont(f);
     p.setPen(Qt::black);
     const QRectF line(body.left(), body.top() - kHeaderHeight, body.width(), kHeaderHeight - 8);
-    p.drawText(line, Qt::AlignLeft | Qt::AlignBottom, left);
-    p.drawText(line, Qt::AlignRight | Qt::AlignBottom,
-               QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+    const QString number = QStringLiteral("Page %1 of %2").arg(page).arg(pages);
+    // A long title gives way to the page number.
+    const QFontMetricsF fm(f, p.device());
+    const double room = line.width() - fm.horizontalAdvance(number) - 3 * fm.averageCharWidth();
+    p.drawText(line, Qt::AlignLeft | Qt::AlignBottom, fm.elidedText(left, Qt::ElideRight, room));
+    p.drawText(line, Qt::AlignRight | Qt::AlignBottom, number);
     p.drawLine(QPointF(body.left(), body.top() - 5), QPointF(body.right(), body.top() - 5));
 }
 
@@ -61,33 +67,34 @@ QString html_text(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-QString write_paged_pdf(QTextDocument& doc, const QString& path, const PagedDocumentSpec& spec,
-                        int* pages) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-    QPdfWriter pdf(&file);
-    pdf.setTitle(spec.title);
-    pdf.setCreator(QStringLiteral("VORNEL"));
-    pdf.setResolution(kDocumentDpi);
-    pdf.setPageSize(spec.pageSize);
-    pdf.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                       QPageLayout::Millimeter);
-    // The painter's origin is the top left of the margins' rectangle, in 1/96 in.
-    const QRect paint = pdf.pageLayout().paintRectPixels(kDocumentDpi);
-    const QRectF body(0, kHeaderHeight, paint.width(), paint.height() - kHeaderHeight);
-    doc.documentLayout()->setPaintDevice(&pdf);
+bool paint_paged(QTextDocument& doc, QPagedPaintDevice& device, const PagedDocumentSpec& spec,
+                 int* pages) {
+    device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                          QPageLayout::Millimeter);
+    // The document is laid out in pixels of 1/96 in whatever the device's resolution, so a
+    // picture's width in <img> means the same on a PDF and on a printer; the painter scales.
+    static const QImage layout_device = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        i.setDotsPerMeterX(static_cast<int>(std::lround(kDocumentDpi / 0.0254)));
+        i.setDotsPerMeterY(static_cast<int>(std::lround(kDocumentDpi / 0.0254)));
+        return i;
+    }();
+    const int dpi = device.logicalDpiX();
+    const double scale = static_cast<double>(dpi) / kDocumentDpi;
+    // The painter's origin is the top left of the margins' rectangle.
+    const QRect paint = device.pageLayout().paintRectPixels(dpi);
+    const QRectF body(0, kHeaderHeight, paint.width() / scale,
+                      paint.height() / scale - kHeaderHeight);
+    doc.documentLayout()->setPaintDevice(const_cast<QImage*>(&layout_device));
     doc.setPageSize(body.size());
     const int count = doc.pageCount();
     QPainter p;
-    if (!p.begin(&pdf)) {
-        file.cancelWriting();
-        return QStringLiteral("Cannot write %1: the document could not be drawn").arg(path);
-    }
+    if (!p.begin(&device)) return false;
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(scale, scale);
     for (int i = 0; i < count; ++i) {
-        if (i > 0) pdf.newPage();
+        if (i > 0) device.newPage();
         paint_header(p, body, spec.header, i + 1, count);
         p.save();
         p.translate(body.left(), body.top() - i * body.height());
@@ -100,12 +107,25 @@ QString write_paged_pdf(QTextDocument& doc, const QString& path, const PagedDocu
         doc.documentLayout()->draw(&p, ctx);
         p.restore();
     }
-    if (!p.end()) {
+    if (pages) *pages = count;
+    return p.end();
+}
+
+QString write_paged_pdf(QTextDocument& doc, const QString& path, const PagedDocumentSpec& spec,
+                        int* pages) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    QPdfWriter pdf(&file);
+    pdf.setTitle(spec.title);
+    pdf.setCreator(QStringLiteral("VORNEL"));
+    pdf.setResolution(300);
+    pdf.setPageSize(spec.pageSize);
+    if (!paint_paged(doc, pdf, spec, pages)) {
         file.cancelWriting();
         return QStringLiteral("Cannot write %1: the document could not be drawn").arg(path);
     }
     if (!file.commit()) return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-    if (pages) *pages = count;
     return {};
 }
 

@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QString>
 #include <QTextDocument>
 
@@ -32,6 +33,11 @@ void prepare_document(QTextDocument& doc);
 void add_document_image(QTextDocument& doc, const QString& name, const QImage& image);
 // Text with the characters that HTML reserves escaped.
 QString html_text(const QString& text);
+
+// Draws the document on a paged device (a PDF writer, or a printer whose page size the print
+// dialog chose), a header on every page; false when the device cannot be painted on.
+bool paint_paged(QTextDocument& doc, QPagedPaintDevice& device, const PagedDocumentSpec& spec,
+                 int* pages = nullptr);
 
 // Writes the PDF; an empty text on success, else the message. `pages` receives the page count.
 QString write_paged_pdf(QTextDocument& doc, const QString& path, const PagedDocumentSpec& spec,
