@@ -104,8 +104,10 @@ EngineReport parse_engine_report(const QString& text) {
         } else if (t.startsWith(QLatin1String("***** "))) {
             add_warning(p, t.simplified());
         } else if (t.startsWith(QLatin1String("**** WARNING"))) {
+            // The message's lines follow the banner; the table it interrupts goes on after.
+            static const QRegularExpression words(QStringLiteral("[A-Za-z]{2,}"));
             QStringList w;
-            for (qsizetype j = i + 1; j < lines.size() && !lines[j].trimmed().isEmpty(); ++j)
+            for (qsizetype j = i + 1; j < lines.size() && lines[j].contains(words); ++j)
                 w << lines[j].trimmed();
             add_warning(p, w.join(QLatin1Char(' ')).simplified());
         } else if (t == QLatin1String("Net active pressure is negative.")) {
