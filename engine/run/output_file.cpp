@@ -1,7 +1,6 @@
 #include "engine/run/output_file.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,21 +77,25 @@ bool resolve(std::filesystem::path& target, struct stat& st, bool& exists, uid_t
     return true;
 }
 
+// An exclusive lock on the whole file that belongs to this open file, so that it keeps
+// writers apart in one process as well as in several, also on a network file system; false
+// at once when another writer holds it.
+bool lock(int fd) {
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    return ::fcntl(fd, F_OFD_SETLK, &whole) == 0;
+}
+
 // The new text takes the older output's owner, group and permission bits (in that order,
-// since a change of owner clears the set-user-ID bit). `mine` is the new file's status when
-// known.
-bool keep_owner_and_mode(int fd, const struct stat& old, const struct stat* mine, uid_t user) {
-    struct stat now;
-    if (!mine && (old.st_uid != user || old.st_gid != ::getegid())) {
-        if (::fstat(fd, &now) != 0) return false;
-        mine = &now;
-    }
-    if (mine && (mine->st_uid != old.st_uid || mine->st_gid != old.st_gid) &&
+// since a change of owner clears the set-user-ID bit). `mine` is the new file's status.
+bool keep_owner_and_mode(int fd, const struct stat& old, const struct stat& mine) {
+    if ((mine.st_uid != old.st_uid || mine.st_gid != old.st_gid) &&
         ::fchown(fd, old.st_uid, old.st_gid) != 0) {
         return false;
     }
-    if (mine && (mine->st_mode & 07777) == (old.st_mode & 07777) && mine->st_uid == old.st_uid &&
-        mine->st_gid == old.st_gid) {
+    if ((mine.st_mode & 07777) == (old.st_mode & 07777) && mine.st_uid == old.st_uid &&
+        mine.st_gid == old.st_gid) {
         return true;
     }
     return ::fchmod(fd, old.st_mode & 07777) == 0;
@@ -126,15 +129,16 @@ bool OutputFile::open_replacement() {
     // no other name that writing it would change.
     old_becomes_spare_ = existed_ && old.st_nlink == 1 && old.st_uid == user_;
     spare_name_ = hidden_name(target_, ".spare");
-    struct stat spare;
-    if (claim_spare(spare)) {
+    struct stat mine;
+    if (claim_spare(mine)) {
         writing_spare_ = true;
         written_name_ = spare_name_;
-        extent_ = static_cast<std::uintmax_t>(spare.st_size);
+        extent_ = static_cast<std::uintmax_t>(mine.st_size);
     } else if (!create_temporary()) {
         return false;
     }
-    if (existed_ && !keep_owner_and_mode(fd_, old, writing_spare_ ? &spare : nullptr, user_)) {
+    if (existed_ &&
+        ((!writing_spare_ && ::fstat(fd_, &mine) != 0) || !keep_owner_and_mode(fd_, old, mine))) {
         const int cause = errno;
         abandon();
         errno = cause;
@@ -152,8 +156,7 @@ bool OutputFile::claim_spare(struct stat& st) {
     if (fd < 0) return false;
     struct stat named;
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_uid == user_ &&
-        ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-        ::fstatat(AT_FDCWD, spare_name_.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        lock(fd) && ::fstatat(AT_FDCWD, spare_name_.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
         named.st_dev == st.st_dev && named.st_ino == st.st_ino) {
         fd_ = fd;
         return true;

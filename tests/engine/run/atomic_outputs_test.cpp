@@ -7,7 +7,9 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -75,19 +77,31 @@ RunRequest request_for(const fs::path& deck, const fs::path& out) {
     return r;
 }
 
+// The second run starts later and later into the first, so that the two meet at every stage
+// of writing: early, in the middle, while the first closes its files.
 TEST(AtomicOutputs, TwoRunsInThreadsNeverMixAnOutput) {
+    using Clock = std::chrono::steady_clock;
     const TwoDecks d;
     std::array<std::array<std::string, 3>, 2> runs;
+    Clock::duration longest{};
     for (std::size_t k = 0; k < 2; ++k) {
+        const Clock::time_point start = Clock::now();
         ASSERT_FALSE(run_analysis(request_for(d.decks[k], d.out)).output_failed);
+        longest = std::max(longest, Clock::now() - start);
         runs[k] = outputs_in(d.out);
     }
     ASSERT_NE(runs[0][0], runs[1][0]);
-    for (int round = 0; round < 40; ++round) {
+    constexpr int kRounds = 120;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::size_t first = round % 2;
+        const Clock::duration delay = longest * (round / 2) / (kRounds / 2);
         std::vector<std::thread> threads;
-        for (std::size_t k = 0; k < 2; ++k) {
-            threads.emplace_back([&, k] { run_analysis(request_for(d.decks[k], d.out)); });
-        }
+        threads.emplace_back([&] { run_analysis(request_for(d.decks[first], d.out)); });
+        threads.emplace_back([&] {
+            for (const Clock::time_point at = Clock::now() + delay; Clock::now() < at;) {
+            }
+            run_analysis(request_for(d.decks[1 - first], d.out));
+        });
         for (std::thread& t : threads) t.join();
         expect_whole(outputs_in(d.out), runs, round);
     }
