@@ -279,6 +279,7 @@ struct RunValues {
     // `scratch_prefix`; an empty folder writes none (the core never reads them).
     std::filesystem::path scratch_dir;
     std::string scratch_prefix;
+    bool scratch_in_place = false;  // overwritten where they lie rather than replaced whole
 
     std::string version;  // first 12 characters of NAMES.dat line 1
     std::filesystem::path input_path, report_path, plot_path, monitor_path;

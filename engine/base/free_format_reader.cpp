@@ -136,10 +136,15 @@ void FreeFormatReader::record(std::string name) {
 bool FreeFormatReader::next_line() {
     if (next_ >= text_.size()) return false;
     const std::size_t start = next_;
-    std::size_t end = text_.find('\n', start);
-    next_ = end == std::string::npos ? text_.size() : end + 1;
-    if (end == std::string::npos) end = text_.size();
-    if (end > start && text_[end - 1] == '\r') --end;
+    // A line ends in line feed, in carriage return and line feed, or in carriage return
+    // alone (as older Macintosh editors wrote, and as the editor reads them).
+    std::size_t end = start;
+    while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r') ++end;
+    next_ = end;
+    if (next_ < text_.size()) {
+        if (text_[next_] == '\r' && next_ + 1 < text_.size() && text_[next_ + 1] == '\n') ++next_;
+        ++next_;
+    }
     cursor_ = start;
     line_end_ = end;
     ++line_number_;

@@ -4,7 +4,8 @@
 // Values are separated by blanks, tabs or commas, any number of them. Every record starts
 // on a new line; a record that needs more values than its first line holds continues on
 // the following lines, and values left over on the last line it used are ignored. A line
-// ending in carriage return and line feed reads exactly like one ending in line feed.
+// ends in line feed, in carriage return and line feed, or in carriage return alone; the
+// three read alike.
 // Integers are plain decimal numbers (a real with a zero fraction is accepted too); reals
 // may carry an exponent with the letter E or D, in either case.
 //

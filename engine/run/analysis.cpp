@@ -44,6 +44,7 @@ EngineState engine_state_for(const RunRequest& r) {
     s.plot_path = r.plot;
     s.monitor_path = r.monitor;
     s.keep_result_tables = r.keep_result_tables;
+    s.scratch_in_place = r.scratch_in_place;
     return s;
 }
 

@@ -1,9 +1,11 @@
 #include "engine/run/entry.h"
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cerrno>
 #include <cstring>
-
+#include <initializer_list>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -18,57 +20,55 @@
 namespace vornel {
 namespace {
 
-// An output that is the input itself (also through a link) would destroy the deck. A file of
-// another length cannot be the deck, so only outputs as long as the deck are compared by
-// identity, which spares every run two lookups per output.
-bool output_is_input(const EngineState& s) {
-    std::error_code ec;
-    const std::uintmax_t deck_size = std::filesystem::file_size(s.input_path, ec);
-    const bool deck_sized = !ec;
+// An output that is the input itself (also through a link) would destroy the deck.
+bool output_is_input(const EngineState& s, std::initializer_list<const OutputFile*> outputs) {
     for (const std::filesystem::path* out : {&s.report_path, &s.plot_path, &s.monitor_path}) {
         if (*out == s.input_path) return true;
-        if (deck_sized) {
-            std::error_code out_ec;
-            const std::uintmax_t size = std::filesystem::file_size(*out, out_ec);
-            if (out_ec || size != deck_size) continue;
-        }
-        if (std::filesystem::equivalent(s.input_path, *out, ec)) return true;
+    }
+    struct stat deck;
+    if (::stat(s.input_path.c_str(), &deck) != 0) return false;
+    for (const OutputFile* out : outputs) {
+        if (out->replaces(deck.st_dev, deck.st_ino)) return true;
     }
     return false;
 }
 
-void output_failed(EngineState& s, const std::string& what) {
-    const int code = errno;
+void output_failed(EngineState& s, const std::string& what, int code) {
     if (s.output_failed) return;  // the first failure is the one to tell
     s.output_failed = true;
-    s.stop_reason = what + (code ? std::string(": ") + std::strerror(code) : std::string());
+    s.stop_reason = what + (code > 0 ? std::string(": ") + std::strerror(code) : std::string());
 }
 
 }  // namespace
 
 EngineState run_analysis(const RunRequest& request) {
     EngineState s = engine_state_for(request);
+    bool closed = false;
     try {
-        if (output_is_input(s)) {
-            s.error_stop = s.output_failed = true;
-            s.stop_reason = "an output file is the input data file " + s.input_path.string();
-            return s;
-        }
         // The report, the plot file and the monitor file fill these while the run goes on;
         // they live on the stack, whose pages stay mapped from one run to the next.
         std::array<char, 32 * 1024> report_buffer;
         std::array<char, 16 * 1024> plot_buffer;
         std::array<char, 4 * 1024> monitor_buffer;
         OutputFile report_file(s.report_path, report_buffer),
-            monitor_file(s.monitor_path, monitor_buffer);
-        if (!report_file.is_open() || !monitor_file.is_open()) {
+            monitor_file(s.monitor_path, monitor_buffer), plot_file(s.plot_path, plot_buffer);
+        if (output_is_input(s, {&report_file, &monitor_file, &plot_file})) {
             s.error_stop = s.output_failed = true;
-            s.stop_reason = "cannot create the output files beside " + s.report_path.string();
+            s.stop_reason = "an output file is the input data file " + s.input_path.string();
             return s;
         }
-        // The plot file takes each block as it closes. One that cannot be created is told
-        // of when the run closes, as before; its blocks then stay in memory.
-        OutputFile plot_file(s.plot_path, plot_buffer);
+        if (!report_file.is_open() || !monitor_file.is_open()) {
+            s.error_stop = true;
+            if (!report_file.is_open()) {
+                output_failed(s, "cannot write the report " + s.report_path.string(),
+                              report_file.error());
+            }
+            output_failed(s, "cannot write the monitor file " + s.monitor_path.string(),
+                          monitor_file.error());
+            return s;
+        }
+        // The plot file takes each block as it closes. One that cannot be opened is told of
+        // when the run closes, as before; its blocks then stay in memory.
         if (plot_file.is_open()) s.plot.sink = &plot_file.stream();
         std::ostream& report = report_file.stream();
         s.report = &report;
@@ -85,11 +85,9 @@ EngineState run_analysis(const RunRequest& request) {
             write_closing_line(report);
             plot_complete_block(s);
         }
-        errno = 0;
         if (!report_file.finish()) {
-            output_failed(s, "cannot write the report " + s.report_path.string());
+            output_failed(s, "cannot write the report " + s.report_path.string(), errno);
         }
-        errno = 0;
         s.plot.sink = nullptr;
         if (plot_file.is_open()) {
             // After an error stop the blocks handed on need their counts set as well.
@@ -103,12 +101,12 @@ EngineState run_analysis(const RunRequest& request) {
             write_plot_file(plot_file.stream(), s);
         }
         if (!plot_file.finish()) {
-            output_failed(s, "cannot write the plot file " + s.plot_path.string());
+            output_failed(s, "cannot write the plot file " + s.plot_path.string(), errno);
         }
-        errno = 0;
         if (!monitor_file.finish()) {
-            output_failed(s, "cannot write the monitor file " + s.monitor_path.string());
+            output_failed(s, "cannot write the monitor file " + s.monitor_path.string(), errno);
         }
+        closed = true;
     } catch (const std::exception& e) {
         s.error_stop = true;
         s.stop_reason = e.what();
@@ -116,6 +114,8 @@ EngineState run_analysis(const RunRequest& request) {
         s.error_stop = true;
         s.stop_reason = "unexpected failure";
     }
+    // A run cut short leaves the older outputs as they were: none was written.
+    if (!closed) s.output_failed = true;
     s.report = nullptr;
     s.monitor = nullptr;
     s.plot.sink = nullptr;
@@ -124,26 +124,29 @@ EngineState run_analysis(const RunRequest& request) {
 
 int enter_in(const std::filesystem::path& working_dir, int interface_code,
              const std::function<void(const std::string&)>& message_sink) noexcept {
-    if (interface_code != kInterfaceCode) return 1;
+    if (interface_code != kInterfaceCode) return kWrongInterface;
     try {
         RunRequest request;
         request.message_sink = message_sink;
         request.progress_sink = message_sink;  // the console shows the progress lines
         request.keep_result_tables = false;    // nobody could read them
-        if (!read_names_file(working_dir / "NAMES.dat", request, message_sink)) return 0;
+        if (!read_names_file(working_dir / "NAMES.dat", request, message_sink)) {
+            return kRunPerformed;
+        }
         request.scratch_dir = working_dir;
-        run_analysis(request);
+        request.scratch_in_place = true;  // the hand-over folder is this call's alone
+        return run_analysis(request).output_failed ? kOutputNotWritten : kRunPerformed;
     } catch (...) {
         // The engine never ends or disturbs the process that hosts it.
     }
-    return 0;
+    return kOutputNotWritten;
 }
 
 int enter(int interface_code) noexcept {
-    if (interface_code != kInterfaceCode) return 1;
+    if (interface_code != kInterfaceCode) return kWrongInterface;
     std::error_code ec;
     const std::filesystem::path dir = std::filesystem::current_path(ec);
-    if (ec) return 0;
+    if (ec) return kRunPerformed;  // as for a missing NAMES.dat: nothing is read
     return enter_in(dir, interface_code, {});
 }
 

@@ -17,8 +17,17 @@ constexpr int kInterfaceCode = 7;
 // returned tells the caller what happened (error stop, summaries).
 EngineState run_analysis(const RunRequest& request);
 
+// The statuses of IVORNEL.
+constexpr int kRunPerformed = 0;      // the run was performed (whatever the report says)
+constexpr int kWrongInterface = 1;    // the interface code was not 7; no file was touched
+constexpr int kOutputNotWritten = 2;  // the report, the plot file or the monitor file could
+                                      // not be written completely (or an output names the
+                                      // deck, or is not a regular file); each such file keeps
+                                      // what it held before, or does not exist
+
 // The body of IVORNEL: returns 1 for an interface code other than 7 without touching any
-// file, else reads NAMES.dat in the working folder, runs, and returns 0.
+// file, else reads NAMES.dat in the working folder, runs, and returns 0, or 2 when an output
+// could not be written. An unreadable NAMES.dat is a console message and 0: nothing is read.
 int enter(int interface_code) noexcept;
 
 // As enter, for NAMES.dat in `working_dir`, which also receives the scratch files; console

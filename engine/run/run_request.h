@@ -16,6 +16,9 @@ struct RunRequest {
     // the run writes no scratch files.
     std::filesystem::path scratch_dir;
     std::string scratch_prefix;
+    // Whether the scratch files are overwritten where they lie, as in the entry point's own
+    // hand-over folder, which no one else writes; else they are replaced whole, as outputs.
+    bool scratch_in_place = false;
     std::function<std::tm()> clock;                         // empty: the local clock
     std::function<void(const std::string&)> message_sink;   // empty: messages discarded
     std::function<void(const std::string&)> progress_sink;  // progress lines; empty: none

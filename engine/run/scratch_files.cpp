@@ -16,7 +16,8 @@ void write_scratch(EngineState& s, const char* name,
                    const std::function<void(std::ostream&)>& write) {
     const std::filesystem::path path = s.scratch_dir / (s.scratch_prefix + name);
     std::array<char, 16 * 1024> buffer;
-    if (!write_whole_file(path, buffer, write)) {
+    const Replacement how = s.scratch_in_place ? Replacement::in_place : Replacement::whole;
+    if (!write_whole_file(path, buffer, write, how)) {
         s.message("cannot write the scratch file " + path.string());
     }
 }

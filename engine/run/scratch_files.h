@@ -1,7 +1,9 @@
 // The scratch files BMWALL.001 (the generated pressure table) and SOILDATA (the generated p-y
 // curve records), written for callers that look at them: into the current folder for runs
 // through NAMES.dat, beside the outputs with the deck's name in front for vornel-run
-// --keep-scratch. The core never reads them; the soil results reach it in memory.
+// --keep-scratch. The core never reads them; the soil results reach it in memory. Beside the
+// outputs they are replaced whole, as the outputs are; in the entry point's own hand-over
+// folder, which no one else writes, they are overwritten where they lie.
 //
 // The files show the last problem that generated pressure or curves, as if each problem had
 // replaced the files of the one before it; they are written once, when the run closes. A file that

@@ -1,5 +1,6 @@
 #include "engine/soil/earth_pressure.h"
 
+#include <charconv>
 #include <cmath>
 #include <ostream>
 #include <string>
@@ -21,6 +22,12 @@ namespace {
 [[noreturn]] void stop(EngineState& s, const std::string& line, const std::string& reason) {
     s.out() << "\n\n" << fmt::Line().x(5).text(line).str() << '\n';
     throw RunStop(reason);
+}
+
+std::string number_text(double v) {
+    char buf[32];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6);
+    return std::string(buf, end);
 }
 
 bool all_finite(const PressureTable& p) {
@@ -47,6 +54,15 @@ LayerTable layer_table_and_sections(EngineState& s) {
     if (t.lexc == 0) {
         stop(s, "ERROR STOP -- NO SOIL LAYER BELOW THE EXCAVATION LEVEL",
              "no soil layer below the excavation level");
+    }
+    // The table holds a point per inch or per 5 cm down to the tip of the wall.
+    const double length = s.wall.ninc * s.wall.h;
+    const double longest = longest_tabulated_wall(s.control.unit_system);
+    if (!(length <= longest)) {
+        stop(s,
+             "ERROR STOP -- WALL LENGTH NINC X H " + number_text(length) + " OUTSIDE 0.." +
+                 number_text(longest) + " FOR GENERATED EARTH PRESSURE",
+             "wall length " + number_text(length) + " too long for generated earth pressure");
     }
     return t;
 }

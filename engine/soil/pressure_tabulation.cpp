@@ -104,6 +104,10 @@ int points_per_length(int unit_system) {
     return unit_system == 2 ? 20 : 1;
 }
 
+double longest_tabulated_wall(int unit_system) {
+    return kMaxPressurePoints / points_per_length(unit_system);
+}
+
 PressureTable tabulate_pressure(const EngineState& s, LayerTable& t, bool water_pressure) {
     PressureTable out;
     if (t.rows.empty()) return out;

@@ -35,9 +35,18 @@ struct PressureTable {
 // Points per unit length: one per inch, or one per 5 cm in SI.
 int points_per_length(int unit_system);
 
-// Tabulates the pressure. Resets the active coefficients of the sub-layers below the
-// excavation level to their level-ground values (the backfill slope does not reach them).
-// `water_pressure` includes the water gradient of the backfill below its water table.
+// The most points a table may hold, which bounds the memory of one call (32 bytes a point and
+// a few copies, about 20 MB): a wall of 16,600 ft, 10 km in SI, or 200 m in unit-free
+// millimetres. A real wall needs a few thousand.
+constexpr double kMaxPressurePoints = 200'000;
+
+// The length of wall (NINC x h) that a table of kMaxPressurePoints covers.
+double longest_tabulated_wall(int unit_system);
+
+// Tabulates the pressure; the wall is at most longest_tabulated_wall long. Resets the active
+// coefficients of the sub-layers below the excavation level to their level-ground values (the
+// backfill slope does not reach them). `water_pressure` includes the water gradient of the backfill
+// below its water table.
 PressureTable tabulate_pressure(const EngineState& s, LayerTable& t, bool water_pressure);
 
 }  // namespace vornel::soil

@@ -53,6 +53,31 @@ TEST(FreeFormatReader, LinesLoseTheirCarriageReturn) {
     EXPECT_FALSE(in.more_values());
 }
 
+// Line feed, carriage return and line feed, carriage return alone, and all three mixed: the
+// same lines, the same line numbers; a record still starts on a new line.
+TEST(FreeFormatReader, EveryLineEndReadsAlike) {
+    for (const char* end : {"\n", "\r\n", "\r", "mixed"}) {
+        const std::string e = end;
+        const auto eol = [&](int k) {
+            return e != "mixed" ? e : k == 0 ? "\r" : k == 1 ? "\n" : "\r\n";
+        };
+        const std::string text =
+            "TITLE" + eol(0) + "1 2" + eol(1) + "3 99" + eol(2) + eol(0) + "4" + eol(1);
+        std::ostringstream report;
+        FreeFormatReader in(text, report);
+        EXPECT_EQ(in.line(), "TITLE") << e;
+        in.record("FIRST");
+        EXPECT_EQ(in.integer(), 1);
+        EXPECT_EQ(in.integer(), 2);
+        EXPECT_EQ(in.integer(), 3);
+        in.record("SECOND");
+        EXPECT_EQ(in.integer(), 4) << e;
+        EXPECT_EQ(in.line_number(), 5) << e;
+        EXPECT_FALSE(in.more_values());
+        EXPECT_TRUE(in.at_end());
+    }
+}
+
 TEST(FreeFormatReader, IntegerWithZeroFractionIsAccepted) {
     std::ostringstream report;
     FreeFormatReader in("1.0 -2 3E1\n", report);

@@ -32,6 +32,35 @@ TEST(Golden, Examples) {
     }
 }
 
+// A deck whose lines end in carriage return alone, or in line feed alone, gives the outputs of
+// the deck as the editor writes it.
+TEST(Golden, EveryLineEndGivesTheSameOutputs) {
+    for (const char* end : {"\r", "\n"}) {
+        for (const char* name : kExamples) {
+            test::TempDir dir;
+            const std::filesystem::path deck = dir.path() / (std::string(name) + ".vn5d");
+            std::string text;
+            for (const std::string& line : test::lines_of(test::read_text(
+                     test::source_dir() / "examples" / (std::string(name) + ".vn5d")))) {
+                text +=
+                    (line.empty() || line.back() != '\r' ? line : line.substr(0, line.size() - 1)) +
+                    end;
+            }
+            test::write_text(deck, text);
+            const test::DeckRun run = test::run_deck_file(deck, dir.path());
+            EXPECT_FALSE(run.state.error_stop) << name << ": " << run.state.stop_reason;
+            EXPECT_TRUE(test::compare_golden(run.report,
+                                             golden_dir() / (std::string(name) + ".vn5o"), false)
+                            .ok)
+                << name;
+            EXPECT_TRUE(
+                test::compare_golden(run.plot, golden_dir() / (std::string(name) + ".vn5p"), false)
+                    .ok)
+                << name;
+        }
+    }
+}
+
 TEST(GoldenComparator, MasksDateAndFolder) {
     const std::string a =
         "     Path to file locations      : /tmp/a/\n               Date:  March 09, 2015     "

@@ -1,12 +1,17 @@
 // Output files written through a lent buffer: pieces of every size against the buffer, an
-// older file of another length, taking the text back, and the files it refuses.
+// older file replaced whole or kept, its mode and links, taking the text back, and the files
+// it refuses.
 #include "engine/run/output_file.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -57,29 +62,171 @@ TEST(OutputFile, WithoutABufferEveryPieceGoesStraightThrough) {
     EXPECT_EQ(test::read_text(path), "abcd" + numbered(5000));
 }
 
-TEST(OutputFile, AnOlderFileOfAnotherLengthIsReplacedWhole) {
+// The names in a folder, sorted.
+std::vector<std::string> names_in(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+ino_t inode_of(const fs::path& p) {
+    struct stat st;
+    return ::lstat(p.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+// The output changes only when a text is complete; the text it held becomes the spare, which
+// the next writer fills and swaps in, so no file is created or left over from run to run.
+TEST(OutputFile, AnOlderFileIsReplacedWholeOrNotAtAll) {
     const test::TempDir dir;
-    const fs::path path = dir.path() / "out.txt";
+    const fs::path path = dir.path() / "out.txt", spare = dir.path() / ".out.txt.spare";
     std::array<char, 16> buffer;
     test::write_text(path, numbered(500, 'A'));
     ASSERT_TRUE(write_whole_file(path, "short"));
     EXPECT_EQ(test::read_text(path), "short");
+    EXPECT_EQ(test::read_text(spare), numbered(500, 'A'));
+    const ino_t first = inode_of(path), second = inode_of(spare);
     {
         OutputFile file(path, buffer);
         file.stream() << numbered(100);
+        // Until it is finished the text is the writer's own: the older file is still there.
+        EXPECT_EQ(test::read_text(path), "short");
         ASSERT_TRUE(file.finish());
     }
     EXPECT_EQ(test::read_text(path), numbered(100));
-    // Text written and then left without finishing still replaces the whole older file; a
-    // file opened and left without a word keeps what it held.
-    test::write_text(path, numbered(500, 'A'));
+    EXPECT_EQ(test::read_text(spare), "short");
+    EXPECT_EQ(inode_of(path), second);
+    EXPECT_EQ(inode_of(spare), first);
+    // Text written and then left without finishing, as when a run is cut short, or a file
+    // opened and left without a word: the older file keeps what it held.
     {
         OutputFile file(path, buffer);
+        file.stream() << numbered(300);
+    }
+    { const OutputFile untouched(path, buffer); }
+    EXPECT_EQ(test::read_text(path), numbered(100));
+    EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{".out.txt.spare", "out.txt"}));
+}
+
+// A writer whose spare another writer holds, or that has none, writes a private temporary
+// file beside the output: "." and the output's name and a random tail of ten characters.
+// The last writer to finish holds the output, whole.
+TEST(OutputFile, ConcurrentWritersEachHaveTheirOwnFile) {
+    const test::TempDir dir;
+    const fs::path path = dir.path() / "wall.vn5o";
+    for (const bool with_spare : {false, true}) {
+        if (with_spare)
+            ASSERT_TRUE(write_whole_file(path, "older") && write_whole_file(path, "old"));
+        OutputFile first(path), second(path), third(path);
+        ASSERT_TRUE(first.is_open() && second.is_open() && third.is_open());
+        std::vector<std::string> names = names_in(dir.path());
+        std::erase(names, ".wall.vn5o.spare");
+        std::erase(names, "wall.vn5o");
+        ASSERT_EQ(names.size(), with_spare ? 2u : 3u);
+        for (const std::string& n : names) {
+            EXPECT_EQ(n.rfind(".wall.vn5o.", 0), 0u) << n;
+            EXPECT_EQ(n.size(), std::string(".wall.vn5o.").size() + 10) << n;
+        }
+        EXPECT_NE(names[0], names[1]);
+        first.stream() << "first";
+        second.stream() << numbered(3000);
+        third.stream() << "third";
+        ASSERT_TRUE(second.finish());
+        ASSERT_TRUE(third.finish());
+        ASSERT_TRUE(first.finish());
+        EXPECT_EQ(test::read_text(path), "first");
+        // Without an older output there is nothing to keep as the spare.
+        const std::vector<std::string> left =
+            with_spare ? std::vector<std::string>{".wall.vn5o.spare", "wall.vn5o"}
+                       : std::vector<std::string>{"wall.vn5o"};
+        EXPECT_EQ(names_in(dir.path()), left);
+    }
+    // A name of 255 bytes still leaves room for the tail.
+    const fs::path longest = dir.path() / std::string(255, 'n');
+    ASSERT_TRUE(write_whole_file(longest, "long") && write_whole_file(longest, "longer"));
+    EXPECT_EQ(test::read_text(longest), "longer");
+}
+
+// Whatever lies under the spare's name that is not a plain file of this user alone is never
+// written: a link to another file, a second name of another file, a pipe, a folder.
+TEST(OutputFile, APlantedSpareIsPassedBy) {
+    const test::TempDir dir;
+    const fs::path path = dir.path() / "out.txt", spare = dir.path() / ".out.txt.spare";
+    const fs::path victim = dir.path() / "victim.vn5d";
+    for (const char* kind : {"link", "hard link", "pipe", "folder"}) {
+        test::write_text(victim, "deck");
+        test::write_text(path, "old");
+        const std::string k = kind;
+        if (k == "link") fs::create_symlink(victim, spare);
+        if (k == "hard link") fs::create_hard_link(victim, spare);
+        if (k == "pipe") ASSERT_EQ(::mkfifo(spare.c_str(), 0600), 0);
+        if (k == "folder") fs::create_directory(spare);
+        ASSERT_TRUE(write_whole_file(path, "new")) << k;
+        EXPECT_EQ(test::read_text(path), "new") << k;
+        EXPECT_EQ(test::read_text(victim), "deck") << k;
+        EXPECT_EQ(names_in(dir.path()).size(), 3u) << k;  // output, spare, victim
+        fs::remove(spare);
+    }
+}
+
+// The permission bits and the owner of an older output stay; a read-only output is refused
+// and kept; a link keeps leading to the output, which is replaced.
+TEST(OutputFile, AnOlderFileKeepsItsModeAndLinksStay) {
+    const test::TempDir dir;
+    const fs::path path = dir.path() / "out.txt";
+    test::write_text(path, "old");
+    for (const fs::perms mode :
+         {fs::perms(0640), fs::perms(0604), fs::perms(0777), fs::perms(0644), fs::perms(0600)}) {
+        fs::permissions(path, mode);
+        ASSERT_TRUE(write_whole_file(path, "new"));
+        EXPECT_EQ(fs::status(path).permissions(), mode);
+    }
+    if (::geteuid() == 0) {  // only the superuser may hand a file to another owner
+        for (const unsigned owner : {65534u, 0u}) {
+            ASSERT_EQ(::chown(path.c_str(), owner, owner), 0);
+            ASSERT_TRUE(write_whole_file(path, "new"));
+            struct stat st;
+            ASSERT_EQ(::stat(path.c_str(), &st), 0);
+            EXPECT_EQ(st.st_uid, owner);
+            EXPECT_EQ(st.st_gid, owner);
+        }
+    }
+    fs::permissions(path, fs::perms(0444));
+    const OutputFile read_only(path);
+    EXPECT_FALSE(read_only.is_open());
+    EXPECT_EQ(read_only.error(), EACCES);
+    EXPECT_FALSE(write_whole_file(path, "lost"));
+    EXPECT_EQ(test::read_text(path), "new");
+    fs::permissions(path, fs::perms(0644));
+
+    const fs::path link = dir.path() / "link.txt";
+    fs::create_symlink(path, link);
+    ASSERT_TRUE(write_whole_file(link, "through the link"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(test::read_text(path), "through the link");
+    fs::create_symlink(dir.path() / "nowhere.txt", dir.path() / "dangling.txt");
+    EXPECT_FALSE(write_whole_file(dir.path() / "dangling.txt", "x"));
+    EXPECT_FALSE(fs::exists(dir.path() / "nowhere.txt"));
+}
+
+// Written in place, a file keeps its place and is cut to the new text; text left without
+// finishing still replaces the older text whole.
+TEST(OutputFile, InPlaceOverwritesWhereTheFileLies) {
+    const test::TempDir dir;
+    const fs::path path = dir.path() / "BMWALL.001";
+    test::write_text(path, numbered(500, 'A'));
+    const ino_t before = inode_of(path);
+    std::array<char, 16> buffer;
+    ASSERT_TRUE(write_whole_file(
+        path, buffer, [](std::ostream& out) { out << "short"; }, Replacement::in_place));
+    EXPECT_EQ(test::read_text(path), "short");
+    {
+        OutputFile file(path, buffer, Replacement::in_place);
         file.stream() << "cut";
     }
     EXPECT_EQ(test::read_text(path), "cut");
-    { const OutputFile untouched(path, buffer); }
-    EXPECT_EQ(test::read_text(path), "cut");
+    EXPECT_EQ(inode_of(path), before);
+    EXPECT_EQ(names_in(dir.path()), std::vector<std::string>{"BMWALL.001"});
 }
 
 TEST(OutputFile, TakingBackGivesTheTextAndStartsAgain) {

@@ -146,5 +146,40 @@ TEST_F(Chain, PressureThatIsNotFiniteIsNeverHandedOver) {
     EXPECT_FALSE(p.s.handover.pressure_ready);
 }
 
+// The table holds a point per inch (per 5 cm in SI) down to the tip: a wall longer than the
+// table can hold stops the run before a point is made, and the longest wall still runs.
+TEST_F(Chain, WallTooLongToTabulateStopsTheRun) {
+    struct Case {
+        int units;
+        int ninc;
+        double h;
+        const char* line;
+    };
+    for (const Case& c : {
+             Case{1, 300, 60000.0,
+                  "ERROR STOP -- WALL LENGTH NINC X H 1.8e+07 OUTSIDE 0..200000 FOR GENERATED "
+                  "EARTH PRESSURE"},
+             Case{2, 100, 100.01,
+                  "ERROR STOP -- WALL LENGTH NINC X H 10001 OUTSIDE 0..10000 FOR GENERATED EARTH "
+                  "PRESSURE"},
+             Case{3, 400, 1e30,
+                  "ERROR STOP -- WALL LENGTH NINC X H 4e+32 OUTSIDE 0..200000 FOR GENERATED EARTH "
+                  "PRESSURE"},
+         }) {
+        SoilProblem p = layered_english();
+        p.s.control.unit_system = c.units;
+        p.s.wall.ninc = c.ninc;
+        p.s.wall.h = c.h;
+        expect_stop(p, c.line);
+        EXPECT_FALSE(p.s.handover.pressure_ready);
+    }
+    SoilProblem longest = layered_english();
+    longest.s.wall.ninc = 100;
+    longest.s.wall.h = 2000.0;
+    run_earth_pressure_chain(longest.s);
+    EXPECT_GE(longest.s.handover.pressure.size(), 200'000u);
+    EXPECT_LE(longest.s.handover.pressure.size(), 200'000u + 21u);
+}
+
 }  // namespace
 }  // namespace vornel::soil
