@@ -1,19 +1,13 @@
 // The factories of the main window's child windows. Each kind of window is added here.
-#include "editor/ui/child_windows.h"
+#include "app/child_windows.h"
 
 #include <QAction>
+#include <QEventLoop>
+#include <QPointer>
 #include <QWidget>
 
-#include "editor/grid_table_chart.h"
-#include "editor/ui/control_options_dialog.h"
-#include "editor/ui/main_form.h"
+#include "app/main_form.h"
 #include "editor/ui/staged_dialog.h"
-#include "editor/ui/table_chart_form.h"
-#include "editor/ui/table_dialogs.h"
-#include "editor/ui/table_form.h"
-#include "editor/ui/title_dialog.h"
-#include "editor/ui/wall_configuration_dialog.h"
-#include "editor/ui/wall_properties_dialog.h"
 #include "editor/ui/window_host.h"
 #include "viewer/graph_export.h"
 #include "viewer/scene_deflection.h"
@@ -45,26 +39,7 @@ QWidget* create_3d_view(TMainForm& main) {
 }  // namespace
 
 QWidget* create_dialog(ChildKind kind, TMainForm& main) {
-    WindowHost& host = WindowHost::of(main);
     switch (kind) {
-        case ChildKind::Title:
-            return new TdlgTitle(host);
-        case ChildKind::WallProperties:
-            return new TDlgProp(host);
-        case ChildKind::WallConfiguration:
-            return new TdlgCSD(host);
-        case ChildKind::Surcharge:
-            return new TDlgRebar(host);
-        case ChildKind::ConcentratedLoads:
-            return new TDlgConLoads(host);
-        case ChildKind::Tieback:
-            return new TDlgTieback(host);
-        case ChildKind::Springs:
-            return new TDlgSpring(host);
-        case ChildKind::ControlOptions:
-            return new TDlgOptions(host);
-        case ChildKind::StagedOptions:
-            return new TDlgStaged(host);
         case ChildKind::View3D:
             return create_3d_view(main);
         case ChildKind::ProfileView: {
@@ -72,15 +47,13 @@ QWidget* create_dialog(ChildKind kind, TMainForm& main) {
             view->setEarthPressurePoints(main.project().data().Results.PressurePointCount);
             return view;
         }
+        default:
+            return WindowHost::editorWindows().dialog(kind, main.host());
     }
-    return nullptr;
 }
 
 QWidget* create_table_window(TGridTable& table, TMainForm& main) {
-    WindowHost& host = WindowHost::of(main);
-    if (auto* chart = dynamic_cast<TGridTableChart*>(&table))
-        return new TTableChartForm(host, *chart);
-    return new TTableForm(host, table);
+    return WindowHost::editorWindows().table(table, main.host());
 }
 
 // The window of a result graph; none when the graph's ranges cannot be drawn.
@@ -116,8 +89,11 @@ void export_to_excel(TMainForm& main) {
 void run_modal_dialog(ModalKind kind, TMainForm& main) {
     switch (kind) {
         case ModalKind::StagedOptions: {
-            TDlgStaged dialog(WindowHost::of(main), &main);
-            dialog.exec();
+            // The host's modal dialog returns at once; the command waits until it is done.
+            QPointer<TDlgStaged> dialog = main.host().openStaged(true);
+            QEventLoop wait;
+            QObject::connect(dialog, &QDialog::finished, &wait, &QEventLoop::quit);
+            if (dialog && dialog->isVisible()) wait.exec();
             break;
         }
         case ModalKind::ExportExcel:

@@ -1,4 +1,4 @@
-#include "editor/ui/commands.h"
+#include "app/commands.h"
 
 namespace vornel {
 

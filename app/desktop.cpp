@@ -1,4 +1,4 @@
-#include "editor/ui/desktop.h"
+#include "app/desktop.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

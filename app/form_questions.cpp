@@ -1,4 +1,4 @@
-#include "editor/ui/form_questions.h"
+#include "app/form_questions.h"
 
 namespace vornel {
 

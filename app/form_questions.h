@@ -5,7 +5,8 @@
 
 #include <functional>
 
-#include "editor/ui/window_questions.h"
+#include "app/window_questions.h"
+#include "editor/ui/dialog_questions.h"
 
 namespace vornel {
 
@@ -37,6 +38,30 @@ class FormQuestions : public WindowQuestions {
     WindowQuestions& target_;
     std::function<void(const QString&)> status_;
     bool quiet_read_ = false;
+};
+
+// The main window's questions for its dialogs: its boxes, and the common open dialog for the
+// Browse buttons.
+class FormDialogQuestions : public DialogQuestions {
+  public:
+    FormDialogQuestions(WindowQuestions& target, QWidget* parent)
+        : target_(target), files_(parent) {}
+    Answer askYesNoCancel(const QString& text) override { return target_.askYesNoCancel(text); }
+    bool askYesNo(const QString& text) override { return target_.askYesNo(text); }
+    std::optional<QString> askSaveFileName(const QString& suggested,
+                                           const QString& title) override {
+        return target_.askSaveFileName(suggested, title);
+    }
+    void inform(const QString& text) override { target_.inform(text); }
+    void showStatus(const QString& text) override { target_.showStatus(text); }
+    std::optional<QString> askFileToOpen(const QString& title, const QString& start,
+                                         const QString& filters) override {
+        return files_.askFileToOpen(title, start, filters);
+    }
+
+  private:
+    WindowQuestions& target_;
+    MessageBoxDialogQuestions files_;
 };
 
 }  // namespace vornel

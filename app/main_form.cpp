@@ -1,10 +1,11 @@
 // The main window's construction: actions, menus, toolbar, status bar and settings.
-#include "editor/ui/main_form.h"
+#include "app/main_form.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
@@ -14,8 +15,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "editor/ui/form_questions.h"
-#include "editor/ui/program_settings.h"
+#include "app/form_questions.h"
+#include "app/program_settings.h"
 
 static void init_main_form_resources() {
     Q_INIT_RESOURCE(main_form);
@@ -49,11 +50,30 @@ TMainForm::TMainForm(MainFormSetup setup)
       results_(*questions_),
       factories_(std::move(setup.factories)) {
     init_main_form_resources();
+    // The hourglass while the engine runs; the call blocks the window until it returns.
+    run_.setBusyHook([](bool busy) {
+        if (busy)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    });
     setWindowIcon(QIcon(QStringLiteral(":/vornel/icons/vornel.svg")));
     mdi_ = new QMdiArea(this);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    dialogQuestions_ = std::make_unique<FormDialogQuestions>(*questions_, this);
+    host_ = new WindowHost(*mdi_, project_, *dialogQuestions_, this);
+    host_->setFactories({[this](ChildKind k, WindowHost&) -> QWidget* {
+                             return factories_.dialog ? factories_.dialog(k, *this) : nullptr;
+                         },
+                         [this](TGridTable& t, WindowHost&) -> QWidget* {
+                             return factories_.table ? factories_.table(t, *this) : nullptr;
+                         }});
+    connect(this, &TMainForm::unitSystemChanged, host_, &WindowHost::unitsChanged);
+    connect(host_, &WindowHost::stagesChanged, this, &TMainForm::refreshCommands);
+    connect(host_, &WindowHost::modifiedChanged, this, &TMainForm::refreshCommands);
+    connect(host_, &WindowHost::childrenChanged, this, [this] { applyCommandStates(); });
     setAcceptDrops(true);
 
     createActions();
@@ -73,7 +93,7 @@ TMainForm::~TMainForm() {
     const QList<QPointer<QMdiSubWindow>> guarded(subs.begin(), subs.end());
     for (const QPointer<QMdiSubWindow>& sub : guarded) {
         if (!sub) continue;
-        disconnect(sub, nullptr, this, nullptr);
+        disconnect(sub, nullptr, host_, nullptr);
         delete sub.data();
     }
 }
@@ -447,18 +467,20 @@ void TMainForm::createStatusBar() {
 // ---- Settings -----------------------------------------------------------------------------
 
 void TMainForm::readSettings() {
-    textEditor_ = ProgramSettings::readTextEditor();
+    host_->setTextEditor(ProgramSettings::readTextEditor());
 }
 
 void TMainForm::writeSettings() {
-    ProgramSettings::write(textEditor_, project_.recentFiles());
+    ProgramSettings::write(host_->textEditor(), project_.recentFiles());
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (settingsReadOnShow_) return;
     settingsReadOnShow_ = true;
-    ProgramSettings::readOnShow(textEditor_, project_.recentFiles());
+    QString editor = host_->textEditor();
+    ProgramSettings::readOnShow(editor, project_.recentFiles());
+    host_->setTextEditor(editor);
     updateRecentFiles();
 }
 

@@ -7,19 +7,17 @@
 // factories of child_windows.h; every message and file dialog goes through WindowQuestions.
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <memory>
 
+#include "app/child_windows.h"
+#include "app/commands.h"
+#include "app/desktop.h"
+#include "app/plot_results.h"
+#include "app/window_questions.h"
+#include "editor/analysis_run.h"
 #include "editor/project.h"
-#include "editor/ui/analysis_run.h"
-#include "editor/ui/child_windows.h"
-#include "editor/ui/commands.h"
-#include "editor/ui/desktop.h"
-#include "editor/ui/plot_results.h"
-#include "editor/ui/window_questions.h"
 
 class QAction;
 class QActionGroup;
@@ -31,6 +29,7 @@ class QToolBar;
 
 namespace vornel {
 
+class DialogQuestions;
 class FormQuestions;
 
 struct MainFormSetup {
@@ -52,8 +51,9 @@ class TMainForm : public QMainWindow {
     WindowQuestions& questions();
     QMdiArea* mdiArea() const { return mdi_; }
     const QString& programFolder() const { return folder_; }
-    const QString& textEditor() const { return textEditor_; }
-    void setTextEditor(const QString& editor) { textEditor_ = editor; }
+    WindowHost& host() { return *host_; }
+    const QString& textEditor() const { return host_->textEditor(); }
+    void setTextEditor(const QString& editor) { host_->setTextEditor(editor); }
     PlotResults& results() { return results_; }
     bool resultsLoaded() const { return resultsLoaded_; }
 
@@ -110,7 +110,6 @@ class TMainForm : public QMainWindow {
     CommandContext commandContext() const;
     void applyCommandStates();
     void menuOpening(QMenu* menu);
-    void storeActiveChild();
     void updateCaption();
     void updateStatus();
     void updateRecentFiles();
@@ -150,11 +149,11 @@ class TMainForm : public QMainWindow {
     void arrangeIcons();
 
     // Child windows (main_form_windows.cpp)
-    QMdiSubWindow* addChild(QWidget* widget);
-    void activate(QMdiSubWindow* sub);
+    void storeActiveChild();
 
     std::unique_ptr<WindowQuestions> ownQuestions_;
     std::unique_ptr<FormQuestions> questions_;
+    std::unique_ptr<DialogQuestions> dialogQuestions_;
     std::unique_ptr<Desktop> ownDesktop_;
     Desktop* desktop_;
     QString folder_;
@@ -163,10 +162,10 @@ class TMainForm : public QMainWindow {
     PlotResults results_;
     bool resultsLoaded_ = false;
     ChildWindowFactories factories_;
-    QString textEditor_;
     bool settingsReadOnShow_ = false;
 
     QMdiArea* mdi_ = nullptr;
+    WindowHost* host_ = nullptr;
     std::array<QAction*, kCmdCount> act_{};
     QMenu *fileMenu_ = nullptr, *dataMenu_ = nullptr, *optionsMenu_ = nullptr,
           *stageMenu_ = nullptr, *computationMenu_ = nullptr, *graphicsMenu_ = nullptr,
@@ -180,10 +179,6 @@ class TMainForm : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     QList<QPair<QAction*, QList<Cmd>>> toolGroups_;  // separator before a group, its buttons
     QLabel* status_ = nullptr;
-
-    QHash<int, QPointer<QMdiSubWindow>> dialogs_;
-    QHash<TGridTable*, QPointer<QMdiSubWindow>> tables_;
-    QHash<int, QPointer<QMdiSubWindow>> graphs_;
 };
 
 namespace main_text {

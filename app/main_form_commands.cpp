@@ -7,9 +7,9 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include "app/form_questions.h"
+#include "app/main_form.h"
 #include "editor/file_naming.h"
-#include "editor/ui/form_questions.h"
-#include "editor/ui/main_form.h"
 
 namespace vornel {
 
@@ -54,24 +54,15 @@ void TMainForm::setEarthPressure(int option) {
 
 // The windows show the stage they were opened on (table windows refer to sub-tables that a
 // stage read replaces), so they are closed before another stage is read.
+// The host closes them and reads the stage; its stagesChanged refreshes the window.
 void TMainForm::switchStage(int stage) {
-    TProgramData& d = project_.data();
-    if (stage == d.CurrentStage || stage > d.StageCount) {
-        applyCommandStates();
-        return;
-    }
-    storeActiveChild();
-    closeAllChildren();
-    project_.switchStage(stage);
-    afterProjectChanged();
+    host_->switchStage(stage);
+    applyCommandStates();
 }
 
 void TMainForm::copyPreviousStage() {
-    storeActiveChild();
-    if (project_.data().CurrentStage <= 1) return;
-    closeAllChildren();
-    project_.copyPreviousStage();
-    afterProjectChanged();
+    host_->copyPreviousStage();
+    applyCommandStates();
 }
 
 void TMainForm::stagedModal() {
@@ -110,7 +101,14 @@ void TMainForm::runAnalysis() {
             afterProjectChanged();
             return;
         case AnalysisRun::Outcome::Completed:
-            loadResults(true);
+        case AnalysisRun::Outcome::OutputNotWritten:
+            // A plot file left from an earlier run does not belong to this project's results.
+            if (run_.plotFileReplaced()) {
+                loadResults(true);
+            } else {
+                results_.clear();
+                resultsLoaded_ = false;
+            }
             break;
         case AnalysisRun::Outcome::LibraryFailed:
         case AnalysisRun::Outcome::Refused:
@@ -123,14 +121,14 @@ void TMainForm::runAnalysis() {
 void TMainForm::editInput() {
     const QString path = project_.dataFilePath();
     if (!QFileInfo::exists(path)) return;
-    if (!open_in_text_editor(*desktop_, textEditor_, path))
+    if (!open_in_text_editor(*desktop_, textEditor(), path))
         questions_->inform(QString::fromLatin1(kEditorFailed));
 }
 
 void TMainForm::editResultFile(const char* extension) {
     const QString path = result_file(project_.dataFilePath(), extension);
     if (!QFileInfo::exists(path)) return;
-    if (!open_in_text_editor(*desktop_, textEditor_, path))
+    if (!open_in_text_editor(*desktop_, textEditor(), path))
         questions_->inform(QString::fromLatin1(kEditorFailed));
 }
 

@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QMimeData>
 
+#include "app/form_questions.h"
+#include "app/main_form.h"
 #include "editor/file_naming.h"
-#include "editor/ui/form_questions.h"
-#include "editor/ui/main_form.h"
 
 namespace vornel {
 

@@ -7,7 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
-#include "editor/ui/main_form.h"
+#include "app/main_form.h"
 #include "viewer/ui/dlg_block.h"
 
 namespace vornel {
@@ -45,12 +45,6 @@ void TMainForm::applyCommandStates() {
         for (Cmd c : cmds) any = any || states[index_of(c)].visible;
         separator->setVisible(any);
     }
-}
-
-void TMainForm::storeActiveChild() {
-    QMdiSubWindow* sub = mdi_->activeSubWindow();
-    if (!sub) return;
-    if (auto* w = dynamic_cast<StoringWindow*>(sub->widget())) w->storeValues();
 }
 
 void TMainForm::menuOpening(QMenu* menu) {
@@ -99,7 +93,7 @@ void TMainForm::updateWindowMenu() {
             const QString wanted = QString(caption).remove(QLatin1Char('&'));
             for (QMdiSubWindow* s : mdi_->subWindowList())
                 if (QString(s->windowTitle()).remove(QLatin1Char('&')) == wanted) {
-                    activate(s);
+                    host_->activate(s);
                     return;
                 }
         });

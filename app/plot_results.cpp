@@ -1,4 +1,4 @@
-#include "editor/ui/plot_results.h"
+#include "app/plot_results.h"
 
 #include "viewer/plot_file_reader.h"
 

@@ -6,9 +6,9 @@
 
 #include <QString>
 
+#include "app/commands.h"
 #include "editor/program_data.h"
 #include "editor/project.h"
-#include "editor/ui/commands.h"
 #include "viewer/result_graphs.h"
 #include "viewer/viewer_questions.h"
 
@@ -29,7 +29,16 @@ class PlotResults {
     const TGraphPlot& graph(ResultGraph graph) const;
 
   private:
-    ProjectViewerQuestions questions_;
+    // The main window's project questions answer the viewer's messages too.
+    class ViewerMessages : public ViewerQuestions {
+      public:
+        explicit ViewerMessages(ProjectQuestions& q) : q_(q) {}
+        void inform(const QString& text) override { q_.inform(text); }
+
+      private:
+        ProjectQuestions& q_;
+    };
+    ViewerMessages questions_;
     ResultGraphs graphs_;
 };
 

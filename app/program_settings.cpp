@@ -1,8 +1,8 @@
-#include "editor/ui/program_settings.h"
+#include "app/program_settings.h"
 
 #include <QSettings>
 
-#include "editor/ui/desktop.h"
+#include "app/desktop.h"
 
 namespace vornel {
 

@@ -1,4 +1,4 @@
-#include "editor/ui/window_questions.h"
+#include "app/window_questions.h"
 
 #include <QFileDialog>
 #include <QIcon>

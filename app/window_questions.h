@@ -20,7 +20,7 @@ class WindowQuestions : public ProjectQuestions {
     };
     // The Open dialog: an existing file and the index of its filter, or nothing.
     virtual std::optional<OpenChoice> askOpenFileName(const QString& folder) = 0;
-    virtual void warn(const QString& text) = 0;  // warning box with OK
+    void warn(const QString& text) override = 0;  // warning box with OK
     virtual void about(const QString& title, const QString& text) = 0;
 };
 

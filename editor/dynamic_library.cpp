@@ -1,4 +1,4 @@
-#include "editor/ui/dynamic_library.h"
+#include "editor/dynamic_library.h"
 
 #include <QFileInfo>
 

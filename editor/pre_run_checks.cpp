@@ -1,4 +1,4 @@
-#include "editor/ui/pre_run_checks.h"
+#include "editor/pre_run_checks.h"
 
 #include "editor/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "editor/ui/run_folder.h"
+#include "editor/run_folder.h"
 
 #include <QDir>
 #include <QFile>

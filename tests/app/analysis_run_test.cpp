@@ -8,8 +8,8 @@
 #include <QGuiApplication>
 #include <QTest>
 
-#include "editor/ui/dynamic_library.h"
-#include "editor/ui/pre_run_checks.h"
+#include "editor/dynamic_library.h"
+#include "editor/pre_run_checks.h"
 #include "main_form_support.h"
 
 using namespace vornel;

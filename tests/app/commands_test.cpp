@@ -2,7 +2,7 @@
 // what a loaded plot file, a missing one and graphs without data allow.
 #include <QTest>
 
-#include "editor/ui/commands.h"
+#include "app/commands.h"
 
 using namespace vornel;
 

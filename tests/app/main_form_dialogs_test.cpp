@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "app/main_form.h"
 #include "editor/ui/data_edit_field.h"
-#include "editor/ui/main_form.h"
 #include "editor/ui/staged_dialog.h"
 #include "editor/ui/wall_properties_dialog.h"
-#include "tests/editor/ui/main_form_support.h"
+#include "tests/app/main_form_support.h"
 #include "tests/editor/ui/ui_test_support.h"
 
 using namespace vornel;

@@ -10,7 +10,7 @@
 #include <deque>
 #include <memory>
 
-#include "editor/ui/main_form.h"
+#include "app/main_form.h"
 
 namespace vornel::test {
 
