@@ -8,11 +8,15 @@
 #   make test      build everything and run every test through ctest
 #   make test-asan build the tests with the address and undefined-behaviour sanitizers in
 #                  build-asan/ and run them
-#   make bench     build and run the benchmarks
+#   make test-engine  configure, build and test the engine alone, without Qt, in build-engine/
+#   make bench     build and run the benchmarks (they are built only when asked for)
 #   make install   build and install into $(PREFIX) (DESTDIR is honoured, for packages)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+ENGINE_BUILD ?= build-engine
+# Extra configure options, for example CMAKE_FLAGS=-DVORNEL_WERROR=ON.
+CMAKE_FLAGS ?=
 JOBS       ?= $(shell nproc)
 EXAMPLE    ?= examples/cantilever_layered.vn5d
 PREFIX     ?= /usr/local
@@ -33,7 +37,7 @@ MAKEFLAGS += --no-print-directory
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps locale build build-run run test test-asan bench install clean
+.PHONY: deps locale build build-run run test test-asan test-engine bench install clean
 
 deps:
 	@missing=""; \
@@ -56,7 +60,7 @@ locale:
 	fi
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -81,16 +85,23 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNEL_SANITIZE=ON -DVORNEL_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNEL_SANITIZE=ON -DVORNEL_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
-bench: build
+test-engine:
+	cmake -S . -B $(ENGINE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVORNEL_ENGINE_ONLY=ON $(CMAKE_FLAGS)
+	cmake --build $(ENGINE_BUILD) -j $(JOBS)
+	ctest --test-dir $(ENGINE_BUILD) --output-on-failure -j $(JOBS)
+
+bench: deps $(BUILD)/CMakeCache.txt
+	cmake -S . -B $(BUILD) -DVORNEL_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(ENGINE_BUILD)
