@@ -72,6 +72,18 @@ class ViewerWindowsTest : public QObject {
         QVERIFY(view);
         QVERIFY(w.visible(Cmd::ToolRotating));
         QVERIFY(w.visible(Cmd::Show3DMenu));
+        QStringList hints, items;
+        for (Cmd c :
+             {Cmd::ToolPanning, Cmd::ToolZoomWindow, Cmd::ToolZooming, Cmd::ToolRotating,
+              Cmd::ToolZoomIn, Cmd::ToolZoomOut, Cmd::ToolRestartView, Cmd::ToolDeformedShape})
+            hints << w.form->action(c)->toolTip();
+        QCOMPARE(hints, (QStringList{"Panning", "Zoom Window", "Zooming", "Rotating", "Zoom In",
+                                     "Zoom Out", "Restart View", "Deformed Shape"}));
+        for (QAction* a : open_menu(*w.form, "Show 3DView")->actions()) items << a->text();
+        close_menus();
+        QCOMPARE(items, (QStringList{"Wall", "Soil Layers", "Water Level", "Additional Surcharge",
+                                     "Concentrated Loads", "Tie Backs", "Boundary Conditions",
+                                     "Lateral Springs", "Deformed Shape"}));
         // Results with a deflection curve: the deformed shape can be asked for.
         QVERIFY(w.form->action(Cmd::ToolDeformedShape)->isEnabled());
 
