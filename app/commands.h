@@ -1,4 +1,5 @@
-// The main window's commands and the rules that enable, show and check them.
+// The main window's commands: one table with each command's text, icon, hint, shortcut and the
+// rule that enables, shows and checks it. The menus and the toolbar are built from it.
 //
 // The rules are plain functions of the project and of what exists on disk and on screen, so
 // that they are evaluated the same way whenever a menu opens or the toolbar is refreshed, and
@@ -7,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 #include "editor/program_data.h"
 
@@ -72,6 +74,20 @@ struct CommandState {
 
 using CommandStates = std::array<CommandState, kCmdCount>;
 
+struct CommandInfo {
+    Cmd id;
+    const char* text;      // menu item, button or submenu caption
+    const char* icon;      // ":/vornel/icons/<icon>.svg", or null
+    const char* hint;      // tooltip and status tip of a toolbar button, or null
+    const char* shortcut;  // or null
+    bool checkable;
+    // Null: always enabled and visible, never checked.
+    CommandState (*rule)(const TProgramData& d, const CommandContext& c);
+};
+
+// Every command in the order of Cmd.
+std::span<const CommandInfo> command_table();
+const CommandInfo& command_info(Cmd c);
 CommandStates command_states(const TProgramData& d, const CommandContext& c);
 
 constexpr int index_of(Cmd c) {

@@ -104,237 +104,30 @@ WindowQuestions& TMainForm::questions() {
 
 // ---- Actions ------------------------------------------------------------------------------
 
-QAction* TMainForm::makeAction(Cmd c, const QString& text, std::function<void()> slot) {
-    auto* a = new QAction(text, this);
-    connect(a, &QAction::triggered, this, [slot = std::move(slot)] { slot(); });
-    act_[index_of(c)] = a;
-    return a;
-}
-
-QAction* TMainForm::makeAction(Cmd c, const QString& text, void (TMainForm::*slot)()) {
-    return makeAction(c, text, [this, slot] { (this->*slot)(); });
-}
-
-QAction* TMainForm::makeToggle(Cmd c, const QString& text, bool TProgramData::*flag,
-                               TGridTable* table) {
-    QAction* a = makeAction(c, text, [this, flag, table] { toggleSwitch(flag, table); });
-    a->setCheckable(true);
-    return a;
-}
-
-static void decorate(QAction* a, const char* icon, const char* hint) {
-    a->setIcon(QIcon(QStringLiteral(":/vornel/icons/%1.svg").arg(QLatin1String(icon))));
-    a->setToolTip(QString::fromLatin1(hint));
-    a->setStatusTip(QString::fromLatin1(hint));
-}
-
+// Every command of the table becomes one action; the menus and the toolbar hold these.
 void TMainForm::createActions() {
-    createFileActions();
-    createDataActions();
-    createOptionActions();
-    createStageActions();
-    createComputationActions();
-    createGraphActions();
-    createWindowHelpActions();
-    create3DActions();
-}
-
-void TMainForm::createFileActions() {
-    makeAction(Cmd::New, tr("&New"), &TMainForm::fileNew)->setShortcut(QKeySequence("Ctrl+N"));
-    makeAction(Cmd::Open, tr("&Open..."), &TMainForm::fileOpen)
-        ->setShortcut(QKeySequence("Ctrl+O"));
-    makeAction(Cmd::Save, tr("&Save"), &TMainForm::fileSave)->setShortcut(QKeySequence("Ctrl+S"));
-    makeAction(Cmd::SaveAs, tr("Save &As..."), &TMainForm::fileSaveAs);
-    makeAction(Cmd::Exit, tr("E&xit"), [this] { close(); })->setShortcut(QKeySequence("Ctrl+Q"));
-    decorate(action(Cmd::New), "new", "New Data File");
-    decorate(action(Cmd::Open), "open", "Open Data File");
-    decorate(action(Cmd::Save), "save", "Save Data File");
-}
-
-void TMainForm::createDataActions() {
-    ProjectTables& t = project_.tables();
-    auto dialog = [this](ChildKind k) { return [this, k] { showChild(k); }; };
-    auto table = [this](TGridTable* tb) { return [this, tb] { showTable(*tb); }; };
-    makeAction(Cmd::Title, tr("&Title"), dialog(ChildKind::Title));
-    makeAction(Cmd::WallProperties, tr("Wall &Properties"), dialog(ChildKind::WallProperties));
-    makeAction(Cmd::WallConfiguration, tr("&Wall Configuration"),
-               dialog(ChildKind::WallConfiguration));
-    makeAction(Cmd::SoilLayers, tr("&Soil Layer Data"), [this] { openSoilLayers(false, false); });
-    makeAction(Cmd::SoilShortTerm, tr("Short-Term"), [this] { openSoilLayers(true, false); });
-    makeAction(Cmd::SoilLongTerm, tr("Long-Term"), [this] { openSoilLayers(true, true); });
-    makeAction(Cmd::DistLoad, tr("&Distributed Active Earth Pressure"),
-               [this] { openDistributed(false, false); });
-    makeAction(Cmd::DistShortTerm, tr("Short-Term"), [this] { openDistributed(true, false); });
-    makeAction(Cmd::DistLongTerm, tr("Long-Term"), [this] { openDistributed(true, true); });
-    makeAction(Cmd::Surcharge, tr("&Additional Surcharge Loads"), dialog(ChildKind::Surcharge));
-    makeAction(Cmd::ConcentratedLoads, tr("&Concentrated Loads on the Wall"),
-               dialog(ChildKind::ConcentratedLoads));
-    makeAction(Cmd::Tieback, tr("Tieback (Ground Anchor) Data"), dialog(ChildKind::Tieback));
-    makeAction(Cmd::Restraints, tr("&Boundary Condition on Deflection or Slope"),
-               table(&t.SoilLayer));
-    makeAction(Cmd::PYModifiers, tr("Modification &Factors for p-y Curves"), table(&t.PYMod));
-    makeAction(Cmd::ExternalPY, tr("Sets of &External p-y Curves"), table(&t.PYCurves2));
-    makeAction(Cmd::Springs, tr("&Lateral Springs and Rotational Restraints"),
-               dialog(ChildKind::Springs));
-    makeAction(Cmd::EICurves, tr("Sets of Nonlinear Moment vs EI Curves"), table(&t.MEICurves2));
-    // Toolbar buttons of the data group, always enabled.
-    decorate(makeAction(Cmd::TbTitle, tr("Title"), dialog(ChildKind::Title)), "title", "Title");
-    decorate(
-        makeAction(Cmd::TbWallProperties, tr("Wall Properties"), dialog(ChildKind::WallProperties)),
-        "wall_properties", "Wall Properties");
-    decorate(makeAction(Cmd::TbWallConfiguration, tr("Wall Configuration"),
-                        dialog(ChildKind::WallConfiguration)),
-             "wall_configuration", "Wall Configuration");
-    decorate(
-        makeAction(Cmd::TbSoilLayers, tr("Soil Layers"), [this] { openSoilLayers(false, false); }),
-        "soil_layers", "Soil Layers");
-}
-
-void TMainForm::createOptionActions() {
+    for (const CommandInfo& info : command_table()) {
+        const int i = index_of(info.id);
+        if (i >= index_of(Cmd::SoilLayersMenu)) continue;  // submenus: their menus' actions
+        auto* a = new QAction(tr(info.text), this);
+        if (info.icon)
+            a->setIcon(
+                QIcon(QStringLiteral(":/vornel/icons/%1.svg").arg(QLatin1String(info.icon))));
+        if (info.hint) {
+            a->setToolTip(QString::fromLatin1(info.hint));
+            a->setStatusTip(QString::fromLatin1(info.hint));
+        }
+        if (info.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        a->setCheckable(info.checkable);
+        connect(a, &QAction::triggered, this, [this, c = info.id] { runCommand(c); });
+        act_[i] = a;
+    }
+    // The units and the earth-pressure options are radio items.
     auto* units = new QActionGroup(this);
-    const char* unit_texts[] = {"&English Units (lbs, in)", "&SI Units (kN, m)",
-                                "&Other Units (F, L)"};
-    for (int i = 0; i < 3; ++i) {
-        QAction* a = makeAction(static_cast<Cmd>(index_of(Cmd::UnitsEnglish) + i),
-                                tr(unit_texts[i]), [this, i] { setUnits(i + 1); });
-        a->setCheckable(true);
-        units->addAction(a);
-    }
+    for (Cmd c : {Cmd::UnitsEnglish, Cmd::UnitsSI, Cmd::UnitsOther}) units->addAction(action(c));
     auto* pressure = new QActionGroup(this);
-    const char* pressure_texts[] = {"Earth-Pressure Specified by User",
-                                    "Generate Triangular-Distribution Earth-Pressure",
-                                    "Generate Trapezoidal-Distribution Pressure (Anchored Walls)"};
-    for (int i = 0; i < 3; ++i) {
-        QAction* a = makeAction(static_cast<Cmd>(index_of(Cmd::PressureUser) + i),
-                                tr(pressure_texts[i]), [this, i] { setEarthPressure(i + 1); });
-        a->setCheckable(true);
-        pressure->addAction(a);
-    }
-    makeAction(Cmd::GeneratePY, tr("Generate &p-y Curves"), &TMainForm::toggleGeneratePY)
-        ->setCheckable(true);
-    ProjectTables& t = project_.tables();
-    makeToggle(Cmd::UseConcentratedLoads, tr("Apply &Concentrated Loads"),
-               &TProgramData::UseConcentratedLoads, &t.BoundCond);
-    makeToggle(Cmd::UseTiebacks, tr("Apply Tieback (Ground  Anchor)"), &TProgramData::UseTiebacks,
-               nullptr);
-    makeToggle(Cmd::UseRestraints, tr("Apply &Restraints on Deflection or Slope"),
-               &TProgramData::UseRestraints, &t.SoilLayer);
-    makeToggle(Cmd::UseExternalPY, tr("Apply User Specified p-y Curves (&External)"),
-               &TProgramData::UseExternalPY, &t.PYCurves2);
-    makeToggle(Cmd::UseSprings, tr("Apply &Lateral Springs and Rotation Restraints"),
-               &TProgramData::UseSprings, &t.SoilStrength);
-    makeToggle(Cmd::UsePYModifiers, tr("Apply External p-y &Modification Factors "),
-               &TProgramData::UsePYModifiers, &t.PYMod);
-    makeToggle(Cmd::UseSurcharge, tr("Apply Additional Surcharge Loads"),
-               &TProgramData::UseSurcharge, &t.SurchargeTable);
-    makeToggle(Cmd::UseEICurves, tr("Apply Nonlinear Moment vs EI Curves"),
-               &TProgramData::UseEICurves, &t.MEICurves2);
-    makeAction(Cmd::LongTerm, tr("Conduct Short-Term and Long-Term &Analyses"),
-               &TMainForm::toggleLongTerm)
-        ->setCheckable(true);
-    makeAction(Cmd::StagedAnalysis, tr("Conduct &Staged-Construction Analysis..."),
-               &TMainForm::stagedModal)
-        ->setCheckable(true);
-    makeAction(Cmd::TextEditorOption, tr("&Option of Text Editor..."),
-               [this] { showChild(ChildKind::ControlOptions); });
-}
-
-void TMainForm::createStageActions() {
-    for (int n = 1; n <= 5; ++n) {
-        QAction* a = makeAction(static_cast<Cmd>(index_of(Cmd::Stage1) + n - 1),
-                                tr("Stage &%1").arg(n), [this, n] { switchStage(n); });
-        a->setCheckable(true);
-        a->setIcon(QIcon(QStringLiteral(":/vornel/icons/stage%1.svg").arg(n)));
-        a->setToolTip(tr("Stage Const. %1").arg(n));
-    }
-    makeAction(Cmd::CopyPreviousStage, tr("Copy &Previous Stage"), &TMainForm::copyPreviousStage);
-    decorate(makeAction(Cmd::TbStagedDialog, tr("Stage Construction Option"),
-                        [this] { showChild(ChildKind::StagedOptions); }),
-             "staged", "Stage Construction Option");
-}
-
-void TMainForm::createComputationActions() {
-    decorate(makeAction(Cmd::Run, tr("&Run Analysis"), &TMainForm::runAnalysis), "run",
-             "Run Analysis");
-    makeAction(Cmd::EditInput, tr("Edit I&nput Text"), &TMainForm::editInput);
-    makeAction(Cmd::EditNotes, tr("Edit &Processor-Run Notes"),
-               [this] { editResultFile(".vn5r"); });
-    decorate(
-        makeAction(Cmd::EditOutput, tr("Edit &Output Text"), [this] { editResultFile(".vn5o"); }),
-        "view_output", "View Output File");
-    makeAction(Cmd::ViewWallGeometry, tr("&View Wall Geometry"),
-               [this] { showChild(ChildKind::ProfileView); });
-    decorate(makeAction(Cmd::View3D, tr("3D View"), &TMainForm::show3DView), "view3d", "3D View");
-    decorate(makeAction(Cmd::TbSoilProfile, tr("View Soil Profile"),
-                        [this] { showChild(ChildKind::ProfileView); }),
-             "soil_profile", "View Soil Profile");
-}
-
-void TMainForm::createGraphActions() {
-    const struct {
-        const char *text, *icon, *hint;
-    } graphs[] = {{"p-&y Curves", "py", "View p-y Curves"},
-                  {"&Deflection vs Depth", "deflection", "Deflection Diagram"},
-                  {"&Moment vs Depth", "moment", "Moment Diagram"},
-                  {"&Shear vs Depth", "shear", "LShear Diagram"},
-                  {"&Reaction vs Depth", "reaction", "Soil-Reaction Diagram"},
-                  {"&Deflection, Moment and Shear", "dms", "Deflection, Moment and Shear"},
-                  {"Earth &Pressure Distribution", "pressure", "Pressure Diagram"},
-                  {"Earth Pressure Combined", nullptr, nullptr}};
-    for (int i = 0; i < kResultGraphCount; ++i) {
-        const auto g = static_cast<ResultGraph>(i);
-        QAction* a = makeAction(static_cast<Cmd>(index_of(Cmd::GraphPY) + i), tr(graphs[i].text),
-                                [this, g] { showGraph(g); });
-        if (graphs[i].icon) decorate(a, graphs[i].icon, graphs[i].hint);
-    }
-    makeAction(Cmd::ExportExcel, tr("Export Plots To Excel"),
-               [this] { factories_.modal(ModalKind::ExportExcel, *this); });
-}
-
-void TMainForm::createWindowHelpActions() {
-    makeAction(Cmd::Cascade, tr("&Cascade"), [this] { mdi_->cascadeSubWindows(); });
-    makeAction(Cmd::ArrangeIcons, tr("&Arrange Icons"), &TMainForm::arrangeIcons);
-    makeAction(Cmd::HelpContents, tr("&Contents"),
-               [this] { openHelpFile(main_text::kHelpContents); });
-    makeAction(Cmd::UsersManual, tr("&User's Manual"),
-               [this] { openHelpFile(main_text::kUsersManual); });
-    makeAction(Cmd::TechnicalManual, tr("&Technical Manual"),
-               [this] { openHelpFile(main_text::kTechnicalManual); });
-    makeAction(Cmd::About, tr("&About..."), &TMainForm::about);
-    makeAction(Cmd::CheckUpdates, tr("Check for &Updates"), &TMainForm::checkForUpdates);
-}
-
-void TMainForm::create3DActions() {
-    const struct {
-        Cmd cmd;
-        const char *text, *icon;
-    } tools[] = {{Cmd::ToolPanning, "Panning", "panning"},
-                 {Cmd::ToolZoomWindow, "Zoom Window", "zoom_window"},
-                 {Cmd::ToolZooming, "Zooming", "zooming"},
-                 {Cmd::ToolRotating, "Rotating", "rotating"},
-                 {Cmd::ToolZoomIn, "Zoom In", "zoom_in"},
-                 {Cmd::ToolZoomOut, "Zoom Out", "zoom_out"},
-                 {Cmd::ToolRestartView, "Restart View", "restart_view"},
-                 {Cmd::ToolDeformedShape, "Deformed Shape", "deformed_shape"}};
-    for (const auto& t : tools) {
-        QAction* a = makeAction(t.cmd, tr(t.text), [this, c = t.cmd] { view3DCommand(c); });
-        // The four mouse modes show which one is in force.
-        a->setCheckable(index_of(t.cmd) <= index_of(Cmd::ToolRotating));
-        decorate(a, t.icon, t.text);
-    }
-    const char* items[] = {"Wall",
-                           "Soil Layers",
-                           "Water Level",
-                           "Additional Surcharge",
-                           "Concentrated Loads",
-                           "Tie Backs",
-                           "Boundary Conditions",
-                           "Lateral Springs",
-                           "Deformed Shape"};
-    for (int i = 0; i < 9; ++i) {
-        const auto c = static_cast<Cmd>(index_of(Cmd::ShowWall) + i);
-        makeAction(c, tr(items[i]), [this, c] { view3DCommand(c); })->setCheckable(i < 8);
-    }
+    for (Cmd c : {Cmd::PressureUser, Cmd::PressureTriangular, Cmd::PressureTrapezoidal})
+        pressure->addAction(action(c));
 }
 
 // ---- Menus --------------------------------------------------------------------------------
@@ -357,7 +150,7 @@ void TMainForm::createMenus() {
     createDataMenu();
     createOptionsMenu();
 
-    stageMenu_ = menuBar()->addMenu(tr("&Stage Construction"));
+    stageMenu_ = menuBar()->addMenu(tr(command_info(Cmd::StageMenu).text));
     for (int n = 0; n < 5; ++n) stageMenu_->addAction(act_[index_of(Cmd::Stage1) + n]);
     stageMenu_->addSeparator();
     stageMenu_->addAction(action(Cmd::CopyPreviousStage));
@@ -380,11 +173,11 @@ void TMainForm::createDataMenu() {
     dataMenu_ = menuBar()->addMenu(tr("Da&ta"));
     dataMenu_->addActions({action(Cmd::Title), action(Cmd::WallProperties),
                            action(Cmd::WallConfiguration), action(Cmd::SoilLayers)});
-    soilMenu_ = dataMenu_->addMenu(tr("&Soil Layer Data"));
+    soilMenu_ = dataMenu_->addMenu(tr(command_info(Cmd::SoilLayersMenu).text));
     soilMenu_->addActions({action(Cmd::SoilShortTerm), action(Cmd::SoilLongTerm)});
     act_[index_of(Cmd::SoilLayersMenu)] = soilMenu_->menuAction();
     dataMenu_->addAction(action(Cmd::DistLoad));
-    distMenu_ = dataMenu_->addMenu(tr("&Distributed Active Earth Pressure"));
+    distMenu_ = dataMenu_->addMenu(tr(command_info(Cmd::DistLoadMenu).text));
     distMenu_->addActions({action(Cmd::DistShortTerm), action(Cmd::DistLongTerm)});
     act_[index_of(Cmd::DistLoadMenu)] = distMenu_->menuAction();
     dataMenu_->addSeparator();
@@ -422,7 +215,7 @@ void TMainForm::createViewerMenus() {
     graphicsMenu_->addSeparator();
     graphicsMenu_->addAction(action(Cmd::ExportExcel));
 
-    show3DMenu_ = menuBar()->addMenu(tr("Show 3DView"));
+    show3DMenu_ = menuBar()->addMenu(tr(command_info(Cmd::Show3DMenu).text));
     for (int i = index_of(Cmd::ShowWall); i <= index_of(Cmd::ShowDeformedShape); ++i)
         show3DMenu_->addAction(act_[i]);
     act_[index_of(Cmd::Show3DMenu)] = show3DMenu_->menuAction();

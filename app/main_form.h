@@ -86,14 +86,6 @@ class TMainForm : public QMainWindow {
   private:
     // Construction (main_form.cpp)
     void createActions();
-    void createFileActions();
-    void createDataActions();
-    void createOptionActions();
-    void createStageActions();
-    void createComputationActions();
-    void createGraphActions();
-    void createWindowHelpActions();
-    void create3DActions();
     void createMenus();
     void createDataMenu();
     void createOptionsMenu();
@@ -102,9 +94,6 @@ class TMainForm : public QMainWindow {
     void createStatusBar();
     void readSettings();
     void writeSettings();
-    QAction* makeAction(Cmd c, const QString& text, void (TMainForm::*slot)());
-    QAction* makeAction(Cmd c, const QString& text, std::function<void()> slot);
-    QAction* makeToggle(Cmd c, const QString& text, bool TProgramData::*flag, TGridTable* table);
 
     // Rules (main_form_rules.cpp)
     CommandContext commandContext() const;
@@ -128,6 +117,10 @@ class TMainForm : public QMainWindow {
     void loadResults(bool report_failure);
 
     // Commands (main_form_commands.cpp)
+    void runCommand(Cmd c);
+    void runFileAndMenuCommand(Cmd c);
+    TGridTable* tableOf(Cmd c);
+    bool toggleOf(Cmd c);
     void toggleSwitch(bool TProgramData::*flag, TGridTable* table);
     void toggleGeneratePY();
     void toggleLongTerm();

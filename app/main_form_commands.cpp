@@ -6,12 +6,176 @@
 #include <QMdiSubWindow>
 #include <QUrl>
 #include <QUrlQuery>
+#include <optional>
 
 #include "app/form_questions.h"
 #include "app/main_form.h"
 #include "editor/file_naming.h"
 
 namespace vornel {
+
+// ---- Dispatch -----------------------------------------------------------------------------
+
+namespace {
+
+// The offset of `c` in the run of commands from `first` to `last`, or -1 outside it.
+int offset_in(Cmd c, Cmd first, Cmd last) {
+    const int i = index_of(c);
+    return i >= index_of(first) && i <= index_of(last) ? i - index_of(first) : -1;
+}
+
+std::optional<ChildKind> dialog_of(Cmd c) {
+    switch (c) {
+        case Cmd::Title:
+        case Cmd::TbTitle:
+            return ChildKind::Title;
+        case Cmd::WallProperties:
+        case Cmd::TbWallProperties:
+            return ChildKind::WallProperties;
+        case Cmd::WallConfiguration:
+        case Cmd::TbWallConfiguration:
+            return ChildKind::WallConfiguration;
+        case Cmd::Surcharge:
+            return ChildKind::Surcharge;
+        case Cmd::ConcentratedLoads:
+            return ChildKind::ConcentratedLoads;
+        case Cmd::Tieback:
+            return ChildKind::Tieback;
+        case Cmd::Springs:
+            return ChildKind::Springs;
+        case Cmd::TextEditorOption:
+            return ChildKind::ControlOptions;
+        case Cmd::TbStagedDialog:
+            return ChildKind::StagedOptions;
+        case Cmd::ViewWallGeometry:
+        case Cmd::TbSoilProfile:
+            return ChildKind::ProfileView;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void TMainForm::runCommand(Cmd c) {
+    if (int n = offset_in(c, Cmd::UnitsEnglish, Cmd::UnitsOther); n >= 0) return setUnits(n + 1);
+    if (int n = offset_in(c, Cmd::PressureUser, Cmd::PressureTrapezoidal); n >= 0)
+        return setEarthPressure(n + 1);
+    if (int n = offset_in(c, Cmd::Stage1, Cmd::Stage5); n >= 0) return switchStage(n + 1);
+    if (int n = offset_in(c, Cmd::GraphPY, Cmd::GraphPressureCombined); n >= 0)
+        return showGraph(static_cast<ResultGraph>(n));
+    if (offset_in(c, Cmd::ToolPanning, Cmd::ShowDeformedShape) >= 0) return view3DCommand(c);
+    if (const auto kind = dialog_of(c)) return showChild(*kind);
+    if (toggleOf(c)) return;
+    if (TGridTable* table = tableOf(c)) return showTable(*table);
+    runFileAndMenuCommand(c);
+}
+
+// The tables that Data commands open.
+TGridTable* TMainForm::tableOf(Cmd c) {
+    ProjectTables& t = project_.tables();
+    switch (c) {
+        case Cmd::Restraints:
+            return &t.SoilLayer;
+        case Cmd::PYModifiers:
+            return &t.PYMod;
+        case Cmd::ExternalPY:
+            return &t.PYCurves2;
+        case Cmd::EICurves:
+            return &t.MEICurves2;
+        default:
+            return nullptr;
+    }
+}
+
+// The Options switches with the table whose window goes when the switch is turned off; true
+// when `c` is one of them (it has been toggled).
+bool TMainForm::toggleOf(Cmd c) {
+    ProjectTables& t = project_.tables();
+    const struct {
+        Cmd cmd;
+        bool TProgramData::*flag;
+        TGridTable* table;
+    } switches[] = {{Cmd::UseConcentratedLoads, &TProgramData::UseConcentratedLoads, &t.BoundCond},
+                    {Cmd::UseTiebacks, &TProgramData::UseTiebacks, nullptr},
+                    {Cmd::UseRestraints, &TProgramData::UseRestraints, &t.SoilLayer},
+                    {Cmd::UseExternalPY, &TProgramData::UseExternalPY, &t.PYCurves2},
+                    {Cmd::UseSprings, &TProgramData::UseSprings, &t.SoilStrength},
+                    {Cmd::UsePYModifiers, &TProgramData::UsePYModifiers, &t.PYMod},
+                    {Cmd::UseSurcharge, &TProgramData::UseSurcharge, &t.SurchargeTable},
+                    {Cmd::UseEICurves, &TProgramData::UseEICurves, &t.MEICurves2}};
+    for (const auto& s : switches)
+        if (s.cmd == c) {
+            toggleSwitch(s.flag, s.table);
+            return true;
+        }
+    return false;
+}
+
+void TMainForm::runFileAndMenuCommand(Cmd c) {
+    switch (c) {
+        case Cmd::New:
+            return fileNew();
+        case Cmd::Open:
+            return fileOpen();
+        case Cmd::Save:
+            return fileSave();
+        case Cmd::SaveAs:
+            return fileSaveAs();
+        case Cmd::Exit:
+            close();
+            return;
+        case Cmd::SoilLayers:
+        case Cmd::TbSoilLayers:
+            return openSoilLayers(false, false);
+        case Cmd::SoilShortTerm:
+            return openSoilLayers(true, false);
+        case Cmd::SoilLongTerm:
+            return openSoilLayers(true, true);
+        case Cmd::DistLoad:
+            return openDistributed(false, false);
+        case Cmd::DistShortTerm:
+            return openDistributed(true, false);
+        case Cmd::DistLongTerm:
+            return openDistributed(true, true);
+        case Cmd::GeneratePY:
+            return toggleGeneratePY();
+        case Cmd::LongTerm:
+            return toggleLongTerm();
+        case Cmd::StagedAnalysis:
+            return stagedModal();
+        case Cmd::CopyPreviousStage:
+            return copyPreviousStage();
+        case Cmd::Run:
+            return runAnalysis();
+        case Cmd::EditInput:
+            return editInput();
+        case Cmd::EditNotes:
+            return editResultFile(".vn5r");
+        case Cmd::EditOutput:
+            return editResultFile(".vn5o");
+        case Cmd::View3D:
+            return show3DView();
+        case Cmd::ExportExcel:
+            return factories_.modal(ModalKind::ExportExcel, *this);
+        case Cmd::Cascade:
+            return mdi_->cascadeSubWindows();
+        case Cmd::ArrangeIcons:
+            return arrangeIcons();
+        case Cmd::HelpContents:
+            return openHelpFile(main_text::kHelpContents);
+        case Cmd::UsersManual:
+            return openHelpFile(main_text::kUsersManual);
+        case Cmd::TechnicalManual:
+            return openHelpFile(main_text::kTechnicalManual);
+        case Cmd::About:
+            return about();
+        case Cmd::CheckUpdates:
+            return checkForUpdates();
+        default:
+            return;
+    }
+}
 
 // ---- Options ------------------------------------------------------------------------------
 

@@ -24,6 +24,12 @@ class CommandsTest : public QObject {
     ProjectTables tables_;
 
   private slots:
+    // The table holds one row per command, in the order of the commands.
+    void oneRowPerCommandInOrder() {
+        QCOMPARE(int(command_table().size()), kCmdCount);
+        for (int i = 0; i < kCmdCount; ++i) QCOMPARE(index_of(command_table()[i].id), i);
+    }
+
     void graphsNeedResultsThePlotFileAndData() {
         TProgramData d(tables_);
         CommandContext c = loaded();

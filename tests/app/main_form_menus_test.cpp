@@ -78,6 +78,41 @@ class MainFormMenusTest : public QObject {
         QCOMPARE(h.form->action(Cmd::Exit)->shortcut(), QKeySequence("Ctrl+Q"));
     }
 
+    // The toolbar of a new project, left to right as the user sees it: each button's hint,
+    // "-" for a group's separator, "(off)" after a disabled button.
+    void toolbarButtonsAndTheirHints() {
+        Harness h;
+        QStringList shown;
+        for (QAction* a : h.form->findChild<QToolBar*>()->actions()) {
+            if (!a->isVisible()) continue;
+            shown << (a->isSeparator() ? QString("-")
+                                       : a->toolTip() + (a->isEnabled() ? "" : "(off)"));
+        }
+        QCOMPARE(shown, QStringList({"New Data File",
+                                     "Open Data File",
+                                     "Save Data File",
+                                     "-",
+                                     "Title",
+                                     "Wall Properties",
+                                     "Wall Configuration",
+                                     "Soil Layers",
+                                     "-",
+                                     "Run Analysis",
+                                     "Stage Construction Option",
+                                     "View Output File(off)",
+                                     "-",
+                                     "View Soil Profile",
+                                     "3D View",
+                                     "-",
+                                     "View p-y Curves(off)",
+                                     "Deflection Diagram(off)",
+                                     "Moment Diagram(off)",
+                                     "LShear Diagram(off)",
+                                     "Soil-Reaction Diagram(off)",
+                                     "Deflection, Moment and Shear(off)",
+                                     "Pressure Diagram(off)"}));
+    }
+
     void userPressureEnablesDistributedLoads() {
         Harness h;
         choose(*h.form, "&Options", "Earth-Pressure Options", "Earth-Pressure Specified by User");
