@@ -18,6 +18,7 @@ using namespace vornel::test;
 namespace {
 const QString kEngineFolder = QStringLiteral(VORNEL_BINARY_DIR "/bin");
 const QString kRefusingFolder = QStringLiteral(VORNEL_BINARY_DIR "/test-engines/refusing");
+const QString kFullDiskFolder = QStringLiteral(VORNEL_BINARY_DIR "/test-engines/full-disk");
 
 QStringList run_folders() {
     return QDir(QDir::tempPath()).entryList({"vornel-run-*"}, QDir::Dirs);
@@ -146,6 +147,33 @@ class AnalysisRunTest : public QObject {
                               "consistent.\nYou may need to reinstall the program.\n"
                               "Please contact Dovrik technical support at support@dovrik.com."}));
         QVERIFY(!h.form->resultsLoaded());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // The engine could not write the plot file: the user is told which file and that the old
+    // one is kept, and the old plot file is not taken for this run's results.
+    void plotFileNotWritten() {
+        QTemporaryDir work;
+        const QString deck = copy_example("cantilever_layered.vn5d", work.path());
+        const QString plot = work.filePath("cantilever_layered.vn5p");
+        QFile old(plot);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("left from an older run\n");
+        old.close();
+        Harness h(kFullDiskFolder);
+        h.form->openCommandLine({deck});
+        h.questions.log.clear();
+        choose(*h.form, "&Computation", "&Run Analysis");
+        QCOMPARE(h.questions.informed(),
+                 QStringList({"Computations were performed, but this file could not be written "
+                              "completely:\n" +
+                              plot + "\nThe previous file is kept. The disk may be full."}));
+        QVERIFY(!h.form->resultsLoaded());
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("left from an older run\n"));
+        QVERIFY(item(open_menu(*h.form, "&Computation"), "Edit &Output Text")->isEnabled());
+        QVERIFY(!item(open_menu(*h.form, "&Graphics"), "p-&y Curves")->isEnabled());
+        close_menus();
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
