@@ -132,8 +132,9 @@ TEST(AnalysisRun, TellsWhichOutputTheEngineCouldNotWrite) {
         EXPECT_EQ(q.informed, QStringList{expected});
         // A file the engine did not replace keeps what it held.
         for (int i : {kReport, kPlot, kMonitor})
-            if (!s.writes[i] && s.existedBefore[i])
+            if (!s.writes[i] && s.existedBefore[i]) {
                 EXPECT_EQ(test::read_file(out[i]), QByteArray("older run\n"));
+            }
         EXPECT_FALSE(run.bindingExists());
     }
 }
