@@ -8,11 +8,16 @@
 #   make test      build everything and run every test through ctest
 #   make test-asan build the tests with the address and undefined-behaviour sanitizers in
 #                  build-asan/ and run them
-#   make bench     build and run the benchmarks (the Python one too, when the package is built)
+#   make test-engine  configure, build and test the engine alone, without Qt, in build-engine/
+#   make bench     build and run the benchmarks (they are built only when asked for; the
+#                  Python one too, when the package is built)
 #   make install   build and install into $(PREFIX) (DESTDIR is honoured, for packages)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+ENGINE_BUILD ?= build-engine
+# Extra configure options, for example CMAKE_FLAGS=-DVORNEL_WERROR=ON.
+CMAKE_FLAGS ?=
 JOBS       ?= $(shell nproc)
 EXAMPLE    ?= examples/cantilever_layered.vn5d
 PREFIX     ?= /usr/local
@@ -22,6 +27,7 @@ PACKAGES = cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev 
            libxlsxwriter-dev xvfb xauth unzip locales ccache
 PACKAGES += pybind11-dev python3-dev python3-numpy python3-pandas python3-pytest
 PACKAGES += poppler-utils xdotool openbox imagemagick
+PACKAGES += libzip-dev clang-format
 
 # A locale whose decimal separator is a comma: the test that numbers are read the same under
 # such a host locale runs instead of skipping.
@@ -34,7 +40,7 @@ MAKEFLAGS += --no-print-directory
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps locale build build-run run test test-asan bench install clean
+.PHONY: deps locale build build-run run test test-asan test-engine bench install clean
 
 deps:
 	@missing=""; \
@@ -57,7 +63,7 @@ locale:
 	fi
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -82,12 +88,19 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNEL_SANITIZE=ON -DVORNEL_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNEL_SANITIZE=ON -DVORNEL_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
-bench: build
+test-engine:
+	cmake -S . -B $(ENGINE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVORNEL_ENGINE_ONLY=ON $(CMAKE_FLAGS)
+	cmake --build $(ENGINE_BUILD) -j $(JOBS)
+	ctest --test-dir $(ENGINE_BUILD) --output-on-failure -j $(JOBS)
+
+bench: deps $(BUILD)/CMakeCache.txt
+	cmake -S . -B $(BUILD) -DVORNEL_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 	@if [ -d $(BUILD)/python/vornel ]; then echo "== bench/python_analyse.py"; \
 	  PYTHONPATH=$(BUILD)/python /usr/bin/python3 bench/python_analyse.py; fi
@@ -96,4 +109,4 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(ENGINE_BUILD)

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "editor/ui/main_form.h"
+#include "app/main_form.h"
 #include "vornel_version.h"
 
 int main(int argc, char* argv[]) {

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "editor/ui/main_form.h"
+#include "app/main_form.h"
 
 namespace {
 

@@ -32,7 +32,8 @@ class ProjectQuestions {
     // The Save dialog: the chosen path, or nothing when cancelled.
     virtual std::optional<QString> askSaveFileName(const QString& suggested,
                                                    const QString& title) = 0;
-    virtual void inform(const QString& text) = 0;  // information box
+    virtual void inform(const QString& text) = 0;             // information box
+    virtual void warn(const QString& text) { inform(text); }  // warning box with OK
     virtual void showStatus(const QString& text) { (void)text; }
 };
 

@@ -29,9 +29,9 @@ enum SoilType : int {
 // Column indices of the tables whose columns are fixed.
 namespace col {
 enum PileSect { kPsFrom, kPsTo, kPsFlag, kPsEI };
-enum SoilLayer { kRsCase, kRsNode, kRsDeflection, kRsSlope };
-enum SoilStrength { kSpFlag, kSpFrom, kSpTo, kSpLateral, kSpRotational };
-enum BoundCond { kClFlag, kClFrom, kClTo, kClLoad, kClMoment, kClAxial };
+enum SoilLayer { kRsCase, kRsNode, kRsDeflection, kRsSlope };  // restraints on deflection or slope
+enum SoilStrength { kSpFlag, kSpFrom, kSpTo, kSpLateral, kSpRotational };  // lateral springs
+enum BoundCond { kClFlag, kClFrom, kClTo, kClLoad, kClMoment, kClAxial };  // concentrated loads
 enum PYMod { kPmDepth, kPmP, kPmY };
 enum DistLoad { kDlDepth, kDlLoad };
 enum NewSoil { kSlType, kSlDepth, kSlParameters };
@@ -50,6 +50,8 @@ class ProjectTables {
     ProjectTables& operator=(const ProjectTables&) = delete;
 
     TableRegistry registry;
+    // SoilLayer holds the restraints on deflection or slope, SoilStrength the lateral springs
+    // and BoundCond the concentrated loads on the wall (the names are the stored tables').
     TGridTable PileSect{registry}, SoilLayer{registry}, SoilStrength{registry}, BoundCond{registry},
         PYMod{registry}, DistLoad{registry}, LongDist{registry}, NewSoil{registry},
         LongSoil{registry};

@@ -6,9 +6,33 @@
 #   -DLAYER=viewer_model: a file of the viewer's model (directly in viewer/) includes QtWidgets
 #                       or a window of the editor, the viewer or the app;
 #   -DLAYER=editor_model: a file of the editor's model (directly in editor/) includes QtGui,
-#                       QtWidgets or another GUI module, or a file of the viewer or the app.
+#                       QtWidgets or another GUI module, or a file of the viewer or the app;
+#   -DLAYER=editor_ui:  an editor window (editor/ui) includes a file of the viewer or the app;
+#   -DLAYER=viewer_ui:  a viewer window (viewer/ui) includes an editor window or the app;
+#   -DLAYER=no_app:     a file outside the app (engine, editor, viewer, tools) includes the app.
+# The layers read one way: engine | editor model -> viewer model -> {editor/ui, viewer/ui} -> app.
 set(bad "")
-if(LAYER STREQUAL "editor_model")
+if(LAYER STREQUAL "editor_ui")
+    file(GLOB files ${ROOT}/editor/ui/*.h ${ROOT}/editor/ui/*.cpp)
+    set(pattern_a "^$")
+    set(pattern_b "^$")
+    set(pattern_c "\"(viewer|app)/")
+    set(what "editor windows reach into the viewer or the app")
+elseif(LAYER STREQUAL "viewer_ui")
+    file(GLOB files ${ROOT}/viewer/ui/*.h ${ROOT}/viewer/ui/*.cpp)
+    set(pattern_a "^$")
+    set(pattern_b "^$")
+    set(pattern_c "\"(editor/ui|app)/")
+    set(what "viewer windows reach into the editor's windows or the app")
+elseif(LAYER STREQUAL "no_app")
+    file(GLOB_RECURSE files ${ROOT}/engine/*.h ${ROOT}/engine/*.cpp ${ROOT}/editor/*.h
+         ${ROOT}/editor/*.cpp ${ROOT}/viewer/*.h ${ROOT}/viewer/*.cpp ${ROOT}/tools/*.h
+         ${ROOT}/tools/*.cpp)
+    set(pattern_a "^$")
+    set(pattern_b "^$")
+    set(pattern_c "\"app/")
+    set(what "files below the app include the app")
+elseif(LAYER STREQUAL "editor_model")
     file(GLOB files ${ROOT}/editor/*.h ${ROOT}/editor/*.cpp)
     set(pattern_a "<(QtGui|QtWidgets|QtOpenGL|QtOpenGLWidgets|QtPrintSupport|QtSvg)[>/]")
     set(pattern_b "<(QWidget|QDialog|QMainWindow|QApplication|QGuiApplication|QPainter|QColor|QFont|QImage|QPixmap|QIcon|QClipboard)>")

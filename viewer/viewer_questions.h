@@ -6,24 +6,12 @@
 
 #include <QString>
 
-#include "editor/project.h"
-
 namespace vornel {
 
 class ViewerQuestions {
   public:
     virtual ~ViewerQuestions() = default;
     virtual void inform(const QString& text) = 0;  // information box with an OK button
-};
-
-// The main window's project questions answer the viewer's messages too.
-class ProjectViewerQuestions : public ViewerQuestions {
-  public:
-    explicit ProjectViewerQuestions(ProjectQuestions& q) : q_(q) {}
-    void inform(const QString& text) override { q_.inform(text); }
-
-  private:
-    ProjectQuestions& q_;
 };
 
 namespace viewer_text {

@@ -1,18 +1,14 @@
 #include "viewer/workbook_writer.h"
 
-#include <xlsxwriter.h>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 #include <locale.h>
+#include <xlsxwriter.h>
+#include <zip.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <cmath>
 #include <deque>
 #include <string>
-
-#include "viewer/zip_archive.h"
 
 namespace vornel {
 
@@ -234,6 +230,83 @@ QByteArray with_boxed_legend(QByteArray xml) {
     return xml;
 }
 
+// A package in memory, opened, edited and written again through libzip.
+class PackageInMemory {
+  public:
+    explicit PackageInMemory(const QByteArray& bytes) : buffer_(bytes) {
+        zip_error_t err;
+        zip_error_init(&err);
+        source_ =
+            zip_source_buffer_create(buffer_.constData(), zip_uint64_t(buffer_.size()), 0, &err);
+        if (source_) {
+            zip_source_keep(source_);  // the source outlives the archive: it holds the result
+            archive_ = zip_open_from_source(source_, 0, &err);
+        }
+        if (!archive_) why_ = QString::fromUtf8(zip_error_strerror(&err));
+        zip_error_fini(&err);
+    }
+    ~PackageInMemory() {
+        if (archive_) zip_discard(archive_);
+        if (source_) zip_source_free(source_);
+    }
+    PackageInMemory(const PackageInMemory&) = delete;
+    PackageInMemory& operator=(const PackageInMemory&) = delete;
+
+    zip_t* archive() const { return archive_; }
+    const QString& why() const { return why_; }
+
+    std::optional<QByteArray> member(zip_uint64_t index) {
+        zip_stat_t st;
+        if (zip_stat_index(archive_, index, 0, &st) != 0) return failed();
+        QByteArray data(qsizetype(st.size), Qt::Uninitialized);
+        zip_file_t* f = zip_fopen_index(archive_, index, 0);
+        if (!f) return failed();
+        const zip_int64_t n = zip_fread(f, data.data(), st.size);  // checks the CRC at the end
+        zip_fclose(f);
+        if (n < 0 || zip_uint64_t(n) != st.size) return failed();
+        return data;
+    }
+
+    bool replace(zip_uint64_t index, const QByteArray& data) {
+        kept_.push_back(data);  // the new member's bytes must live until the archive is written
+        zip_source_t* s =
+            zip_source_buffer(archive_, kept_.back().constData(), zip_uint64_t(data.size()), 0);
+        if (s && zip_file_replace(archive_, index, s, 0) == 0) return true;
+        if (s) zip_source_free(s);
+        failed();
+        return false;
+    }
+
+    // Writes the edited archive into the source and returns its bytes.
+    std::optional<QByteArray> write() {
+        if (zip_close(archive_) != 0) return failed();
+        archive_ = nullptr;
+        QByteArray out;
+        zip_stat_t st;
+        if (zip_source_open(source_) != 0) return std::nullopt;
+        if (zip_source_stat(source_, &st) == 0) {
+            out.resize(qsizetype(st.size));
+            const zip_int64_t n = zip_source_read(source_, out.data(), st.size);
+            if (n < 0 || zip_uint64_t(n) != st.size) out.clear();
+        }
+        zip_source_close(source_);
+        if (out.isEmpty()) return std::nullopt;
+        return out;
+    }
+
+  private:
+    std::nullopt_t failed() {
+        if (archive_) why_ = QString::fromUtf8(zip_strerror(archive_));
+        return std::nullopt;
+    }
+
+    QByteArray buffer_;
+    std::deque<QByteArray> kept_;
+    zip_source_t* source_ = nullptr;
+    zip_t* archive_ = nullptr;
+    QString why_;
+};
+
 // The package as the library wrote it, with the chart parts finished.
 std::optional<QByteArray> finished_package(const QString& file, QString& why) {
     QFile f(file);
@@ -241,42 +314,24 @@ std::optional<QByteArray> finished_package(const QString& file, QString& why) {
         why = f.errorString();
         return std::nullopt;
     }
-    std::optional<std::vector<ZipMember>> members = read_zip(f.readAll(), &why);
-    if (!members) return std::nullopt;
-    for (ZipMember& m : *members)
-        if (m.name.startsWith(QLatin1String("xl/charts/chart"))) {
-            m.data = with_boxed_legend(m.data);
-            m.deflated.clear();
+    PackageInMemory package(f.readAll());
+    std::optional<QByteArray> out;
+    if (zip_t* za = package.archive()) {
+        bool ok = true;
+        const zip_int64_t count = zip_get_num_entries(za, 0);
+        for (zip_int64_t i = 0; i < count && ok; ++i) {
+            const char* name = zip_get_name(za, zip_uint64_t(i), 0);
+            if (!name || !QByteArray(name).startsWith("xl/charts/chart")) continue;
+            const std::optional<QByteArray> xml = package.member(zip_uint64_t(i));
+            ok = xml && package.replace(zip_uint64_t(i), with_boxed_legend(*xml));
         }
-    QByteArray out = write_zip(*members);
-    if (out.isEmpty()) {
-        why = QStringLiteral("The workbook could not be packed.");
-        return std::nullopt;
+        if (ok) out = package.write();
     }
+    if (!out)
+        why = package.why().isEmpty() ? QStringLiteral("The workbook could not be packed.")
+                                      : package.why();
     return out;
 }
-
-// The library packs each part of the package with a fresh zlib state of about 270 KB and frees
-// it again. With the C library's default the heap is trimmed after every part and the next part
-// faults its pages in anew, which costs more than the rest of the write (three times the time
-// for a workbook of seven graphs). The heap is kept while the workbook is written and handed
-// back once at the end.
-class HeapKeptWhileWriting {
-  public:
-#if defined(__GLIBC__)
-    HeapKeptWhileWriting() {
-        mallopt(M_TRIM_THRESHOLD, 64 << 20);
-    }
-    ~HeapKeptWhileWriting() {
-        mallopt(M_TRIM_THRESHOLD, 128 << 10);  // the library's default
-        malloc_trim(0);
-    }
-#else
-    HeapKeptWhileWriting() = default;
-#endif
-    HeapKeptWhileWriting(const HeapKeptWhileWriting&) = delete;
-    HeapKeptWhileWriting& operator=(const HeapKeptWhileWriting&) = delete;
-};
 
 // The library prints numbers with the C library, in the locale of the calling thread; the
 // program runs in the engineer's locale, where the decimal mark may be a comma ("0,1"), which
@@ -318,7 +373,6 @@ QString write_workbook(const QString& path, const std::vector<WorkbookGraph>& gr
     draft.close();
     QString why;
     {
-        const HeapKeptWhileWriting heap;
         const CNumbersWhileWriting numbers;
         WorkbookBuilder b(draft.fileName());
         if (b.ok()) b.writeIndex(graphs);

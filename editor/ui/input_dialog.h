@@ -10,7 +10,7 @@
 
 #include <QWidget>
 
-#include "editor/ui/child_windows.h"
+#include "editor/ui/storing_window.h"
 
 class QGridLayout;
 class QMdiSubWindow;
@@ -32,7 +32,7 @@ class InputDialog : public QWidget, public StoringWindow {
     // False when the focused field is invalid: nothing was stored.
     bool leave();
     // Before a menu opens or a command runs: stores unless the focused field is invalid.
-    void storeValues() override { leave(); }
+    bool storeValues() override { return leave(); }
     // Loads again (the unit system or the stage changed).
     void reload() { becomeActive(); }
     // The window is being closed with its project (New, Open): nothing is checked or stored.

@@ -38,6 +38,7 @@ class TableDialog : public InputDialog {
     void checkClicked();
 };
 
+// TDlgRebar is the "Additional Surcharge" dialog (the surcharge loads on the backfill).
 class TDlgRebar : public TableDialog {
     Q_OBJECT
   public:

@@ -18,7 +18,7 @@
 #include <QTableView>
 #include <QWidget>
 
-#include "editor/ui/child_windows.h"
+#include "editor/ui/storing_window.h"
 
 class QLabel;
 class QPushButton;
@@ -72,7 +72,7 @@ class TTableForm : public QWidget, public StoringWindow {
     QModelIndex nextCell(const QModelIndex& from) const;
     // True when no refused entry waits for correction and an open editor's entry is valid.
     bool entryValid();
-    void storeValues() override { entryValid(); }
+    bool storeValues() override { return entryValid(); }
     // The window is closed with its project: an open or refused entry is dropped.
     void discardEntry();
     static constexpr int kVisibleRows = 10;

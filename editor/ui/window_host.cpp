@@ -1,17 +1,16 @@
 #include "editor/ui/window_host.h"
 
-#include <QLayout>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
 
 #include "editor/grid_table_chart.h"
 #include "editor/project.h"
-#include "editor/ui/child_windows.h"
 #include "editor/ui/control_options_dialog.h"
 #include "editor/ui/dialog_questions.h"
-#include "editor/ui/main_form.h"
 #include "editor/ui/staged_dialog.h"
+#include "editor/ui/storing_window.h"
 #include "editor/ui/table_chart_form.h"
 #include "editor/ui/table_dialogs.h"
 #include "editor/ui/table_form.h"
@@ -23,66 +22,88 @@ namespace vornel {
 
 namespace {
 
-// The main window's questions for the dialogs: its boxes, and the common open dialog for the
-// Browse buttons.
-class MainFormDialogQuestions : public DialogQuestions {
-  public:
-    explicit MainFormDialogQuestions(TMainForm& main) : main_(main) {}
-    Answer askYesNoCancel(const QString& text) override {
-        return main_.questions().askYesNoCancel(text);
-    }
-    bool askYesNo(const QString& text) override { return main_.questions().askYesNo(text); }
-    std::optional<QString> askSaveFileName(const QString& suggested,
-                                           const QString& title) override {
-        return main_.questions().askSaveFileName(suggested, title);
-    }
-    void inform(const QString& text) override { main_.questions().inform(text); }
-    void showStatus(const QString& text) override { main_.questions().showStatus(text); }
-    std::optional<QString> askFileToOpen(const QString& title, const QString& start,
-                                         const QString& filters) override {
-        return MessageBoxDialogQuestions(&main_).askFileToOpen(title, start, filters);
-    }
+// The key of a child window and, for a table window, its table, kept on the child window.
+constexpr char kKeyProperty[] = "vornelChildKey";
+constexpr char kTableProperty[] = "vornelChildTable";
 
-  private:
-    TMainForm& main_;
-};
+QString kind_key(ChildKind kind) {
+    return QStringLiteral("kind %1").arg(static_cast<int>(kind));
+}
+
+QString table_key(const TGridTable& table) {
+    return QStringLiteral("table %1").arg(reinterpret_cast<quintptr>(&table));
+}
+
+const TGridTable* table_of(const QMdiSubWindow* sub) {
+    return reinterpret_cast<const TGridTable*>(sub->property(kTableProperty).value<quintptr>());
+}
+
+QWidget* editor_dialog(ChildKind kind, WindowHost& host) {
+    switch (kind) {
+        case ChildKind::Title:
+            return new TdlgTitle(host);
+        case ChildKind::WallProperties:
+            return new TDlgProp(host);
+        case ChildKind::WallConfiguration:
+            return new TdlgCSD(host);
+        case ChildKind::Surcharge:
+            return new TDlgRebar(host);
+        case ChildKind::ConcentratedLoads:
+            return new TDlgConLoads(host);
+        case ChildKind::Tieback:
+            return new TDlgTieback(host);
+        case ChildKind::Springs:
+            return new TDlgSpring(host);
+        case ChildKind::ControlOptions:
+            return new TDlgOptions(host);
+        case ChildKind::StagedOptions:
+            return new TDlgStaged(host);
+        case ChildKind::View3D:
+        case ChildKind::ProfileView:
+            break;
+    }
+    return nullptr;
+}
+
+// A table without a visible column has nothing to show: no window.
+QWidget* editor_table_window(TGridTable& table, WindowHost& host) {
+    bool visible = false;
+    for (int c = 0; c < table.columnCount(); ++c) visible = visible || table.column(c).visible;
+    if (!visible) return nullptr;
+    if (auto* chart = dynamic_cast<TGridTableChart*>(&table))
+        return new TTableChartForm(host, *chart);
+    return new TTableForm(host, table);
+}
 
 }  // namespace
 
+WindowHost::Factories WindowHost::editorWindows() {
+    return {editor_dialog, editor_table_window};
+}
+
 WindowHost::WindowHost(QMdiArea& area, Project& project, DialogQuestions& questions,
                        QObject* parent)
-    : QObject(parent), area_(area), project_(project), questions_(&questions) {}
-
-WindowHost::WindowHost(TMainForm& main)
-    : QObject(&main),
-      main_(&main),
-      area_(*main.mdiArea()),
-      project_(main.project()),
-      own_questions_(std::make_unique<MainFormDialogQuestions>(main)),
-      questions_(own_questions_.get()) {
-    connect(&main, &TMainForm::unitSystemChanged, this, &WindowHost::unitsChanged);
-    connect(this, &WindowHost::stagesChanged, &main, &TMainForm::refreshCommands);
-    connect(this, &WindowHost::modifiedChanged, &main, &TMainForm::refreshCommands);
-}
-
-WindowHost& WindowHost::of(TMainForm& main) {
-    if (auto* host = main.findChild<WindowHost*>(QString(), Qt::FindDirectChildrenOnly))
-        return *host;
-    return *new WindowHost(main);
-}
-
-QString WindowHost::textEditor() const {
-    return main_ ? main_->textEditor() : text_editor_;
-}
-
-void WindowHost::setTextEditor(const QString& path) {
-    if (main_)
-        main_->setTextEditor(path);
-    else
-        text_editor_ = path;
-}
+    : QObject(parent),
+      area_(area),
+      project_(project),
+      questions_(questions),
+      factories_(editorWindows()) {}
 
 WindowHost::~WindowHost() = default;
+
+// ---- The registry -------------------------------------------------------------------------
+
+// A window closed a moment ago waits for its deletion outside the area, and a table window
+// that is closing has let go of its table: both count as gone.
+QMdiSubWindow* WindowHost::find(const QString& key) const {
+    for (QMdiSubWindow* sub : area_.subWindowList()) {
+        if (sub->property(kKeyProperty).toString() != key) continue;
+        if (auto* form = qobject_cast<TTableForm*>(sub->widget()); form && form->isClosing())
+            continue;
+        return sub;
+    }
+    return nullptr;
+}
 
 QMdiSubWindow* WindowHost::subWindowOf(const QWidget* w) const {
     for (QMdiSubWindow* sub : area_.subWindowList())
@@ -90,162 +111,165 @@ QMdiSubWindow* WindowHost::subWindowOf(const QWidget* w) const {
     return nullptr;
 }
 
-// A child window of fixed size with system, minimize and close buttons, freed when closed.
-QMdiSubWindow* WindowHost::addChild(QWidget* w, bool fixed) {
-    Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-    QMdiSubWindow* sub = area_.addSubWindow(w, flags);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    if (fixed && w->layout()) w->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    sub->adjustSize();
-    return sub;
-}
-
-template <class D>
-D* WindowHost::openDialog(QPointer<D>& slot, int kind) {
-    if (main_) {
-        main_->showChild(static_cast<ChildKind>(kind));
-        return qobject_cast<D*>(main_->child(static_cast<ChildKind>(kind)));
-    }
-    // A dialog closed a moment ago waits for its deletion outside the area: it counts as gone.
-    if (!slot || !subWindowOf(slot)) {
-        slot = new D(*this);
-        addChild(slot, true)->show();
-    }
-    QMdiSubWindow* sub = subWindowOf(slot);
-    if (sub->isMinimized()) sub->showNormal();
-    area_.setActiveSubWindow(sub);
-    return slot;
-}
-
-TdlgTitle* WindowHost::openTitle() {
-    return openDialog(title_, static_cast<int>(ChildKind::Title));
-}
-TDlgProp* WindowHost::openWallProperties() {
-    return openDialog(prop_, static_cast<int>(ChildKind::WallProperties));
-}
-TdlgCSD* WindowHost::openWallConfiguration() {
-    return openDialog(csd_, static_cast<int>(ChildKind::WallConfiguration));
-}
-TDlgRebar* WindowHost::openSurcharge() {
-    return openDialog(rebar_, static_cast<int>(ChildKind::Surcharge));
-}
-TDlgConLoads* WindowHost::openConcentratedLoads() {
-    return openDialog(con_loads_, static_cast<int>(ChildKind::ConcentratedLoads));
-}
-TDlgTieback* WindowHost::openTieback() {
-    return openDialog(tieback_, static_cast<int>(ChildKind::Tieback));
-}
-TDlgSpring* WindowHost::openSprings() {
-    return openDialog(spring_, static_cast<int>(ChildKind::Springs));
-}
-TDlgOptions* WindowHost::openControlOptions() {
-    return openDialog(options_, static_cast<int>(ChildKind::ControlOptions));
-}
-
-TDlgStaged* WindowHost::openStaged(bool modal) {
-    // Modeless inside the program: a child window of the main window, as from its toolbar.
-    if (main_ && !modal) {
-        main_->showChild(ChildKind::StagedOptions);
-        return qobject_cast<TDlgStaged*>(main_->child(ChildKind::StagedOptions));
-    }
-    if (!staged_) {
-        staged_ = new TDlgStaged(*this, area_.window());
-        staged_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    if (modal) {
-        staged_->open();
-    } else {
-        staged_->setModal(false);
-        staged_->show();
-        staged_->raise();
-    }
-    return staged_;
-}
-
-std::vector<TTableForm*> WindowHost::tableWindows() const {
-    std::vector<TTableForm*> all;
-    for (QMdiSubWindow* sub : area_.subWindowList())
-        if (auto* form = qobject_cast<TTableForm*>(sub->widget()))
-            if (!form->isClosing()) all.push_back(form);
+QList<QWidget*> WindowHost::children() const {
+    QList<QWidget*> all;
+    for (QMdiSubWindow* sub : area_.subWindowList()) all << sub->widget();
     return all;
 }
 
-TTableForm* WindowHost::tableWindow(const TGridTable& table) const {
-    for (TTableForm* form : tableWindows())
-        if (&form->table() == &table) return form;
-    return nullptr;
+QWidget* WindowHost::child(const QString& key) const {
+    QMdiSubWindow* sub = find(key);
+    return sub ? sub->widget() : nullptr;
 }
 
-TTableForm* WindowHost::openTable(TGridTable& table) {
-    if (main_) {
-        main_->showTable(table);
-        return tableWindow(table);
-    }
-    TTableForm* form = tableWindow(table);
-    if (!form) {
-        bool visible = false;
-        for (int c = 0; c < table.columnCount(); ++c) visible = visible || table.column(c).visible;
-        if (!visible) return nullptr;
-        if (auto* chart = dynamic_cast<TGridTableChart*>(&table))
-            form = new TTableChartForm(*this, *chart);
-        else
-            form = new TTableForm(*this, table);
-        addChild(form, true)->show();
-    }
-    QMdiSubWindow* sub = subWindowOf(form);
+QWidget* WindowHost::child(ChildKind kind) const {
+    return child(kind_key(kind));
+}
+
+void WindowHost::activate(QMdiSubWindow* sub) {
     if (sub->isMinimized()) sub->showNormal();
+    sub->show();
     area_.setActiveSubWindow(sub);
-    return form;
+}
+
+QWidget* WindowHost::add(const QString& key, QWidget* w) {
+    QMdiSubWindow* sub = area_.addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setProperty(kKeyProperty, key);
+    // A widget announces its destruction before its guards are cleared, so the news goes out
+    // once it has gone (the 3D tools hide only when the view no longer exists).
+    connect(
+        sub, &QObject::destroyed, this, [this] { emit childrenChanged(); }, Qt::QueuedConnection);
+    sub->show();
+    activate(sub);
+    return w;
+}
+
+QWidget* WindowHost::show(const QString& key, const std::function<QWidget*()>& create) {
+    if (QMdiSubWindow* sub = find(key)) {
+        activate(sub);
+        return sub->widget();
+    }
+    QWidget* w = create ? create() : nullptr;
+    return w ? add(key, w) : nullptr;
+}
+
+QWidget* WindowHost::showChild(ChildKind kind) {
+    return show(kind_key(kind), [this, kind]() -> QWidget* {
+        return factories_.dialog ? factories_.dialog(kind, *this) : nullptr;
+    });
+}
+
+// ---- Dialogs ------------------------------------------------------------------------------
+
+template <class D>
+D* WindowHost::openDialog(ChildKind kind) {
+    return qobject_cast<D*>(showChild(kind));
+}
+
+TdlgTitle* WindowHost::openTitle() {
+    return openDialog<TdlgTitle>(ChildKind::Title);
+}
+TDlgProp* WindowHost::openWallProperties() {
+    return openDialog<TDlgProp>(ChildKind::WallProperties);
+}
+TdlgCSD* WindowHost::openWallConfiguration() {
+    return openDialog<TdlgCSD>(ChildKind::WallConfiguration);
+}
+TDlgRebar* WindowHost::openSurcharge() {
+    return openDialog<TDlgRebar>(ChildKind::Surcharge);
+}
+TDlgConLoads* WindowHost::openConcentratedLoads() {
+    return openDialog<TDlgConLoads>(ChildKind::ConcentratedLoads);
+}
+TDlgTieback* WindowHost::openTieback() {
+    return openDialog<TDlgTieback>(ChildKind::Tieback);
+}
+TDlgSpring* WindowHost::openSprings() {
+    return openDialog<TDlgSpring>(ChildKind::Springs);
+}
+TDlgOptions* WindowHost::openControlOptions() {
+    return openDialog<TDlgOptions>(ChildKind::ControlOptions);
+}
+
+TDlgStaged* WindowHost::openStaged(bool modal) {
+    if (!modal) return openDialog<TDlgStaged>(ChildKind::StagedOptions);
+    if (!modal_staged_) {
+        modal_staged_ = new TDlgStaged(*this, area_.window());
+        modal_staged_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    modal_staged_->open();
+    return modal_staged_;
+}
+
+// ---- Table windows ------------------------------------------------------------------------
+
+TTableForm* WindowHost::openTable(TGridTable& table) {
+    QWidget* w = show(table_key(table), [this, &table]() -> QWidget* {
+        QWidget* created = factories_.table ? factories_.table(table, *this) : nullptr;
+        return created;
+    });
+    if (QMdiSubWindow* sub = w ? subWindowOf(w) : nullptr)
+        sub->setProperty(kTableProperty, QVariant::fromValue(reinterpret_cast<quintptr>(&table)));
+    return qobject_cast<TTableForm*>(w);
+}
+
+TTableForm* WindowHost::tableWindow(const TGridTable& table) const {
+    return qobject_cast<TTableForm*>(child(table_key(table)));
 }
 
 void WindowHost::closeSubTableWindows(const TGridTable& table) {
-    std::vector<QPointer<TTableForm>> doomed;
-    for (TTableForm* form : tableWindows())
-        for (const TGridTable* o = form->table().owner(); o; o = o->owner())
-            if (o == &table) doomed.emplace_back(form);
-    for (const auto& form : doomed)
-        if (form) closeForm(form);
+    QList<QPointer<QMdiSubWindow>> doomed;
+    for (QMdiSubWindow* sub : area_.subWindowList()) {
+        const TGridTable* t = table_of(sub);
+        if (!t || !find(table_key(*t))) continue;
+        for (const TGridTable* o = t->owner(); o; o = o->owner())
+            if (o == &table) {
+                doomed << sub;
+                break;
+            }
+    }
+    for (const auto& sub : doomed)
+        if (sub) sub->close();
 }
 
 void WindowHost::closeTableWindows(const TGridTable& table) {
     closeSubTableWindows(table);
-    if (TTableForm* form = tableWindow(table)) closeForm(form);
+    if (QMdiSubWindow* sub = find(table_key(table))) sub->close();
 }
 
-// The main window keeps the list of its table windows: it closes them itself.
-void WindowHost::closeForm(TTableForm* form) {
-    if (main_)
-        main_->closeTableWindow(form->table());
-    else if (QMdiSubWindow* sub = subWindowOf(form))
-        sub->close();
-}
-
-std::vector<InputDialog*> WindowHost::openDialogs() const {
-    std::vector<InputDialog*> all;
-    for (QMdiSubWindow* sub : area_.subWindowList())
-        if (auto* d = qobject_cast<InputDialog*>(sub->widget())) all.push_back(d);
-    return all;
-}
+// ---- Commands on every child window -------------------------------------------------------
 
 bool WindowHost::storeActive() {
     QMdiSubWindow* sub = area_.activeSubWindow();
-    if (!sub) return true;
-    if (auto* dialog = qobject_cast<InputDialog*>(sub->widget())) return dialog->leave();
-    if (auto* form = qobject_cast<TTableForm*>(sub->widget())) return form->entryValid();
-    return true;
+    auto* w = sub ? dynamic_cast<StoringWindow*>(sub->widget()) : nullptr;
+    return w ? w->storeValues() : true;
 }
 
 void WindowHost::unitsChanged() {
-    for (InputDialog* d : openDialogs())
-        if (qobject_cast<TDlgOptions*>(d) || qobject_cast<TDlgProp*>(d) ||
-            qobject_cast<TdlgCSD*>(d) || qobject_cast<TDlgRebar*>(d))
-            d->reload();
+    for (QWidget* w : children())
+        if (qobject_cast<TDlgOptions*>(w) || qobject_cast<TDlgProp*>(w) ||
+            qobject_cast<TdlgCSD*>(w) || qobject_cast<TDlgRebar*>(w))
+            static_cast<InputDialog*>(w)->reload();
 }
 
 void WindowHost::stageChanged() {
-    for (TTableForm* form : tableWindows()) closeForm(form);
-    for (InputDialog* d : openDialogs()) d->reload();
+    for (QWidget* w : children())
+        if (auto* form = qobject_cast<TTableForm*>(w)) {
+            if (QMdiSubWindow* sub = subWindowOf(form)) sub->close();
+        } else if (auto* d = qobject_cast<InputDialog*>(w)) {
+            d->reload();
+        }
+}
+
+bool WindowHost::switchStage(int stage) {
+    const TProgramData& d = project_.data();
+    if (stage == d.CurrentStage || stage > d.StageCount) return false;
+    storeActive();
+    closeAll();
+    const bool switched = project_.switchStage(stage);
+    emit stagesChanged();
+    return switched;
 }
 
 bool WindowHost::copyPreviousEnabled() const {
@@ -253,33 +277,25 @@ bool WindowHost::copyPreviousEnabled() const {
 }
 
 bool WindowHost::copyPreviousStage() {
-    if (!copyPreviousEnabled() || !storeActive()) return false;
+    storeActive();
+    if (!copyPreviousEnabled()) return false;
+    closeAll();
     const bool copied = project_.copyPreviousStage();
-    if (copied) stageChanged();
     emit stagesChanged();
     return copied;
 }
 
-bool WindowHost::switchStage(int stage) {
-    if (!storeActive()) return false;
-    const bool switched = project_.switchStage(stage);
-    if (switched) stageChanged();
-    emit stagesChanged();
-    return switched;
-}
-
 void WindowHost::closeAll() {
-    if (main_) {
-        main_->closeAllChildren();
-        return;
-    }
     for (QMdiSubWindow* sub : area_.subWindowList()) {
-        // Every child goes, whatever its fields hold: the project it showed is being replaced.
         if (auto* form = qobject_cast<TTableForm*>(sub->widget())) form->discardEntry();
         if (auto* dialog = qobject_cast<InputDialog*>(sub->widget())) dialog->setDiscarding();
         sub->close();
+        // Closing is final here: the window goes now, not at the next event loop turn, so
+        // nothing refers to a project that is about to be replaced.
+        delete sub;
     }
-    if (staged_) staged_->close();
+    if (modal_staged_) modal_staged_->close();
+    emit childrenChanged();
 }
 
 }  // namespace vornel

@@ -1,20 +1,21 @@
-// WindowHost: creates the editor's dialogs and table windows as child windows of the main
-// window's MDI area, at most one of each kind, on first use, and frees them when closed.
+// WindowHost: the one registry of the program's child windows.
 //
-// Inside the program the host belongs to the main window (`of`): its dialogs and table windows
-// are then created by the main window's factories and every `open...` goes through the main
-// window, which keeps the list of its children. Without a main window (tests, tools) the host
-// creates the child windows in the MDI area it was given.
+// The child windows live in one multiple-document area; the area itself is the list of them
+// (as in Qt's MDI example). Each child window carries its key: a kind of modeless window
+// (`ChildKind`, at most one of each), a table (one window per table or sub-table instance) or
+// any other key its creator gives it (a result graph). `show...` creates the window on first
+// use through the host's factories and brings it to the front on later calls; a factory that
+// returns null means that window is not available. Windows are deleted when closed.
 //
-// Each `open...` function creates its window when it does not exist and brings it to the front
-// otherwise, and returns it. Table windows belong to their tables: one window per table or
-// sub-table instance.
+// The host also runs what concerns every child window at once: storing the active one's
+// entries before a command, reloading after a change of units, closing them all before a
+// stage switch or when the project is replaced.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
-#include <memory>
-#include <vector>
+#include <QString>
+#include <functional>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -22,7 +23,6 @@ class QWidget;
 
 namespace vornel {
 
-class InputDialog;
 class Project;
 class TDlgConLoads;
 class TDlgOptions;
@@ -32,28 +32,59 @@ class TDlgSpring;
 class TDlgStaged;
 class TDlgTieback;
 class TGridTable;
-class TMainForm;
 class TTableForm;
 class TdlgCSD;
 class TdlgTitle;
 class DialogQuestions;
 
+// Modeless child windows, at most one of each kind.
+enum class ChildKind : int {
+    Title,              // "Project Title"
+    WallProperties,     // "Wall Properties"
+    WallConfiguration,  // "Wall Configuration"
+    Surcharge,          // "Additional Surcharge"
+    ConcentratedLoads,  // "Concentrated Loads"
+    Tieback,            // "Tieback (Ground Anchor)"
+    Springs,            // "Lateral & Rotational Springs"
+    ControlOptions,     // "Control Options"
+    StagedOptions,      // "Staged Construction Options", modeless from the toolbar
+    View3D,             // "3-D View"
+    ProfileView,        // "Side View"
+};
+
 class WindowHost : public QObject {
     Q_OBJECT
   public:
+    struct Factories {
+        std::function<QWidget*(ChildKind, WindowHost&)> dialog;
+        std::function<QWidget*(TGridTable&, WindowHost&)> table;
+    };
+    // The editor's own windows: its dialogs and table windows (none for the viewer's kinds).
+    static Factories editorWindows();
+
     WindowHost(QMdiArea& area, Project& project, DialogQuestions& questions,
                QObject* parent = nullptr);
     ~WindowHost() override;
-    // The host of the main window's dialogs and table windows, created on first use.
-    static WindowHost& of(TMainForm& main);
 
     QMdiArea& area() const { return area_; }
     Project& project() const { return project_; }
-    DialogQuestions& questions() const { return *questions_; }
+    DialogQuestions& questions() const { return questions_; }
+    void setFactories(Factories factories) { factories_ = std::move(factories); }
 
-    // The configured text editor (the main window keeps it in the settings).
-    QString textEditor() const;
-    void setTextEditor(const QString& path);
+    // The configured text editor (kept in the program settings).
+    const QString& textEditor() const { return text_editor_; }
+    void setTextEditor(const QString& path) { text_editor_ = path; }
+
+    // ---- The registry ----
+    QWidget* child(ChildKind kind) const;
+    QWidget* showChild(ChildKind kind);
+    // A window under a key of the caller's own ("graph 3"), created by `create` on first use.
+    QWidget* child(const QString& key) const;
+    QWidget* show(const QString& key, const std::function<QWidget*()>& create);
+    QMdiSubWindow* subWindowOf(const QWidget* w) const;
+    QList<QWidget*> children() const;
+    // Brings a child window to the front, restored when minimised.
+    void activate(QMdiSubWindow* sub);
 
     // ---- Dialogs ----
     TdlgTitle* openTitle();
@@ -64,63 +95,55 @@ class WindowHost : public QObject {
     TDlgTieback* openTieback();
     TDlgSpring* openSprings();
     TDlgOptions* openControlOptions();
-    // Staged Construction Options: modal from the Options menu, modeless from the toolbar.
-    // Both return at once; OK applies the stage count and emits stagesChanged.
+    // Staged Construction Options: modeless, a child window (the toolbar); modal, a dialog over
+    // the main window that returns at once and deletes itself when done (the Options menu).
+    // OK applies the stage count and emits stagesChanged.
     TDlgStaged* openStaged(bool modal);
 
     // ---- Table windows ----
+    // Shows the window of `table`; the table window, or null when the window is not one.
     TTableForm* openTable(TGridTable& table);
     TTableForm* tableWindow(const TGridTable& table) const;
     // Closes the window of `table` and of every sub-table it owns; the values stay.
     void closeTableWindows(const TGridTable& table);
     void closeSubTableWindows(const TGridTable& table);
 
-    // ---- Commands of the main window ----
+    // ---- Commands on every child window ----
     // Lets the active child window store its values (before a menu opens or a command runs);
     // false when its focused field is invalid.
     bool storeActive();
     // After a change of the unit system: the open dialogs that show converted values reload.
     void unitsChanged();
-    // After a stage switch or copy: every open dialog reloads, table windows are closed
+    // After the stage count changed: every open dialog reloads, table windows are closed
     // (their tables now hold another stage).
     void stageChanged();
-    // Copy Previous Stage: enabled while the current stage is above 1; asks its question.
+    // Switch to another stage, or Copy Previous Stage (enabled while the current stage is
+    // above 1; asks its question): the active window stores, every child window is closed
+    // (they show the stage they were opened on) and the stage is read.
+    bool switchStage(int stage);
     bool copyPreviousEnabled() const;
     bool copyPreviousStage();
-    bool switchStage(int stage);
-    // New, Open, Save As, after a run: every child window is closed.
+    // New, Open, Save As, after a run: every child window goes now, whatever its fields hold.
     void closeAll();
-
-    QMdiSubWindow* subWindowOf(const QWidget* w) const;
 
   signals:
     void stagesChanged();
     void modifiedChanged();
+    // A child window has gone (emitted once it no longer exists).
+    void childrenChanged();
 
   private:
-    explicit WindowHost(TMainForm& main);
+    QMdiSubWindow* find(const QString& key) const;
+    QWidget* add(const QString& key, QWidget* w);
     template <class D>
-    D* openDialog(QPointer<D>& slot, int kind);
-    void closeForm(TTableForm* form);
-    QMdiSubWindow* addChild(QWidget* w, bool fixed);
-    std::vector<InputDialog*> openDialogs() const;
-    std::vector<TTableForm*> tableWindows() const;
+    D* openDialog(ChildKind kind);
 
-    TMainForm* main_ = nullptr;
     QMdiArea& area_;
     Project& project_;
-    std::unique_ptr<DialogQuestions> own_questions_;
-    DialogQuestions* questions_;
+    DialogQuestions& questions_;
+    Factories factories_;
     QString text_editor_;
-    QPointer<TdlgTitle> title_;
-    QPointer<TDlgProp> prop_;
-    QPointer<TdlgCSD> csd_;
-    QPointer<TDlgRebar> rebar_;
-    QPointer<TDlgConLoads> con_loads_;
-    QPointer<TDlgTieback> tieback_;
-    QPointer<TDlgSpring> spring_;
-    QPointer<TDlgOptions> options_;
-    QPointer<TDlgStaged> staged_;
+    QPointer<TDlgStaged> modal_staged_;
 };
 
 }  // namespace vornel

@@ -318,30 +318,18 @@ void PlotFileReaderTest::rereadKeepsNamesButNotOldPoints() {
     QCOMPARE(a.Moment[0][6], 0.0);
 }
 
-namespace {
-class ScriptedProjectQuestions : public ProjectQuestions {
-  public:
-    Answer askYesNoCancel(const QString&) override { return Answer::Cancel; }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> askSaveFileName(const QString&, const QString&) override { return {}; }
-    void inform(const QString& text) override { told << text; }
-    QStringList told;
-};
-}  // namespace
-
 void PlotFileReaderTest::mainWindowReadFillsTheProject() {
     ProjectTables tables;
     TProgramData data(tables);
     data.LongTerm = true;
     ResultGraphs g;
-    ScriptedProjectQuestions project_questions;
-    ProjectViewerQuestions q(project_questions);
+    RecordingQuestions q;
     QVERIFY(read_plot_file(example_plot_file("cantilever_layered_long_term"), true, g, data, &q));
     QCOMPARE(data.Results.SetCount, 2);
     QCOMPARE(g.pltMom.legendText(1), QStringLiteral("Long-Term"));
     QCOMPARE(data.Results.Moment[1][10], g.pltMom.curve(1).point(10).X);
     QVERIFY(!read_plot_file("/no/such/wall.vn5p", true, g, data, &q));
-    QCOMPARE(project_questions.told, QStringList{"An error occured in running the main program."});
+    QCOMPARE(q.messages, QStringList{"An error occured in running the main program."});
 }
 
 QTEST_MAIN(PlotFileReaderTest)

@@ -1,5 +1,8 @@
 #include "xlsx_package.h"
 
+#include <zip.h>
+
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -86,12 +89,17 @@ bool XlsxPackage::load(const QString& path) {
         error_ = QStringLiteral("unzip finds the archive damaged: ") + path;
         return false;
     }
-    const QByteArray list = unzip({QStringLiteral("-Z1"), path}, &ok);
-    if (!ok) {
-        error_ = QStringLiteral("unzip cannot list ") + path;
+    // The members are read through libzip, the library that finished the package.
+    int err = 0;
+    zip_t* za = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &err);
+    if (!za) {
+        error_ = QStringLiteral("libzip cannot open ") + path;
         return false;
     }
-    members_ = QString::fromUtf8(list).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    members_.clear();
+    for (zip_int64_t i = 0; i < zip_get_num_entries(za, 0); ++i)
+        members_ << QString::fromUtf8(zip_get_name(za, zip_uint64_t(i), 0));
+    zip_discard(za);
     const QString wb = QString::fromUtf8(member(QStringLiteral("xl/workbook.xml")));
     const QString rels = QString::fromUtf8(member(QStringLiteral("xl/_rels/workbook.xml.rels")));
     sheets_ = xml_texts(wb, QStringLiteral("sheet"), QStringLiteral("name"));
@@ -104,8 +112,21 @@ bool XlsxPackage::load(const QString& path) {
 }
 
 QByteArray XlsxPackage::member(const QString& name) const {
-    bool ok = false;
-    return unzip({QStringLiteral("-p"), path_, name}, &ok);
+    int err = 0;
+    zip_t* za = zip_open(QFile::encodeName(path_).constData(), ZIP_RDONLY, &err);
+    if (!za) return {};
+    QByteArray data;
+    zip_stat_t st;
+    if (zip_stat(za, name.toUtf8().constData(), 0, &st) == 0) {
+        if (zip_file_t* f = zip_fopen(za, name.toUtf8().constData(), 0)) {
+            data.resize(qsizetype(st.size));
+            const zip_int64_t n = zip_fread(f, data.data(), st.size);  // checks the CRC
+            if (n < 0 || zip_uint64_t(n) != st.size) data.clear();
+            zip_fclose(f);
+        }
+    }
+    zip_discard(za);
+    return data;
 }
 
 QString XlsxPackage::sheetPart(const QString& sheet) const {

@@ -1,7 +1,7 @@
-// Reading a written workbook back for the tests: the package is unpacked with the system's
-// unzip (not with the writer's own zip code) and its parts are parsed as a spreadsheet
-// application would: sheet order from the workbook part, cells with their shared strings and
-// styles, hyperlinks, and the chart part of each chart sheet.
+// Reading a written workbook back for the tests: the system's unzip checks every member's CRC,
+// the members are read through libzip (the library that finished the package) and the parts
+// are parsed as a spreadsheet application would: sheet order from the workbook part, cells with
+// their shared strings and styles, hyperlinks, and the chart part of each chart sheet.
 #pragma once
 
 #include <QMap>

@@ -44,6 +44,7 @@ inline constexpr ShowOption kShowMenuOrder[] = {ShowOption::Wall,
                                                 ShowOption::BoundaryConditions,
                                                 ShowOption::LateralSprings};
 
+// TDlgBlock is the "3-D View" window: the wall, the soil and the loads in three dimensions.
 class TDlgBlock : public QWidget, public GlWindowOwner {
     Q_OBJECT
   public:

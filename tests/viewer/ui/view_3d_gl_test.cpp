@@ -5,14 +5,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QSignalSpy>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "view_3d_test_support.h"
 #include "viewer/graph_plot.h"
 #include "viewer/ui/dlg_block.h"
-#include "viewer/ui/view_3d_commands.h"
 
 using namespace vornel;
 using namespace vornel::test;
@@ -41,9 +40,8 @@ class View3dGlTest : public QObject {
     void deformedShapeRebuildsTheLists();
     void savePicture();
     void openGLFailureIsAMessage();
-    void commandsFollowTheView();
+    void toolsAndShowItemsOnTheView();
     void opensInTheMdiArea();
-    void menuAndToolsForTheMainWindow();
     void glyphsPicture();
 };
 
@@ -51,12 +49,9 @@ void View3dGlTest::opensOnTheExample() {
     ViewProject p;
     p.load("examples/anchored_three_stage.vn5d");
     ScriptedViewQuestions q;
-    View3dCommands commands(p.project, q);
-    QSignalSpy spy(&commands, &View3dCommands::openChanged);
-    TDlgBlock* v = commands.open();
-    QVERIFY(commands.isOpen());
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toBool(), true);
+    TDlgBlock view(p.project, q);
+    TDlgBlock* v = &view;
+    v->show();
     QCOMPARE(v->windowTitle(), QString("3-D View"));
     QCOMPARE(v->size(), QSize(870, 640));
     QVERIFY(wait_painted(v));
@@ -276,48 +271,33 @@ void View3dGlTest::openGLFailureIsAMessage() {
     QCOMPARE(v.rebuildCount(), 0);
 }
 
-void View3dGlTest::commandsFollowTheView() {
+// The tools and the "Show 3DView" items as the main window hands them to the view.
+void View3dGlTest::toolsAndShowItemsOnTheView() {
     ViewProject p;
     p.plainWall();
     ScriptedViewQuestions q;
-    View3dCommands commands(p.project, q);
-    QSignalSpy spy(&commands, &View3dCommands::openChanged);
-    QVERIFY(!commands.isOpen());
-    commands.zoomIn();  // no view: nothing happens
-    QVERIFY(!commands.deformedShapeEnabled());
-    commands.setDeflection({{0, 1}});
-    QVERIFY(!commands.deformedShapeEnabled());  // one point is not a curve
-    commands.setDeflection({{0, 1}, {12, 0.5}});
-    QVERIFY(commands.deformedShapeEnabled());
-    TGraphPlot empty;
-    commands.setDeflection(empty);  // results without a deflection curve
-    QVERIFY(!commands.deformedShapeEnabled());
-    TGraphPlot def;
-    def.setCurveCount(1);
-    def.curve(0).Points = {{1, 0}, {0.5, 1}};
-    commands.setDeflection(def);
-    QVERIFY(commands.deformedShapeEnabled());
-    TDlgBlock* v = commands.open();
+    auto* v = new TDlgBlock(p.project, q);
+    v->setDeflection({{0, 1}, {12, 0.5}});
     QCOMPARE(v->deflection().size(), size_t(2));
-    QCOMPARE(commands.open(), v);  // at most one view
-    commands.zoomWindow();
-    QCOMPARE(commands.mouseMode(), MouseMode::ZoomWindow);
+    v->show();
+    v->setMouseMode(MouseMode::ZoomWindow);
+    QCOMPARE(v->navigation().mode, MouseMode::ZoomWindow);
     QVERIFY(v->navigation().zoomWindowFlag);
-    commands.rotating();
+    v->setMouseMode(MouseMode::Rotate);  // "Zoom Window" alone sets the zoom-window flag
     QVERIFY(!v->navigation().zoomWindowFlag);
-    QVERIFY(commands.isShown(ShowOption::TieBacks));
-    commands.toggleShow(ShowOption::TieBacks);
-    QVERIFY(!commands.isShown(ShowOption::TieBacks));
-    commands.deformedShape();
+    v->ZoomIn();
+    QCOMPARE(v->navigation().zoom, 1.4142);
+    v->RestartViewButtonClick();
+    QCOMPARE(v->navigation().zoom, 1.0);
+    QVERIFY(v->isShown(ShowOption::TieBacks));
+    v->toggleShow(ShowOption::TieBacks);
+    QVERIFY(!v->isShown(ShowOption::TieBacks));
+    v->DeformedShapeWindow();
     QVERIFY(v->deformedShapeDialog() != nullptr);
-    commands.close();
-    QTRY_VERIFY(!commands.isOpen());
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(1).at(0).toBool(), false);
+    delete v;
     // Opened anew: the defaults again.
-    TDlgBlock* again = commands.open();
-    QVERIFY(again->isShown(ShowOption::TieBacks));
-    commands.close();
+    TDlgBlock again(p.project, q);
+    QVERIFY(again.isShown(ShowOption::TieBacks));
 }
 
 void View3dGlTest::opensInTheMdiArea() {
@@ -327,70 +307,20 @@ void View3dGlTest::opensInTheMdiArea() {
     QMdiArea area;
     area.resize(1200, 900);
     area.show();
-    View3dCommands commands(p.project, q);
-    QSignalSpy spy(&commands, &View3dCommands::openChanged);
-    TDlgBlock* v = commands.open(&area);
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    auto* v = new TDlgBlock(p.project, q);
+    QMdiSubWindow* sub = area.addSubWindow(v);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->resize(870, 640);
+    sub->show();
     QCOMPARE(area.subWindowList().size(), 1);
     QCOMPARE(area.subWindowList().at(0)->windowTitle(), QString("3-D View"));
     QVERIFY(wait_painted(v));
     QVERIFY(is_grey(frame(v).pixel(v->glWindow()->width() / 2, v->glWindow()->height() / 2)));
-    area.subWindowList().at(0)->close();  // the user closes the view
-    QTRY_VERIFY(!commands.isOpen());
-    QCOMPARE(spy.count(), 2);
+    QPointer<TDlgBlock> guard(v);
+    sub->close();  // the user closes the view
+    QTRY_VERIFY(!guard);
     QVERIFY(area.subWindowList().isEmpty());
-}
-
-void View3dGlTest::menuAndToolsForTheMainWindow() {
-    ViewProject p;
-    p.plainWall();
-    ScriptedViewQuestions q;
-    View3dCommands commands(p.project, q);
-    QMenu menu;
-    commands.fillShowMenu(&menu);
-    QObject owner;
-    const QList<QAction*> tools = commands.createToolActions(&owner);
-    QStringList items, hints;
-    for (QAction* a : menu.actions()) items << a->text();
-    for (QAction* a : tools) hints << a->toolTip();
-    QCOMPARE(menu.title(), QString("Show 3DView"));
-    QCOMPARE(items, (QStringList{"Wall", "Soil Layers", "Water Level", "Additional Surcharge",
-                                 "Concentrated Loads", "Tie Backs", "Boundary Conditions",
-                                 "Lateral Springs", "Deformed Shape"}));
-    QCOMPARE(hints, (QStringList{"Panning", "Zoom Window", "Zooming", "Rotating", "Zoom In",
-                                 "Zoom Out", "Restart View", "Deformed Shape"}));
-    // Hidden until the view opens, hidden again when it closes.
-    QVERIFY(!menu.menuAction()->isVisible());
-    QVERIFY(!tools[0]->isVisible());
-    TDlgBlock* v = commands.open();
-    QVERIFY(menu.menuAction()->isVisible());
-    QVERIFY(tools[6]->isVisible());
-    // Check marks follow the view's flags when the menu opens.
-    menu.actions()[5]->trigger();  // "Tie Backs"
-    QVERIFY(!v->isShown(ShowOption::TieBacks));
-    emit menu.aboutToShow();
-    QVERIFY(!menu.actions()[5]->isChecked());
-    QVERIFY(menu.actions()[7]->isChecked());
-    QVERIFY(!menu.actions()[8]->isEnabled());  // no deflection curve
-    QVERIFY(!tools[7]->isEnabled());
-    commands.setDeflection({{0, 1}, {12, 0.5}});
-    QVERIFY(tools[7]->isEnabled());
-    // The mouse modes are exclusive; "Zoom Window" alone sets the zoom-window flag.
-    tools[1]->trigger();
-    QVERIFY(v->navigation().zoomWindowFlag);
-    tools[3]->trigger();
-    QVERIFY(!tools[1]->isChecked());
-    QCOMPARE(v->navigation().mode, MouseMode::Rotate);
-    QVERIFY(!v->navigation().zoomWindowFlag);
-    tools[4]->trigger();
-    QCOMPARE(v->navigation().zoom, 1.4142);
-    tools[6]->trigger();
-    QCOMPARE(v->navigation().zoom, 1.0);
-    tools[7]->trigger();
-    QVERIFY(v->deformedShapeDialog() != nullptr);
-    commands.close();
-    QTRY_VERIFY(!commands.isOpen());
-    QVERIFY(!menu.menuAction()->isVisible());
-    QVERIFY(!tools[7]->isVisible());
 }
 
 // VORNEL_SHOT=<name>: a picture of every kind of glyph to look at; nothing to check.

@@ -1,0 +1,47 @@
+// The main window's child windows: all of them live in the window host's registry (the
+// multiple-document area), created on first use through the factories.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/main_form.h"
+
+namespace vornel {
+
+void TMainForm::showChild(ChildKind kind) {
+    host_->showChild(kind);
+}
+
+QWidget* TMainForm::child(ChildKind kind) const {
+    return host_->child(kind);
+}
+
+void TMainForm::showTable(TGridTable& table) {
+    host_->openTable(table);
+}
+
+// A table's window goes with the windows of its sub-tables (a soil layer's parameters).
+void TMainForm::closeTableWindow(TGridTable& table) {
+    host_->closeTableWindows(table);
+}
+
+void TMainForm::showGraph(ResultGraph graph) {
+    const QString key = QStringLiteral("graph %1").arg(static_cast<int>(graph));
+    const bool existed = host_->child(key) != nullptr;
+    QWidget* w = host_->show(key, [this, graph]() -> QWidget* {
+        return factories_.graph ? factories_.graph(graph, *this) : nullptr;
+    });
+    // A graph window opens maximised.
+    if (w && !existed)
+        if (QMdiSubWindow* sub = host_->subWindowOf(w)) sub->showMaximized();
+}
+
+void TMainForm::closeAllChildren() {
+    host_->closeAll();
+    applyCommandStates();
+}
+
+void TMainForm::storeActiveChild() {
+    host_->storeActive();
+}
+
+}  // namespace vornel
