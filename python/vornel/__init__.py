@@ -111,3 +111,13 @@ def analyse(source: DeckSource, keep_files: Optional[Union[str, os.PathLike]] = 
         raise AnalysisError(raw["stop_message"] or raw["stop_reason"], raw["stop_reason"],
                             results)
     return results
+
+
+from .critical_length import CriticalLength, critical_length  # noqa: E402
+from .distributions import LogNormal, Normal, Truncated, Uniform  # noqa: E402
+from .exceedance import Exceedance, exceedance
+from .exceedance import clopper_pearson as exceedance_interval  # noqa: E402
+from .study import Study  # noqa: E402
+
+__all__ += ["CriticalLength", "Exceedance", "LogNormal", "Normal", "Study", "Truncated",
+            "Uniform", "critical_length", "exceedance", "exceedance_interval"]
