@@ -264,6 +264,14 @@ class Study:
     def __len__(self) -> int:
         return len(self.cases)
 
+    def case_deck(self, case: int) -> bytes:
+        """The deck of one case, as the study analyses it (to run it elsewhere)."""
+        project = Project.from_text(self.deck)
+        undo: List[Callable[[], None]] = []
+        for t, v in zip(self.targets, self.cases[case]):
+            _apply(project, t, v, undo)
+        return project.deck_bytes()
+
     def inputs(self):
         """The cases as a DataFrame indexed by case number."""
         import pandas as pd
