@@ -28,7 +28,7 @@ def study(n: int) -> "vornel.Study":
     return vornel.Study(project, {
         ("Soil Layers", 1, "Friction Angle"): vornel.Truncated(vornel.Normal(32, 2.5), 25, 40),
         ("Soil Layers", 3, "Friction Angle"): vornel.Truncated(vornel.Normal(34, 2.5), 25, 40),
-        ("Soil Layers", 2, "Cohesive"): vornel.LogNormal(2.08, 0.4),
+        ("Soil Layers", 2, "Cohesive"): vornel.LogNormal(300, 90),
         "WaterDepthBackfill": vornel.Uniform(120, 400),
         "SurfaceLoad": vornel.Uniform(0, 2)}, samples=n, seed=2015, method="latin")
 
