@@ -16,6 +16,10 @@ analyse side by side. Pictures are drawn by the program's own painters.
     print(r.problems[0].maxima)
     r.plot("moment", "moment.png")
 
+Studies (``Study``) analyse many variants of a project on all cores or a Dask cluster, from a
+grid, a table of cases or distributions; ``exceedance`` gives the probability that an output
+passes a limit, ``critical_length`` the length beyond which a longer wall answers the same.
+
 Units are those of the project's unit system: scalars as the project holds them (in and lbs,
 or m and kN), table cells as the table shows them (``Table.units``), results as the engine
 writes them (``Problem.units``).
