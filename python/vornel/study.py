@@ -65,36 +65,54 @@ def output_columns(outputs: Sequence[Output]) -> List[str]:
 
 # ---- setting a case's values ----
 
-def _apply(project: Project, target: Target, value: Any, undo: List[Callable[[], None]]) -> None:
-    """Set one parameter, appending to ``undo`` what puts the old value back."""
+Setter = Callable[[Any, List[Callable[[], None]]], None]
+
+
+def _setter(project: Project, target: Target) -> Setter:
+    """A function setting one parameter of ``project`` to a value and appending to the undo
+    list what puts the old value back; the address is resolved once, not case by case."""
     if isinstance(target, list):
-        for t in target:
-            _apply(project, t, value, undo)
-    elif callable(target):
-        target(project, value)
-    elif isinstance(target, str):
-        if project._member(target) == "Increments":
-            set_increments(project, value, undo)
-        else:
-            before = project[target]
-            project[target] = value
-            undo.append(lambda: project.__setitem__(target, before))
-    elif isinstance(target, tuple) and len(target) in (3, 4):
+        parts = [_setter(project, t) for t in target]
+
+        def set_all(value, undo):
+            for p in parts:
+                p(value, undo)
+        return set_all
+    if callable(target):
+        return lambda value, undo: target(project, value)
+    if isinstance(target, str):
+        member = project._member(target)
+        if member == "Increments":
+            return lambda value, undo: set_increments(project, value, undo)
+
+        def set_value(value, undo):
+            before = project[member]
+            project[member] = value
+            undo.append(lambda: project.__setitem__(member, before))
+        return set_value
+    if isinstance(target, tuple) and len(target) in (3, 4):
         table, row, column, *sub = target
         t = project.table(table)
         try:
-            t.column_index(column)
-            cells = [(t, row, column)]
+            cells = [(t, row, t.column_index(column))]
         except KeyError:
             s = t.sub(row)  # a column of the row's sub-table
-            rows = sub if sub else range(1, len(s) + 1)
-            cells = [(s, r, column) for r in rows]
-        for tab, r, c in cells:
-            before = tab[r, c]
-            tab[r, c] = value
-            undo.append(lambda tab=tab, r=r, c=c, before=before: tab.__setitem__((r, c), before))
-    else:
-        raise TypeError(f"cannot address a parameter by {target!r}")
+            c = s.column_index(column)
+            cells = [(s, r, c) for r in (sub if sub else range(1, len(s) + 1))]
+
+        def set_cells(value, undo):
+            for tab, r, c in cells:
+                before = tab[r, c]
+                tab[r, c] = value
+                undo.append(lambda tab=tab, r=r, c=c, before=before:
+                            tab.__setitem__((r, c), before))
+        return set_cells
+    raise TypeError(f"cannot address a parameter by {target!r}")
+
+
+def _apply(project: Project, target: Target, value: Any, undo: List[Callable[[], None]]) -> None:
+    """Set one parameter, appending to ``undo`` what puts the old value back."""
+    _setter(project, target)(value, undo)
 
 
 def _station_value(stations: np.ndarray, quantity: str, depth: float) -> float:
@@ -124,13 +142,20 @@ def run_cases(deck: bytes, targets: Sequence[Target], outputs: Sequence[Output],
     """Analyse a chunk of cases of one project (a task of a study): one row per case."""
     from . import analyse
     project = Project.from_text(deck)
+    setters: List[Optional[Setter]] = []
+    for t in targets:
+        try:
+            setters.append(_setter(project, t))
+        except (InputError, ValueError, KeyError, IndexError, TypeError) as e:
+            error = f"{type(e).__name__}: {e}"
+            return [{"case": case, "error": error} for case, _ in cases]
     rows = []
     for case, values in cases:
         row: Dict[str, Any] = {"case": case}
         undo: List[Callable[[], None]] = []
         try:
-            for t, v in zip(targets, values):
-                _apply(project, t, v, undo)
+            for set_value, v in zip(setters, values):
+                set_value(v, undo)
             results = analyse(project.deck_bytes())
             row.update(_outputs(results.problems[problem], outputs))
             row["error"] = ""

@@ -61,6 +61,8 @@ def test_a_refused_value_is_a_row_with_its_message(wall):
                                   "Beta: Entry must be less than or equal to 45")
     assert math.isnan(got.loc[1, "max_moment"])
     assert got.loc[2, "max_moment"] != got.loc[0, "max_moment"]
+    nowhere = vornel.Study(wall, {("Soil Layers", 1, "Shear Modulus"): [1, 2]}).run(workers=1)
+    assert len(nowhere) == 2 and nowhere["error"].str.startswith("KeyError: ").all()
 
 
 def test_an_interrupted_study_resumes_without_recomputing(wall, tmp_path):
