@@ -28,6 +28,7 @@ PACKAGES = cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev 
 PACKAGES += pybind11-dev python3-dev python3-numpy python3-pandas python3-pytest
 PACKAGES += poppler-utils xdotool openbox imagemagick
 PACKAGES += libzip-dev clang-format
+PACKAGES += python3-dask python3-distributed python3-tqdm python3-scipy python3-matplotlib
 
 # A locale whose decimal separator is a comma: the test that numbers are read the same under
 # such a host locale runs instead of skipping.
@@ -103,7 +104,9 @@ bench: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 	@if [ -d $(BUILD)/python/vornel ]; then echo "== bench/python_analyse.py"; \
-	  PYTHONPATH=$(BUILD)/python /usr/bin/python3 bench/python_analyse.py; fi
+	  PYTHONPATH=$(BUILD)/python /usr/bin/python3 bench/python_analyse.py; \
+	  echo "== bench/python_study.py"; PYTHONPATH=$(BUILD)/python \
+	  VORNEL_RUN=$(BUILD)/bin/vornel-run /usr/bin/python3 bench/python_study.py; fi
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

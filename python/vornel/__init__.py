@@ -16,6 +16,10 @@ analyse side by side. Pictures are drawn by the program's own painters.
     print(r.problems[0].maxima)
     r.plot("moment", "moment.png")
 
+Studies (``Study``) analyse many variants of a project on all cores or a Dask cluster, from a
+grid, a table of cases or distributions; ``exceedance`` gives the probability that an output
+passes a limit, ``critical_length`` the length beyond which a longer wall answers the same.
+
 Units are those of the project's unit system: scalars as the project holds them (in and lbs,
 or m and kN), table cells as the table shows them (``Table.units``), results as the engine
 writes them (``Problem.units``).
@@ -111,3 +115,13 @@ def analyse(source: DeckSource, keep_files: Optional[Union[str, os.PathLike]] = 
         raise AnalysisError(raw["stop_message"] or raw["stop_reason"], raw["stop_reason"],
                             results)
     return results
+
+
+from .critical_length import CriticalLength, critical_length  # noqa: E402
+from .distributions import LogNormal, Normal, Truncated, Uniform  # noqa: E402
+from .exceedance import Exceedance, exceedance
+from .exceedance import clopper_pearson as exceedance_interval  # noqa: E402
+from .study import Study  # noqa: E402
+
+__all__ += ["CriticalLength", "Exceedance", "LogNormal", "Normal", "Study", "Truncated",
+            "Uniform", "critical_length", "exceedance", "exceedance_interval"]
