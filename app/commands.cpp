@@ -70,6 +70,8 @@ const CommandInfo kCommands[] = {
     {Cmd::Open, "&Open...", "open", "Open Data File", "Ctrl+O", false, nullptr},
     {Cmd::Save, "&Save", "save", "Save Data File", "Ctrl+S", false, nullptr},
     {Cmd::SaveAs, "Save &As...", nullptr, nullptr, nullptr, false, nullptr},
+    {Cmd::PrintReport, "Print Report...", nullptr, nullptr, nullptr, false, results_rule},
+    {Cmd::ExportReport, "Export Report...", nullptr, nullptr, nullptr, false, results_rule},
     {Cmd::Exit, "E&xit", nullptr, nullptr, "Ctrl+Q", false, nullptr},
     // Data
     {Cmd::Title, "&Title", nullptr, nullptr, nullptr, false, nullptr},

@@ -17,7 +17,7 @@ namespace vornel {
 // clang-format off
 enum class Cmd : int {
     // File
-    New, Open, Save, SaveAs, Exit,
+    New, Open, Save, SaveAs, PrintReport, ExportReport, Exit,
     // Data
     Title, WallProperties, WallConfiguration, SoilLayers, SoilShortTerm, SoilLongTerm, DistLoad,
     DistShortTerm, DistLongTerm, Surcharge, ConcentratedLoads, Tieback, Restraints, PYModifiers,

@@ -134,8 +134,9 @@ void TMainForm::createActions() {
 
 void TMainForm::createMenus() {
     fileMenu_ = menuBar()->addMenu(tr("&File"));
-    fileMenu_->addActions(
-        {action(Cmd::New), action(Cmd::Open), action(Cmd::Save), action(Cmd::SaveAs)});
+    fileMenu_->addActions({action(Cmd::New), action(Cmd::Open), action(Cmd::Save),
+                           action(Cmd::SaveAs), action(Cmd::PrintReport),
+                           action(Cmd::ExportReport)});
     fileMenu_->addSeparator();
     for (int i = 0; i < RecentFiles::kMax; ++i) {
         auto* a = new QAction(this);

@@ -136,6 +136,8 @@ class TMainForm : public QMainWindow {
     void editInput();
     void show3DView();
     void view3DCommand(Cmd c);
+    void printReport();
+    void exportReport();
     void openHelpFile(const char* name);
     void about();
     void checkForUpdates();
@@ -178,7 +180,7 @@ namespace main_text {
 inline constexpr char kAboutTitle[] = "About VORNEL 2015";
 inline constexpr char kAboutComment[] =
     "A program for the analysis of flexible retaining structures";
-inline constexpr char kHelpContents[] = "VORNEL_2015.chm";
+inline constexpr char kHelpContents[] = "help/index.html";
 inline constexpr char kUsersManual[] = "VORNEL 2015 Users Manual.pdf";
 inline constexpr char kTechnicalManual[] = "VornelTechnicalManual.pdf";
 inline constexpr char kUpdatePage[] = "https://www.dovrik.com/vornel/update-check";

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QUrl>
 #include <QUrlQuery>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "app/form_questions.h"
 #include "app/main_form.h"
 #include "editor/file_naming.h"
+#include "viewer/design_report.h"
 
 namespace vornel {
 
@@ -122,6 +124,10 @@ void TMainForm::runFileAndMenuCommand(Cmd c) {
             return fileSave();
         case Cmd::SaveAs:
             return fileSaveAs();
+        case Cmd::PrintReport:
+            return printReport();
+        case Cmd::ExportReport:
+            return exportReport();
         case Cmd::Exit:
             close();
             return;
@@ -304,6 +310,50 @@ void TMainForm::show3DView() {
 void TMainForm::view3DCommand(Cmd c) {
     if (QWidget* view = child(ChildKind::View3D)) factories_.view3DCommand(c, *this, *view);
     applyCommandStates();  // check marks of the mouse modes and the shown parts
+}
+
+// ---- Design report ------------------------------------------------------------------------
+
+namespace {
+
+// The report's PDF beside the data file, named after it.
+QString report_name(const Project& project) {
+    const QFileInfo data(project.dataFilePath());
+    return data.dir().filePath(data.completeBaseName() + QStringLiteral(".pdf"));
+}
+
+QString with_pdf_suffix(const QString& path) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
+}
+
+}  // namespace
+
+// The pages take the size the printer settings give (Letter or A4 by the desktop's locale).
+void TMainForm::exportReport() {
+    const std::optional<QString> path =
+        questions_->askSavePdfName(report_name(project_), tr("Export Report"));
+    if (!path) return;
+    const QString error = write_design_report(project_.data(), results_.graphs(),
+                                              with_pdf_suffix(*path), default_page_size());
+    if (!error.isEmpty()) questions_->inform(error);
+}
+
+// Where no printer is installed the report goes into a PDF file the engineer names.
+void TMainForm::printReport() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (questions_->printerInstalled()) {
+        if (!questions_->askPrint(printer)) return;
+    } else {
+        const std::optional<QString> path =
+            questions_->askSavePdfName(report_name(project_), tr("Print To PDF File"));
+        if (!path) return;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(with_pdf_suffix(*path));
+    }
+    printer.setDocName(tr("VORNEL 2015 Design Report"));
+    printer.setCreator(QStringLiteral("VORNEL 2015"));
+    if (!print_design_report(project_.data(), results_.graphs(), printer))
+        questions_->inform(tr("The report could not be printed."));
 }
 
 // ---- Help ---------------------------------------------------------------------------------

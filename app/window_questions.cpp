@@ -2,7 +2,13 @@
 
 #include <QFileDialog>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QStringList>
 
 namespace vornel {
@@ -75,6 +81,37 @@ void MessageBoxQuestions::about(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent_);
     box.setIconPixmap(QIcon(QStringLiteral(":/vornel/icons/vornel.svg")).pixmap(64, 64));
     box.exec();
+}
+
+std::optional<QString> MessageBoxQuestions::askSavePdfName(const QString& suggested,
+                                                           const QString& caption) {
+    QFileDialog dialog(parent_, caption, suggested);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("PDF (*.pdf)")});
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+bool MessageBoxQuestions::printerInstalled() {
+    return !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+bool MessageBoxQuestions::askPrint(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QPageSize default_page_size() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull()) return printer.defaultPageSize();
+    const QLocale::Territory t = QLocale::system().territory();
+    const bool letter = t == QLocale::UnitedStates || t == QLocale::Canada ||
+                        t == QLocale::Mexico || t == QLocale::Philippines || t == QLocale::Chile ||
+                        t == QLocale::Colombia;
+    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
 }  // namespace vornel

@@ -9,6 +9,8 @@
 #include "editor/project.h"
 
 class QWidget;
+class QPrinter;
+class QPageSize;
 
 namespace vornel {
 
@@ -22,7 +24,20 @@ class WindowQuestions : public ProjectQuestions {
     virtual std::optional<OpenChoice> askOpenFileName(const QString& folder) = 0;
     void warn(const QString& text) override = 0;  // warning box with OK
     virtual void about(const QString& title, const QString& text) = 0;
+    // A PDF file to write (the report): the chosen path, or nothing when cancelled.
+    virtual std::optional<QString> askSavePdfName(const QString& suggested, const QString& title) {
+        return askSaveFileName(suggested, title);
+    }
+    // Whether a printer is installed, and the print dialog on `printer` (true: print).
+    virtual bool printerInstalled() { return false; }
+    virtual bool askPrint(QPrinter& printer) {
+        (void)printer;
+        return false;
+    }
 };
+
+// The page size of the printer settings: Letter or A4, as the desktop's locale has it.
+QPageSize default_page_size();
 
 // The real dialogs: message boxes captioned with the program's title and the common file
 // dialogs with the data-file filters.
@@ -39,6 +54,9 @@ class MessageBoxQuestions : public WindowQuestions {
     std::optional<OpenChoice> askOpenFileName(const QString& folder) override;
     void warn(const QString& text) override;
     void about(const QString& title, const QString& text) override;
+    std::optional<QString> askSavePdfName(const QString& suggested, const QString& title) override;
+    bool printerInstalled() override;
+    bool askPrint(QPrinter& printer) override;
 
   private:
     QWidget* parent_;

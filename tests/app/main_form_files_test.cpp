@@ -48,9 +48,10 @@ class MainFormFilesTest : public QObject {
         QCOMPARE(h.form->windowTitle(), QString("VORNEL 2015.5.7 - Cantilever_layered.vn5d"));
         QCOMPARE(h.form->data().Increments, 72);
         // The recent file is in the menu, with its separator, and in the settings at once.
-        QCOMPARE(shown_items(open_menu(*h.form, "&File")),
-                 QStringList({"*&New", "*&Open...", "*&Save", "*Save &As...", "-",
-                              "*1 cantilever_layered.vn5d", "-", "*E&xit"}));
+        QCOMPARE(
+            shown_items(open_menu(*h.form, "&File")),
+            QStringList({"*&New", "*&Open...", "*&Save", "*Save &As...", "Print Report...",
+                         "Export Report...", "-", "*1 cantilever_layered.vn5d", "-", "*E&xit"}));
         close_menus();
         QCOMPARE(Stored().value("File1").toString(), deck);
         // Its input file exists now; no output yet.
@@ -118,7 +119,7 @@ class MainFormFilesTest : public QObject {
         }
         Harness h;  // read when shown
         QMenu* file = open_menu(*h.form, "&File");
-        QCOMPARE(shown_items(file).mid(5, 3), QStringList({"*1 " + b, "*2 " + a, "-"}));
+        QCOMPARE(shown_items(file).mid(7, 3), QStringList({"*1 " + b, "*2 " + a, "-"}));
         click_item(file, "2 " + a);
         QCOMPARE(h.form->data().Increments, 72);
         QCOMPARE(Stored().value("File1").toString(), a);
@@ -202,6 +203,38 @@ class MainFormFilesTest : public QObject {
                  QStringList({"An error occurred in running the Word Processor"}));
     }
 
+    // The design report needs results; it is written beside the deck under the name the
+    // engineer gives, with ".pdf" added, and printed into a PDF where no printer exists.
+    void reportCommands() {
+        QTemporaryDir work;
+        const QString deck = copy_example("anchored_three_stage.vn5d", work.path());
+        for (const char* ext : {".vn5o", ".vn5p"})
+            QVERIFY(QFile::copy(
+                QStringLiteral(VORNEL_SOURCE_DIR "/tests/engine/soil/golden/anchored_three_stage") +
+                    ext,
+                work.filePath(QStringLiteral("anchored_three_stage") + ext)));
+        Harness h;
+        QVERIFY(!item(open_menu(*h.form, "&File"), "Export Report...")->isEnabled());
+        close_menus();
+        h.form->openCommandLine({deck});
+        QVERIFY(h.form->resultsLoaded());
+        h.questions.saveNames = {work.filePath("checked"), work.filePath("printed.pdf"), ""};
+        choose(*h.form, "&File", "Export Report...");
+        choose(*h.form, "&File", "Print Report...");
+        choose(*h.form, "&File", "Export Report...");  // cancelled: nothing written
+        QCOMPARE(
+            h.questions.log.filter("save: "),
+            QStringList({"save: Export Report", "save: Print To PDF File", "save: Export Report"}));
+        QCOMPARE(h.questions.informed(), QStringList());
+        for (const char* name : {"checked.pdf", "printed.pdf"}) {
+            QFile pdf(work.filePath(name));
+            QVERIFY2(pdf.open(QIODevice::ReadOnly), name);
+            QVERIFY(pdf.read(5) == "%PDF-");
+            QVERIFY(pdf.size() > 20000);  // pages of tables and graphs, not an empty page
+        }
+        QVERIFY(!QFile::exists(work.filePath("checked")));
+    }
+
     void helpCommands() {
         QTemporaryDir program;
         touch(program.filePath("VORNEL 2015 Users Manual.pdf"));
@@ -213,7 +246,7 @@ class MainFormFilesTest : public QObject {
         choose(*h.form, "&Help", "&Contents");
         QCOMPARE(h.questions.informed(),
                  QStringList(
-                     {"The file " + program.filePath("VORNEL_2015.chm") + " could not be found."}));
+                     {"The file " + program.filePath("help/index.html") + " could not be found."}));
         choose(*h.form, "&Help", "&About...");
         QCOMPARE(h.questions.log.last(),
                  QString("about: About VORNEL 2015|VORNEL 2015\nVersion 2015.5.7\n\n"

@@ -24,7 +24,8 @@ class MainFormMenusTest : public QObject {
     void newProjectMenus() {
         Harness h;
         QCOMPARE(shown_items(open_menu(*h.form, "&File")),
-                 QStringList({"*&New", "*&Open...", "*&Save", "*Save &As...", "-", "*E&xit"}));
+                 QStringList({"*&New", "*&Open...", "*&Save", "*Save &As...", "Print Report...",
+                              "Export Report...", "-", "*E&xit"}));
         // p-y generation is on and the pressure is triangular.
         QCOMPARE(shown_items(open_menu(*h.form, "Da&ta")),
                  QStringList(
