@@ -28,7 +28,7 @@ double TDataEdit::Number() const {
     // A value shows 8 significant digits; while its text is untouched it keeps every digit.
     if (text_ == displayText(value_)) return value_;
     const EvalResult r = evaluate_expression(text_);
-    return r.ok ? r.value : value_;
+    return r.ok && is_storable(r.value) ? r.value : value_;
 }
 
 void TDataEdit::show(double v) {
