@@ -37,7 +37,8 @@ mode_t target_mode(const QString& path) {
 // Writes everything, or fails with errno set. A fault breaks off after its byte count as a
 // full disk would.
 bool write_all(int fd, const QByteArray& content, const std::optional<WriteFault>& fault) {
-    const qint64 limit = fault ? std::min<qint64>(fault->failAfterBytes, content.size()) : -1;
+    const bool breaks = fault && fault->failAfterBytes;
+    const qint64 limit = breaks ? std::min<qint64>(*fault->failAfterBytes, content.size()) : -1;
     const qint64 size = limit >= 0 ? limit : content.size();
     qint64 done = 0;
     while (done < size) {
@@ -49,11 +50,16 @@ bool write_all(int fd, const QByteArray& content, const std::optional<WriteFault
         }
         done += n;
     }
-    if (fault) {
+    if (breaks) {
         errno = ENOSPC;
         return false;
     }
     return true;
+}
+
+bool in_read_only_folder(const QString& path, const std::optional<WriteFault>& fault) {
+    return fault && !fault->readOnlyFolder.isEmpty() &&
+           QFileInfo(path).absolutePath() == QFileInfo(fault->readOnlyFolder).absoluteFilePath();
 }
 
 void sync_folder(const QString& path) {
@@ -100,7 +106,9 @@ bool FileSet::add(const QString& path, const QByteArray& content) {
         if (old.open(QIODevice::ReadOnly)) e.old_content = old.readAll();
     }
     QByteArray pattern = QFile::encodeName(info.absolutePath() + QStringLiteral("/.vornel_XXXXXX"));
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (in_read_only_folder(e.target, fault_)) errno = EROFS;
+    const int fd =
+        in_read_only_folder(e.target, fault_) ? -1 : ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         return fail(QStringLiteral("Cannot create file %1: %2").arg(path, system_error(errno)));
     e.temporary = QFile::decodeName(pattern);
@@ -152,6 +160,14 @@ void FileSet::restore(std::size_t replaced) {
             ::unlink(QFile::encodeName(e.target).constData());
         }
     }
+}
+
+bool folder_writable(const QString& folder, const std::optional<WriteFault>& fault) {
+    const QString dir = QFileInfo(folder).absoluteFilePath();
+    if (fault && !fault->readOnlyFolder.isEmpty() &&
+        dir == QFileInfo(fault->readOnlyFolder).absoluteFilePath())
+        return false;
+    return ::access(QFile::encodeName(dir).constData(), W_OK | X_OK) == 0;
 }
 
 QString write_file_atomically(const QString& path, const QByteArray& content,

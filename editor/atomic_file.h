@@ -22,8 +22,19 @@
 namespace vornel {
 
 struct WriteFault {
-    qint64 failAfterBytes = 0;  // the write breaks off after this many bytes
+    WriteFault(std::optional<qint64> bytes = 0) : failAfterBytes(bytes) {}
+    // No file can be created in `folder`, as in a read-only one; writes elsewhere succeed.
+    static WriteFault readOnly(const QString& folder) {
+        WriteFault f(std::nullopt);
+        f.readOnlyFolder = folder;
+        return f;
+    }
+    std::optional<qint64> failAfterBytes;  // the write breaks off after this many bytes
+    QString readOnlyFolder;
 };
+
+// False when new files cannot be created in `folder` (or the fault says so).
+bool folder_writable(const QString& folder, const std::optional<WriteFault>& fault = std::nullopt);
 
 enum class Durability { ToDisk, Copy };
 

@@ -25,8 +25,10 @@ TDataEdit::TDataEdit()
       max_(std::numeric_limits<long double>::max()) {}
 
 double TDataEdit::Number() const {
+    // A value shows 8 significant digits; while its text is untouched it keeps every digit.
+    if (text_ == displayText(value_)) return value_;
     const EvalResult r = evaluate_expression(text_);
-    return r.ok ? r.value : value_;
+    return r.ok && is_storable(r.value) ? r.value : value_;
 }
 
 void TDataEdit::show(double v) {
@@ -101,6 +103,7 @@ QString TDataEdit::displayText(double value) const {
 }
 
 ValidationResult TDataEdit::validate() {
+    if (text_ == displayText(value_) && value_ >= min_ && value_ <= max_) return {true, {}};
     const EvalResult r = evaluate_expression(text_);
     if (!r.ok) {
         // A malformed text in an integer field gets the integer message; an arithmetic
@@ -117,6 +120,9 @@ ValidationResult TDataEdit::validate() {
         show(to_double(max_));
         return {false, data_edit_text::kAtMost + displayText(to_double(max_))};
     }
+    // A value no unit conversion may turn into an infinity: one that could not be written to
+    // the file or read back is refused here, where the engineer typed it.
+    if (!is_storable(r.value)) return {false, number_text::kNotStorable};
     show(r.value);
     return {true, {}};
 }

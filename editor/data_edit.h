@@ -25,7 +25,8 @@ class TDataEdit {
     TDataEdit();
 
     // The value: reading it evaluates the current text (the last valid value when the text
-    // does not evaluate). Setting it clamps into [MinVal, MaxVal] and shows it.
+    // does not evaluate); while the text is the one shown for the value, the value is returned
+    // with all its digits. Setting it clamps into [MinVal, MaxVal] and shows it.
     double Number() const;
     void setNumber(double value);
 
@@ -55,12 +56,13 @@ class TDataEdit {
     void setText(const QString& t) { text_ = t; }
 
     // Validation on leaving the field: evaluates, checks integrality and bounds. A value out
-    // of bounds is replaced by the bound (and the message says so); an invalid text keeps the
-    // old value.
+    // of bounds is replaced by the bound (and the message says so); an invalid text, and a
+    // value beyond +-1E300 (which a unit conversion could turn into an infinity), keep the old
+    // value. An untouched text keeps the value exactly.
     ValidationResult validate();
 
-    // The value as shown: general format with up to 18 significant digits, or "$" and at
-    // least four hexadecimal digits.
+    // The value as shown: general format with at most 8 significant digits (the digits the
+    // file keeps), or "$" and at least four hexadecimal digits.
     QString displayText(double value) const;
 
     // While loading a definition no clamp applies.

@@ -296,7 +296,7 @@ void DeckReader::rebuildSwitches(bool long_term_marker) {
     for (auto [on, table] : {std::pair{&d_.UseSprings, &t_.SoilStrength},
                              std::pair{&d_.UseTiebacks, &t_.TiebackTable1},
                              std::pair{&d_.UseSurcharge, &t_.SurchargeTable}})
-        *on = has(*table) || (*on && stage_);
+        *on = has(*table);
     if (codes_.py == 1) d_.UseExternalPY = true;
     if (codes_.py == 0) d_.UseExternalPY = false;
     d_.GeneratePY = codes_.py == 2 ? 1 : 0;
@@ -312,7 +312,7 @@ void DeckReader::rebuildSwitches(bool long_term_marker) {
 ReadOutcome DeckReader::read() {
     ReadOutcome out;
     t_.emptyAll(d_.UnitSystem);
-    d_.UseSurcharge = d_.UseSurcharge && stage_;
+    d_.UseSurcharge = false;
     bool marker = false;
     bool ok = false;
     if (const auto title = w_.readLine()) {

@@ -27,8 +27,9 @@ struct ReadOutcome {
 ReadOutcome read_data_file(const QByteArray& content, TProgramData& data, const DeckLayout& layout);
 
 // A stage file: as a data file, but only an earth-pressure code of 2 sets the generated-
-// pressure switch, the spring, tieback and surcharge switches are never switched off, and the
-// last integer is taken as the long-term marker (a stage never has a long-term block).
+// pressure switch, and the last integer is taken as the long-term marker (a stage never has a
+// long-term block). Every switch follows what the stage holds, so a stage without tiebacks
+// stays without them after another stage with tiebacks was current.
 ReadOutcome read_stage_file(const QByteArray& content, TProgramData& data,
                             const DeckLayout& layout);
 

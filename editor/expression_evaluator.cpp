@@ -3,8 +3,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <string_view>
 #include <vector>
@@ -37,10 +35,7 @@ long double checked(long double v) {
 // Every intermediate result is written with 18 significant digits and read back.
 long double round18(long double v) {
     checked(v);
-    if (v == 0.0L) return 0.0L;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17Le", v);
-    return checked(std::strtold(buf, nullptr));
+    return checked(round_to_digits(v, 18));
 }
 
 constexpr long double kPi = 3.141592653589793238462643383279502884L;
@@ -154,9 +149,7 @@ long double term(std::string_view text, int depth) {
     long double v = 0;
     if (!parse_decimal(t, v)) {
         // A number too large for the extended range is an overflow, not a typing error.
-        if (!t.empty() && t.find_first_not_of("+-0123456789.eE") == std::string::npos &&
-            std::isinf(std::strtold(t.c_str(), nullptr)))
-            fail_arithmetic(eval_text::kOverflow);
+        if (decimal_too_large(t)) fail_arithmetic(eval_text::kOverflow);
         fail_syntax(eval_text::kInvalidCharacters);
     }
     return v;

@@ -287,6 +287,8 @@ CellResult TGridTable::setText(int c, int r, const QString& text) {
         if (text.trimmed().isEmpty()) return {false, grid_text::kBlank};
         const EvalResult e = evaluate_expression(text);
         if (!e.ok) return {false, e.message};
+        if (type == ColumnType::Real && !is_storable(e.value))
+            return {false, number_text::kNotStorable};
         if (type == ColumnType::Real)
             setReal(c, r, e.value);
         else if (type == ColumnType::Integer)

@@ -28,6 +28,9 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
 
 bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole) return false;
+    // A cell left as it was shown keeps its value with every digit: showing 8 significant
+    // digits must not round what the file or a conversion gave it.
+    if (value.toString() == table_.displayText(index.column(), index.row())) return true;
     const CellResult r = table_.setText(index.column(), index.row(), value.toString());
     if (!r.ok) {
         emit entryRejected(r.message);

@@ -21,7 +21,48 @@ QString Project::absolute(const QString& path) const {
 }
 
 QString Project::stageFilePath(int stage) const {
-    return stage_file_name(dataFilePath(), stage);
+    const QString beside = stage_file_name(dataFilePath(), stage);
+    if (!private_stages_) return beside;
+    return private_stages_->filePath(QFileInfo(beside).fileName());
+}
+
+QString Project::stageWritePath(int stage) {
+    if (!private_stages_ && !folder_writable(QFileInfo(dataFilePath()).absolutePath(), fault_))
+        moveStagesToPrivateFolder();
+    return stageFilePath(stage);
+}
+
+// The stage files written so far beside a data file whose folder no longer takes new files
+// move to the private folder, so that every stage is found in one place.
+void Project::moveStagesToPrivateFolder() {
+    if (private_stages_) return;
+    private_stages_ = std::make_unique<QTemporaryDir>();
+    for (int k = 1; k <= kMaxStages; ++k) {
+        const QString beside = stage_file_name(dataFilePath(), k);
+        if (QFileInfo(beside).isFile()) QFile::copy(beside, stageFilePath(k));
+    }
+}
+
+void Project::resetFileState() {
+    unread_.clear();
+    private_stages_.reset();
+}
+
+// Names a Save As must not take: the file that could not be read completely, and a name
+// that is one of its own stage files (stage 1 of "out.st1" would be written over it).
+bool Project::refusedName(const QString& target) {
+    const QString full = QFileInfo(target).absoluteFilePath();
+    if (!unread_.isEmpty() && (full == unread_ || QFileInfo(full).canonicalFilePath() ==
+                                                      QFileInfo(unread_).canonicalFilePath())) {
+        q_.inform(QString(project_text::kNotOverwritten).arg(unread_));
+        return true;
+    }
+    for (int k = 1; k <= kMaxStages; ++k)
+        if (stage_file_name(full, k) == full) {
+            q_.inform(QString(project_text::kStageName).arg(full));
+            return true;
+        }
+    return false;
 }
 
 QString Project::caption() const {
@@ -64,6 +105,7 @@ bool Project::askToSave() {
 bool Project::newProject() {
     if (!askToSave()) return false;
     data_ = std::make_unique<TProgramData>(tables_);
+    resetFileState();
     clearModified();
     q_.showStatus({});
     return true;
@@ -98,6 +140,7 @@ OpenResult Project::openFile(const QString& path, std::optional<DataFormat> form
     f.close();
     result.opened = true;
     data_ = std::make_unique<TProgramData>(tables_);
+    resetFileState();
     folder_ = QFileInfo(full).absolutePath();
     data_->FileName = full;
     const DataFormat fmt = format.value_or(format_for_extension(full));
@@ -105,13 +148,16 @@ OpenResult Project::openFile(const QString& path, std::optional<DataFormat> form
     if (!read.ok) {
         result.error = read.error;
         q_.inform(read.error);
+        // What follows the error took defaults: the project is not the file any more.
+        unread_ = QFileInfo(full).absoluteFilePath();
     }
     clearModified();
     data_->HasEICount = true;
     data_->HasTiebacks = fmt == DataFormat::V2015;
     recent_.add(full);
     q_.inform(QStringLiteral("Data file: ") + display_name(full) +
-              QStringLiteral(", has been read by VORNEL 2015"));
+              (read.ok ? QStringLiteral(", has been read by VORNEL 2015")
+                       : QString::fromLatin1(project_text::kReadIncomplete)));
     q_.showStatus(statusText());
     if (data_->StageCount > 1) {
         const int count = data_->StageCount;
@@ -131,6 +177,7 @@ bool Project::openFromCommandLine(const QStringList& arguments) {
     const auto name = command_line_file(arguments);
     if (name && QFileInfo::exists(absolute(*name))) return openFile(*name).opened;
     data_ = std::make_unique<TProgramData>(tables_);
+    resetFileState();
     clearModified();
     return false;
 }
@@ -144,7 +191,8 @@ bool Project::addJoinedStages(FileSet& files, const QString& target, const QStri
     QByteArray joined;
     std::vector<QByteArray> decks;
     for (int k = 1; k <= data_->StageCount; ++k) {
-        QFile f(stage_file_name(stage_source, k));
+        QFile f(stage_source == dataFilePath() ? stageFilePath(k)
+                                               : stage_file_name(stage_source, k));
         if (!f.open(QIODevice::ReadOnly)) {
             q_.inform(QStringLiteral("Cannot open file %1: %2").arg(f.fileName(), f.errorString()));
             return false;
@@ -154,9 +202,17 @@ bool Project::addJoinedStages(FileSet& files, const QString& target, const QStri
     }
     bool ok = files.add(target, joined);
     if (target == stage_source) return ok;
+    // The stage files follow the data file to its new folder when it takes them; otherwise
+    // they stay (or go) in the private folder.
+    const bool beside = folder_writable(QFileInfo(target).absolutePath(), fault_);
     for (int k = 1; ok && k <= data_->StageCount; ++k) {
-        ok = files.add(stage_file_name(target, k), decks[static_cast<std::size_t>(k - 1)]);
-        files.removeAfterCommit(stage_file_name(stage_source, k));
+        const QString old_stage = stageFilePath(k);
+        const QString new_stage =
+            beside ? stage_file_name(target, k)
+                   : QDir(QFileInfo(old_stage).absolutePath())
+                         .filePath(QFileInfo(stage_file_name(target, k)).fileName());
+        ok = files.add(new_stage, decks[static_cast<std::size_t>(k - 1)]);
+        if (new_stage != old_stage) files.removeAfterCommit(old_stage);
     }
     return ok;
 }
@@ -173,7 +229,8 @@ bool Project::writeProjectFiles(const QString& target, const QString& stage_sour
 
 bool Project::save() {
     if (data_->StageCount > 1 && !writeCurrentStage()) return false;
-    if (is_new_file_name(data_->FileName) || !has_current_extension(data_->FileName))
+    if (is_new_file_name(data_->FileName) || !has_current_extension(data_->FileName) ||
+        !unread_.isEmpty())
         return saveAs();
     const QString path = dataFilePath();
     const bool ok = writeProjectFiles(path, path);
@@ -193,8 +250,12 @@ bool Project::saveAsPath(const QString& path) {
     const QString old_path = dataFilePath();
     data_->OldFileName = old_path;
     const QString target = absolute(path);
+    if (refusedName(target)) return false;
     // All files of the project are replaced together: a failure changes none of them.
     if (!writeProjectFiles(target, old_path)) return false;
+    if (target != old_path && folder_writable(QFileInfo(target).absolutePath(), fault_))
+        private_stages_.reset();  // the stage files went beside the new data file
+    unread_.clear();
     data_->FileName = target;
     folder_ = QFileInfo(target).absolutePath();
     recent_.add(target);

@@ -8,10 +8,18 @@
 //
 // Files are written atomically: a failed write leaves the old file (or stage file) intact and
 // is reported, and the command that needed it stops.
+//
+// Two rules keep a file the project did not fully understand from being overwritten: after a
+// read error the project is not the file (Save asks for a name, and that name may not be the
+// file that could not be read), and no data file may take a name that is one of its own stage
+// files ("wall.st1"). Stage files live beside the data file when its folder is writable, else
+// in a private folder of the project, so that a project opened from a read-only folder can
+// still switch stages and be saved elsewhere.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <memory>
 #include <optional>
 
@@ -57,6 +65,9 @@ class Project {
     QString statusText() const;
     QString dataFilePath() const { return absolute(data_->FileName); }
     QString stageFilePath(int stage) const;
+    // The file that could not be read completely and is therefore never overwritten; empty
+    // when the project was read whole (or is new).
+    const QString& unreadFile() const { return unread_; }
 
     // ---- File commands ----
     bool askToSave();  // true when the command may go on
@@ -89,6 +100,12 @@ class Project {
     void fillMissingStages(int found);
     void deleteStageFiles(int from, int to);
     void clearModified();
+    void resetFileState();
+    // Where stage `stage` is written: beside the data file when its folder takes new files,
+    // else in the project's private folder.
+    QString stageWritePath(int stage);
+    void moveStagesToPrivateFolder();
+    bool refusedName(const QString& target);
 
     ProjectQuestions& q_;
     ProjectTables tables_;
@@ -97,11 +114,20 @@ class Project {
     QString folder_;
     bool modified_ = false;
     std::optional<WriteFault> fault_;
+    QString unread_;
+    std::unique_ptr<QTemporaryDir> private_stages_;  // set while the stage files live there
 };
 
 namespace project_text {
 inline constexpr char kSaveChanges[] = "Do you want to save any changes?";
 inline constexpr char kStageStatus[] = "Construction Stage Number: ";
+inline constexpr char kReadIncomplete[] =
+    ", could not be read completely by VORNEL 2015. The values after the error are defaults; "
+    "Save asks for a new name so that the file is not overwritten.";
+inline constexpr char kNotOverwritten[] =
+    "The file %1 could not be read completely and is not overwritten. Choose another name.";
+inline constexpr char kStageName[] =
+    "The name %1 is the name of a stage file of the project. Choose another name.";
 }  // namespace project_text
 
 }  // namespace vornel

@@ -13,7 +13,7 @@ namespace vornel {
 
 bool Project::writeCurrentStage() {
     TProgramData& d = *data_;
-    d.StageFileName = stageFilePath(d.CurrentStage);
+    d.StageFileName = stageWritePath(d.CurrentStage);
     if (!writeFile(d.StageFileName, write_stage_deck(d, d.CurrentStage))) return false;
     clearModified();
     return true;
@@ -98,7 +98,7 @@ bool Project::applyStageCount(int new_count) {
 int Project::splitIntoStageFiles(const QByteArray& content) {
     const auto decks = split_stages(content, data_->StageCount);
     for (size_t k = 0; k < decks.size(); ++k)
-        writeFile(stageFilePath(static_cast<int>(k) + 1), decks[k], Durability::Copy);
+        writeFile(stageWritePath(static_cast<int>(k) + 1), decks[k], Durability::Copy);
     return static_cast<int>(decks.size());
 }
 

@@ -1,36 +1,36 @@
 #include "editor/word_reader.h"
 
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "editor/number_text.h"
 
 namespace vornel {
 
-TWordReader::TWordReader(const QByteArray& content) {
-    const QString text = QString::fromLatin1(content);
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    auto add_line = [&](qsizetype end) {
-        Line l;
-        l.text = text.mid(start, end - start);
-        qsizetype i = 0;
-        const qsizetype m = l.text.size();
-        while (i < m) {
-            while (i < m && (l.text[i] == QLatin1Char(' ') || l.text[i] == QLatin1Char('\t'))) ++i;
-            const qsizetype b = i;
-            while (i < m && l.text[i] != QLatin1Char(' ') && l.text[i] != QLatin1Char('\t')) ++i;
-            if (i > b) l.items.emplace_back(b, i - b);
-        }
-        lines_.push_back(std::move(l));
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
-        add_line(i);
-        if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n')) ++i;
-        start = i + 1;
-    }
-    if (start < n) add_line(n);
+namespace {
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool is_line_end(char c) {
+    return c == '\r' || c == '\n';
+}
+}  // namespace
+
+TWordReader::TWordReader(const QByteArray& content) : content_(content) {}
+
+qsizetype TWordReader::lineEnd(qsizetype from) const {
+    const qsizetype n = content_.size();
+    const char* d = content_.constData();
+    while (from < n && !is_line_end(d[from])) ++from;
+    return from;
+}
+
+qsizetype TWordReader::nextLineStart(qsizetype end) const {
+    if (end >= content_.size()) return content_.size();
+    if (content_[end] == '\r' && end + 1 < content_.size() && content_[end + 1] == '\n')
+        return end + 2;
+    return end + 1;
 }
 
 std::optional<QString> TWordReader::readLine() {
@@ -38,45 +38,63 @@ std::optional<QString> TWordReader::readLine() {
         error_ = reader_text::kIncomplete;
         return std::nullopt;
     }
-    QString s = lines_[static_cast<size_t>(line_)].text;
+    const qsizetype end = lineEnd(line_start_);
+    QString s = QString::fromLatin1(content_.constData() + line_start_, end - line_start_);
+    line_start_ = scan_ = nextLineStart(end);
     ++line_;
     item_ = 0;
     return s;
 }
 
-bool TWordReader::nextItem(qsizetype& line, qsizetype& item) const {
-    line = line_;
-    item = item_;
-    while (line < static_cast<qsizetype>(lines_.size()) &&
-           item >= static_cast<qsizetype>(lines_[static_cast<size_t>(line)].items.size())) {
-        ++line;
-        item = 0;
+bool TWordReader::nextItem(Position& p) const {
+    const qsizetype n = content_.size();
+    const char* d = content_.constData();
+    p.line = line_;
+    p.lineStart = line_start_;
+    p.item = item_;
+    qsizetype i = scan_;
+    for (;;) {
+        while (i < n && is_blank(d[i])) ++i;
+        if (i >= n) return false;
+        if (!is_line_end(d[i])) break;
+        i = nextLineStart(i);
+        ++p.line;
+        p.lineStart = i;
+        p.item = 0;
     }
-    return line < static_cast<qsizetype>(lines_.size());
+    p.itemStart = i;
+    while (i < n && !is_blank(d[i]) && !is_line_end(d[i])) ++i;
+    p.itemLength = i - p.itemStart;
+    return true;
 }
 
-QString TWordReader::itemError(qsizetype line, qsizetype item, const char* what) const {
-    return QStringLiteral("Error on Line %1 Item %2\n%3").arg(line + 1).arg(item + 1).arg(what);
+QString TWordReader::itemError(const Position& p, const char* what) const {
+    return QStringLiteral("Error on Line %1 Item %2\n%3").arg(p.line + 1).arg(p.item + 1).arg(what);
 }
 
 std::optional<double> TWordReader::take(bool integral, double min, double max) {
-    qsizetype line = 0, item = 0;
-    if (!nextItem(line, item)) {
+    Position p;
+    if (!nextItem(p)) {
         error_ = reader_text::kIncomplete;
         return std::nullopt;
     }
-    const Line& l = lines_[static_cast<size_t>(line)];
-    const auto [b, len] = l.items[static_cast<size_t>(item)];
-    double v = 0;
-    const bool ok = parse_decimal(l.text.mid(b, len), v) &&
-                    (!integral || (v == std::trunc(v) && v >= min && v <= max));
+    long double x = 0;
+    const bool number =
+        parse_decimal(
+            std::string(content_.constData() + p.itemStart, static_cast<std::size_t>(p.itemLength)),
+            x) &&
+        std::fabs(x) <= static_cast<long double>(std::numeric_limits<double>::max());
+    const double v = static_cast<double>(x);
+    const bool ok = number && (!integral || (v == std::trunc(v) && v >= min && v <= max));
     if (!ok) {
-        error_ = itemError(line, item,
-                           integral ? reader_text::kIntegerExpected : reader_text::kRealExpected);
+        error_ =
+            itemError(p, integral ? reader_text::kIntegerExpected : reader_text::kRealExpected);
         return std::nullopt;
     }
-    line_ = line;
-    item_ = item + 1;
+    line_ = p.line;
+    line_start_ = p.lineStart;
+    item_ = p.item + 1;
+    scan_ = p.itemStart + p.itemLength;
     return v;
 }
 

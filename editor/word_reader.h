@@ -1,7 +1,9 @@
 // TWordReader: the whitespace tokenizer that reads data, stage and plot files.
 //
-// The whole file is loaded at once as lines (ended by CR LF, LF or CR) and every line is cut
-// into items at runs of blanks and tabs. Items are taken across line ends, so a record may be
+// The file is held once, as the bytes it was read as, and walked with a cursor: lines end at
+// CR LF, LF or CR and are cut into items at runs of blanks and tabs as the reader reaches
+// them, so reading needs no more memory than the file itself (a deck of ten megabytes is
+// read in about ten). Items are taken across line ends, so a record may be
 // split over lines or share a line with the next record as long as the order of the items is
 // kept; lines without items are passed over. Text is 8-bit: every byte is one character.
 //
@@ -13,9 +15,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <optional>
-#include <vector>
 
 namespace vornel {
 
@@ -29,25 +29,32 @@ class TWordReader {
     // A real whose fractional part is zero and that lies in [min, max] (by default the
     // 32-bit range): "1.0" is accepted, "1.5" and "3e10" are not.
     std::optional<int> readInteger(int min = -2147483647 - 1, int max = 2147483647);
-    bool atEnd() const { return line_ >= static_cast<qsizetype>(lines_.size()); }
+    bool atEnd() const { return line_start_ >= content_.size(); }
 
     const QString& error() const { return error_; }
     int lineNumber() const { return static_cast<int>(line_) + 1; }
 
   private:
-    struct Line {
-        QString text;
-        std::vector<std::pair<qsizetype, qsizetype>> items;  // start, length
+    struct Position {
+        qsizetype line = 0;       // line number, from 0
+        qsizetype lineStart = 0;  // offset of the line's first byte
+        qsizetype item = 0;       // index of the item on its line
+        qsizetype itemStart = 0;  // offset of the item's first byte
+        qsizetype itemLength = 0;
     };
-    // Moves to the next item; false (with the message) at the end of the file.
-    bool nextItem(qsizetype& line, qsizetype& item) const;
+    qsizetype lineEnd(qsizetype from) const;       // offset of the CR or LF ending the line
+    qsizetype nextLineStart(qsizetype end) const;  // offset after the line end at `end`
+    // Finds the next item; false (with the message) at the end of the file.
+    bool nextItem(Position& p) const;
     // The next item as a number (an integer within [min, max] when `integral`).
     std::optional<double> take(bool integral, double min, double max);
-    QString itemError(qsizetype line, qsizetype item, const char* what) const;
+    QString itemError(const Position& p, const char* what) const;
 
-    std::vector<Line> lines_;
-    qsizetype line_ = 0;
-    qsizetype item_ = 0;  // next item of the current line
+    QByteArray content_;
+    qsizetype line_ = 0;        // current line
+    qsizetype line_start_ = 0;  // its first byte
+    qsizetype item_ = 0;        // next item of the current line
+    qsizetype scan_ = 0;        // where the search for that item starts
     QString error_;
 };
 

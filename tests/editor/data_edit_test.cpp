@@ -105,8 +105,10 @@ TEST(DataEdit, LabelAndDisplay) {
     EXPECT_EQ(e.text(), "0.1");
     e.setNumber(1e-5);
     EXPECT_EQ(e.text(), "1E-5");
+    // At most the 8 digits the file keeps are shown; the untouched text keeps every digit.
     e.setNumber(123456789012.5);
-    EXPECT_EQ(e.text(), "123456789012.5");
+    EXPECT_EQ(e.text(), "1.2345679E11");
+    EXPECT_EQ(e.Number(), 123456789012.5);
     e.setHex(true);
     e.setNumber(31);
     EXPECT_EQ(e.text(), "$001F");
