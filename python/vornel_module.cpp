@@ -29,6 +29,7 @@
 #include "editor/staging.h"
 #include "editor/unit_codes.h"
 #include "engine/run/analysis.h"
+#include "viewer/design_report.h"
 #include "viewer/graph_view.h"
 #include "viewer/picture_export.h"
 #include "viewer/plot_file_reader.h"
@@ -459,6 +460,40 @@ std::string plot_graph(py::bytes deck, py::bytes plot, const std::string& graph,
     return r.ok ? std::string() : ss(r.message);
 }
 
+// The design report of an analysis. The report builder reads the stages of a staged project
+// from the data file, so the deck is laid in a private folder under the analysis's name.
+std::string design_report(py::bytes deck, py::bytes plot, py::bytes report, const std::string& name,
+                          const std::string& path, const std::string& paper) {
+    ensure_gui();
+    QTemporaryDir dir;
+    if (!dir.isValid()) return "cannot create a temporary folder for the report";
+    QString file_name = QFileInfo(qs(name)).fileName();
+    if (file_name.isEmpty()) file_name = QStringLiteral("deck.vn5d");
+    const std::string deck_text = deck, plot_text = plot, report_text = report;
+    QFile f(dir.filePath(file_name));
+    if (!f.open(QIODevice::WriteOnly) ||
+        f.write(deck_text.data(), static_cast<qint64>(deck_text.size())) !=
+            static_cast<qint64>(deck_text.size()))
+        return "cannot lay out the deck for the report";
+    f.close();
+    ProjectTables tables;
+    TProgramData data(tables);
+    // A deck the editor cannot read whole still gets its report: the engine's error stop is
+    // what the report shows then, on its first page.
+    read_data_file(QByteArray::fromStdString(deck_text), data, DeckLayout::of(DataFormat::V2015));
+    data.FileName = f.fileName();
+    ResultGraphs graphs;
+    PlotFileReader reader(graphs, data.Results);
+    if (!plot_text.empty() && !reader.readContent(QByteArray::fromStdString(plot_text), false,
+                                                  PlotProjectFacts::of(data)))
+        return ss(reader.error());
+    DesignReportOptions options;
+    options.engineReport =
+        QString::fromLatin1(report_text.data(), static_cast<qsizetype>(report_text.size()));
+    const QPageSize page(paper == "letter" ? QPageSize::Letter : QPageSize::A4);
+    return ss(write_design_report(data, graphs, qs(path), page, options));
+}
+
 int pressure_points(py::bytes plot) {
     ProjectTables tables;
     TProgramData data(tables);
@@ -485,6 +520,7 @@ PYBIND11_MODULE(_vornel, m) {
           py::arg("monitor") = false);
     m.def("plot_graph", &plot_graph);
     m.def("pressure_points", &pressure_points);
+    m.def("design_report", &design_report);
     m.def("evaluate", &evaluate);
     m.def("graph_names", [] {
         std::vector<std::string> n;

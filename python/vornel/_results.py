@@ -184,6 +184,24 @@ class Results:
         if error:
             raise OSError(error)
 
+    def design_report(self, path: Union[str, os.PathLike], paper: str = "a4") -> None:
+        """Write the design report of this analysis as a PDF, as the program's Export Report.
+
+        The report holds the input as tables, the soil-wall profile, and per problem or stage
+        the graphs, the maxima with their depths as the engine's report prints them, the
+        iteration count, every warning and the support forces; an analysis that ended in an
+        error stop shows its message on the first page. ``paper`` is ``"a4"`` or ``"letter"``.
+        """
+        if paper not in ("a4", "letter"):
+            raise ValueError(f"paper must be 'a4' or 'letter', not {paper!r}")
+        report = self._report
+        if not report:  # the report text was not kept: the analysis is run again for it
+            report = _vornel.analyse(self._deck, self.name, True, False)["report"]
+        error = _vornel.design_report(self._deck, self._plot, report, self.name,
+                                      os.path.abspath(path), paper)
+        if error:
+            raise OSError(error)
+
     def pressure_points(self) -> int:
         """The largest earth-pressure point count of the plot data file."""
         return _vornel.pressure_points(self._plot)
