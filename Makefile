@@ -20,6 +20,7 @@ PREFIX     ?= /usr/local
 PACKAGES = cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
            libxlsxwriter-dev xvfb xauth unzip locales ccache
+PACKAGES += libcli11-dev nlohmann-json3-dev
 
 # A locale whose decimal separator is a comma: the test that numbers are read the same under
 # such a host locale runs instead of skipping.
