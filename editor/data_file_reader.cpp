@@ -336,6 +336,7 @@ ReadOutcome DeckReader::read() {
     }
     rebuildSwitches(marker);
     t_.fillNonChartToMinimum();
+    out.moreProblems = ok && !stage_ && d_.StageCount <= 1 && code != 0 && code != 1;
     out.ok = ok;
     if (!ok) out.error = w_.error();
     return out;

@@ -21,6 +21,9 @@ struct ReadOutcome {
     bool ok = true;
     QString error;  // the reader's message when not ok
     bool longTermRead = false;
+    // The deck goes on with a problem the model does not keep: a data file that is not staged
+    // ends with the continuation code 0 or 1, or 9 followed by the long-term block.
+    bool moreProblems = false;
 };
 
 // A data file in `layout` (the long-term block included when the layout has one).

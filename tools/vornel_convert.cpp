@@ -6,24 +6,31 @@
 // IN is read through the same code as Open (its format chosen by extension unless given) and
 // OUT is written through the same code as Save As, stage files included for a staged project.
 // On a reader error the reader's message is printed with the file name, the exit status is 1
-// and nothing is written.
+// and nothing is written; so also when IN holds more problems than a project keeps, or an
+// existing output may not be written by the user.
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 
+#include <unistd.h>
+
+#include "editor/data_file_reader.h"
 #include "editor/file_naming.h"
+#include "editor/program_data.h"
 #include "editor/project.h"
+#include "editor/staging.h"
 #include "tools/file_check.h"
+#include "vornel_version.h"
 
 namespace {
 
 using namespace vornel;
-
-const char* const kUsage = "usage: vornel-convert [--format 2015|2013|3.0|2.0] IN OUT\n";
 
 const char* const kHelp =
     "Usage: vornel-convert [--format 2015|2013|3.0|2.0] IN OUT\n"
@@ -32,18 +39,21 @@ const char* const kHelp =
     "layout (Vornel 2015, *.vn5d) as the editor's Save As does. A staged project gets its\n"
     "stage files beside OUT (OUT with .st1 .. .st5).\n"
     "\n"
-    "Options (anywhere on the line):\n"
+    "Options (anywhere on the line; --format 2.0 or --format=2.0; \"--\" ends them):\n"
     "  --format F   read IN as format F: 2015, 2013, 3.0 or 2.0. Without it the extension\n"
     "               decides: .vn4d is 2013, .vnd is 3.0 (give --format 2.0 for an older\n"
     "               .vnd), anything else 2015.\n"
     "  -h, --help   show this text\n"
+    "  --version    show the version\n"
     "\n"
     "IN and OUT may name the same file only when IN is already in the current format.\n"
-    "Nothing is written unless IN was read completely; OUT is replaced only once the new\n"
-    "file is complete on the disk, so a failed write keeps the old OUT.\n"
+    "Nothing is written unless IN was read completely: a file with more problems than a\n"
+    "project holds (one, a short-term and long-term pair, or the stages of a staged project)\n"
+    "is refused. An OUT the user may not write is left alone; otherwise OUT is replaced only\n"
+    "once the new file is complete on the disk, so a failed write keeps the old OUT.\n"
     "\n"
-    "Exit status: 0 when OUT was written; 1 when IN cannot be read or OUT cannot be written\n"
-    "(the message says why); 2 when the options are wrong.\n";
+    "Exit status: 0 when OUT was written; 1 when IN cannot be read, OUT cannot be written\n"
+    "or the options are wrong (the message says why, on one line for a wrong option).\n";
 
 // Questions without anybody to answer them: nothing is asked, messages are collected.
 class ConsoleQuestions : public ProjectQuestions {
@@ -61,11 +71,12 @@ struct Arguments {
     std::optional<DataFormat> format;
     QStringList files;
     bool help = false;
+    bool version = false;
 };
 
 int usage(const QString& why) {
-    std::fprintf(stderr, "vornel-convert: %s\n%s", qPrintable(why), kUsage);
-    return 2;
+    std::fprintf(stderr, "vornel-convert: %s (see --help).\n", qPrintable(why));
+    return 1;
 }
 
 std::optional<DataFormat> parse_format(const QString& s) {
@@ -78,34 +89,33 @@ std::optional<DataFormat> parse_format(const QString& s) {
 
 // Options may stand anywhere; "--" ends them. Returns the exit status of a usage error, or 0.
 int parse(const QStringList& args, Arguments& a) {
-    bool options = true;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& s = args[i];
-        if (options && s == "--") {
-            options = false;
-        } else if (options && (s == "-h" || s == "--help")) {
-            a.help = true;
-        } else if (options && (s == "--format" || s.startsWith("--format="))) {
-            QString value;
-            if (s != "--format") {
-                value = s.mid(9);
-            } else if (i + 1 < args.size()) {
-                value = args[++i];
-            } else {
-                return usage(QStringLiteral("--format needs one of 2015, 2013, 3.0 or 2.0."));
-            }
-            a.format = parse_format(value);
-            if (!a.format)
-                return usage(QStringLiteral("the format %1 is not one of 2015, 2013, 3.0 or 2.0.")
-                                 .arg(value));
-        } else if (options && s.startsWith('-') && s.size() > 1) {
-            return usage(QStringLiteral("unknown option %1 (see --help).").arg(s));
-        } else {
-            a.files << s;
+    QCommandLineParser p;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("F"));
+    p.addOptions({help, version, format});
+    if (!p.parse(QStringList{QStringLiteral("vornel-convert")} + args)) {
+        if (!p.unknownOptionNames().isEmpty()) {
+            const QString name = p.unknownOptionNames().first();
+            return usage(
+                QStringLiteral("unknown option %1%2")
+                    .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
         }
+        QString why = p.errorText();
+        if (why.endsWith('.')) why.chop(1);
+        return usage(why);
     }
-    if (!a.help && a.files.size() != 2)
-        return usage(QStringLiteral("give one input file and one output file (see --help)."));
+    a.help = p.isSet(help);
+    a.version = p.isSet(version);
+    if (p.isSet(format)) {
+        a.format = parse_format(p.value(format));
+        if (!a.format)
+            return usage(QStringLiteral("the format %1 is not one of 2015, 2013, 3.0 or 2.0")
+                             .arg(p.value(format)));
+    }
+    a.files = p.positionalArguments();
+    if (!a.help && !a.version && a.files.size() != 2)
+        return usage(QStringLiteral("give one input file and one output file"));
     return 0;
 }
 
@@ -127,6 +137,37 @@ bool output_allowed(const QString& in, const QString& out, DataFormat format) {
                          "output name.")
               .arg(in, out));
     return false;
+}
+
+// An existing output the user may not write is left alone: replacing it by renaming would
+// succeed in a folder the user may write, and defeat the file's protection.
+bool outputs_writable(const QString& out, int stages) {
+    QStringList names{out};
+    for (int k = 1; k <= stages && stages > 1; ++k) names << stage_file_name(out, k);
+    for (const QString& name : names) {
+        const QByteArray path = QFile::encodeName(name);
+        if (::access(path.constData(), F_OK) == 0 && ::access(path.constData(), W_OK) != 0) {
+            print(QStringLiteral("vornel-convert: cannot write %1: %2.")
+                      .arg(name, QString::fromStdString(tools::errno_reason(errno))));
+            return false;
+        }
+    }
+    return true;
+}
+
+// True when the data file holds more problems than the project keeps; says so.
+bool more_problems(const QString& copy, const QString& in, DataFormat format) {
+    QFile f(copy);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    ProjectTables tables;
+    TProgramData data(tables);
+    if (!read_data_file(f.readAll(), data, DeckLayout::of(format)).moreProblems) return false;
+    print(QStringLiteral("vornel-convert: %1 holds more problems than a project keeps (one "
+                         "problem, a short-term and long-term pair, or the stages of a staged "
+                         "project); converting it would lose the others, so nothing was "
+                         "written.")
+              .arg(in));
+    return true;
 }
 
 int convert(const Arguments& a) {
@@ -160,6 +201,8 @@ int convert(const Arguments& a) {
                       .arg(in));
         return 1;
     }
+    if (more_problems(copy, in, format)) return 1;
+    if (!outputs_writable(out, project.data().StageCount)) return 1;
     if (!project.saveAsPath(out)) {
         QString why = questions.last;
         if (!why.endsWith('.')) why += '.';
@@ -175,8 +218,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     Arguments a;
     if (const int status = parse(app.arguments().mid(1), a)) return status;
-    if (a.help) {
-        std::fputs(kHelp, stdout);
+    if (a.help || a.version) {
+        std::fputs(a.help ? kHelp : "vornel-convert " VORNEL_VERSION_TEXT "\n", stdout);
         return 0;
     }
     return convert(a);

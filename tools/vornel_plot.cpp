@@ -9,23 +9,28 @@
 // With --view profile it draws the soil-wall profile of a data file instead (the painter of the
 // Side View window; a PDF is the printed page), named NAME-profile.EXT; the plot data file
 // beside the deck is read when it exists, for its earth-pressure point count.
-// Exit status: 0 every asked picture written, 1 a file could not be read or a picture not
-// written, 2 bad options.
+// Exit status: 0 every asked picture written, 1 a file could not be read, a picture not
+// written or the options are wrong. No output is ever one of the files read, and only regular
+// files are replaced, each only once its new content is complete on the disk.
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
-#include <cstring>
 #include <optional>
+
+#include "editor/atomic_file.h"
 
 #include "editor/data_file_reader.h"
 #include "editor/program_data.h"
+#include "tools/file_check.h"
 #include "viewer/graph_export.h"
 #include "viewer/graph_json.h"
 #include "viewer/picture_export.h"
 #include "viewer/plot_file_reader.h"
 #include "viewer/profile_picture.h"
+#include "vornel_version.h"
 
 namespace {
 
@@ -33,6 +38,7 @@ using namespace vornel;
 
 constexpr char kUsage[] =
     "usage: vornel-plot [options] FILE.vn5d|FILE.vn5p\n"
+    "Options may stand anywhere; a value follows as --dpi 96 or --dpi=96; \"--\" ends them.\n"
     "  --graph NAME   deflection | moment | shear | reaction | dms | pressure |\n"
     "                 pressure-combined | py  (repeatable; default: every graph that holds data)\n"
     "  --format FMT   png (default) | svg | pdf | bmp\n"
@@ -44,8 +50,12 @@ constexpr char kUsage[] =
     "                 the export order (dms is not exported)\n"
     "  --view VIEW    graphs (default) | profile: the soil-wall profile of a data file\n"
     "                 (default size 580x400 pixels)\n"
-    "Exit status: 0 every picture written, 1 a file not read or a picture not written,\n"
-    "2 bad options.\n";
+    "  -h, --help     show this text\n"
+    "  --version      show the version\n"
+    "No output may be one of the files read, and only regular files are replaced; a failed\n"
+    "write keeps the old file.\n"
+    "Exit status: 0 every picture written, 1 a file not read, a picture not written, or\n"
+    "wrong options (an unknown option or a bad value: one line on standard error names it).\n";
 
 struct Options {
     QStringList graphs;
@@ -62,9 +72,9 @@ class ToolQuestions : public ViewerQuestions {
     QString last;
 };
 
-int usage(const char* why) {
-    std::fprintf(stderr, "vornel-plot: %s\n%s", why, kUsage);
-    return 2;
+int usage(const QString& why) {
+    std::fprintf(stderr, "vornel-plot: %s (see --help).\n", qPrintable(why));
+    return 1;
 }
 
 bool parse_size(const QString& s, PictureSpec& spec) {
@@ -77,51 +87,65 @@ bool parse_size(const QString& s, PictureSpec& spec) {
     return true;
 }
 
+enum class Parsed { Run, Help, Version };
+
 // Fills `o`; an error text when the options are bad.
-std::optional<QString> parse(const QStringList& args, Options& o) {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool has_value = i + 1 < args.size();
-        if (a.startsWith(QLatin1String("--")) && a != QLatin1String("--help") && !has_value)
-            return a + QStringLiteral(" needs a value");
-        if (a == QLatin1String("--graph")) {
-            const QString g = args[++i];
-            if (!ResultGraphs::shortNames().contains(g))
-                return QStringLiteral("unknown graph ") + g;
-            if (!o.graphs.contains(g)) o.graphs << g;
-        } else if (a == QLatin1String("--format")) {
-            const auto f = picture_format_for(QStringLiteral("x.") + args[++i]);
-            if (!f) return QStringLiteral("unknown format ") + args[i];
-            o.format = *f;
-        } else if (a == QLatin1String("--size")) {
-            if (!parse_size(args[++i], o.spec)) return QStringLiteral("bad size ") + args[i];
-            o.sized = true;
-        } else if (a == QLatin1String("--dpi")) {
-            bool ok = false;
-            o.spec.pixelsPerInch = args[++i].toInt(&ok);
-            if (!ok || o.spec.pixelsPerInch < 10 || o.spec.pixelsPerInch > 2400)
-                return QStringLiteral("bad dpi ") + args[i];
-            o.sized = true;
-        } else if (a == QLatin1String("--view")) {
-            const QString v = args[++i];
-            if (v != QLatin1String("graphs") && v != QLatin1String("profile"))
-                return QStringLiteral("unknown view ") + v;
-            o.profile = v == QLatin1String("profile");
-        } else if (a == QLatin1String("--out")) {
-            o.out = args[++i];
-        } else if (a == QLatin1String("--json")) {
-            o.json = args[++i];
-        } else if (a == QLatin1String("--xlsx")) {
-            o.xlsx = args[++i];
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return QStringLiteral("unknown option ") + a;
-        } else if (o.input.isEmpty()) {
-            o.input = a;
-        } else {
-            return QStringLiteral("more than one input file");
+std::optional<QString> parse(const QStringList& args, Options& o, Parsed& parsed) {
+    QCommandLineParser p;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    auto valued = [](const char* name) {
+        return QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    };
+    const QCommandLineOption graph = valued("graph"), format = valued("format"),
+                             size = valued("size"), dpi = valued("dpi"), view = valued("view"),
+                             out = valued("out"), json = valued("json"), xlsx = valued("xlsx");
+    p.addOptions({help, version, graph, format, size, dpi, view, out, json, xlsx});
+    if (!p.parse(QStringList{QStringLiteral("vornel-plot")} + args)) {
+        if (!p.unknownOptionNames().isEmpty()) {
+            const QString name = p.unknownOptionNames().first();
+            return QStringLiteral("unknown option ") +
+                   (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
         }
+        QString why = p.errorText();
+        if (why.endsWith(QLatin1Char('.'))) why.chop(1);
+        return why;
     }
-    if (o.input.isEmpty()) return QStringLiteral("no input file given");
+    parsed = p.isSet(help) ? Parsed::Help : p.isSet(version) ? Parsed::Version : Parsed::Run;
+    if (parsed != Parsed::Run) return std::nullopt;
+    for (const QString& g : p.values(graph)) {
+        if (!ResultGraphs::shortNames().contains(g)) return QStringLiteral("unknown graph ") + g;
+        if (!o.graphs.contains(g)) o.graphs << g;
+    }
+    if (p.isSet(format)) {
+        const auto f = picture_format_for(QStringLiteral("x.") + p.value(format));
+        if (!f) return QStringLiteral("unknown format ") + p.value(format);
+        o.format = *f;
+    }
+    if (p.isSet(size)) {
+        if (!parse_size(p.value(size), o.spec)) return QStringLiteral("bad size ") + p.value(size);
+        o.sized = true;
+    }
+    if (p.isSet(dpi)) {
+        bool ok = false;
+        o.spec.pixelsPerInch = p.value(dpi).toInt(&ok);
+        if (!ok || o.spec.pixelsPerInch < 10 || o.spec.pixelsPerInch > 2400)
+            return QStringLiteral("bad dpi ") + p.value(dpi);
+        o.sized = true;
+    }
+    if (p.isSet(view)) {
+        const QString v = p.value(view);
+        if (v != QLatin1String("graphs") && v != QLatin1String("profile"))
+            return QStringLiteral("unknown view ") + v;
+        o.profile = v == QLatin1String("profile");
+    }
+    o.out = p.value(out);
+    o.json = p.value(json);
+    o.xlsx = p.value(xlsx);
+    const QStringList inputs = p.positionalArguments();
+    if (inputs.size() > 1) return QStringLiteral("more than one input file");
+    if (inputs.isEmpty()) return QStringLiteral("no input file given");
+    o.input = inputs.front();
     if (o.profile && QFileInfo(o.input).suffix().toLower() == QLatin1String("vn5p"))
         return QStringLiteral("the profile view needs a data file");
     return std::nullopt;
@@ -138,6 +162,13 @@ bool read_inputs(const Options& o, TProgramData& data, ResultGraphs& graphs, QSt
     plot = deck ? in.dir().filePath(in.completeBaseName() + QStringLiteral(".vn5p")) : o.input;
     PlotProjectFacts facts;
     if (deck) {
+        const std::string why = tools::unreadable_reason(QFile::encodeName(o.input).toStdString());
+        if (!why.empty()) {
+            print_error(
+                o.input,
+                QStringLiteral("cannot read the data file: %1.").arg(QString::fromStdString(why)));
+            return false;
+        }
         QFile f(o.input);
         if (!f.open(QIODevice::ReadOnly)) {
             print_error(o.input, f.errorString());
@@ -183,9 +214,33 @@ int write_xlsx(ResultGraphs& graphs, const QStringList& names, const QString& pa
     return report_written(path, write_workbook(path, chosen));
 }
 
-int draw_profile(const Options& o, const TProgramData& data, const QDir& dir) {
-    const QString path = dir.filePath(QFileInfo(o.input).completeBaseName() +
-                                      QStringLiteral("-profile.") + picture_extension(o.format));
+QString picture_path(const QDir& dir, const Options& o, const QString& name) {
+    return dir.filePath(QFileInfo(o.input).completeBaseName() + QLatin1Char('-') + name +
+                        QLatin1Char('.') + picture_extension(o.format));
+}
+
+// Why `outputs` must not be written, or nothing: none may be a file that was read (also not
+// through a link), and only regular files are replaced.
+std::optional<QString> refused_outputs(const QStringList& outputs, const QStringList& inputs) {
+    for (const QString& out : outputs) {
+        const QString full = QFileInfo(out).absoluteFilePath();
+        for (const QString& in : inputs)
+            if (full == QFileInfo(in).absoluteFilePath() ||
+                tools::same_file(QFile::encodeName(out).toStdString(),
+                                 QFile::encodeName(in).toStdString()))
+                return QStringLiteral("%1 is the input %2; give the output another name.")
+                    .arg(out, in);
+        const QFileInfo info(out);
+        if (info.exists() && !info.isFile())
+            return QStringLiteral(
+                       "%1 exists and is not a regular file; outputs are written only "
+                       "to regular files.")
+                .arg(out);
+    }
+    return std::nullopt;
+}
+
+int draw_profile(const Options& o, const TProgramData& data, const QString& path) {
     const QSize size = o.sized ? o.spec.pixelSize() : QSize(580, 400);
     return report_written(
         path, write_profile_picture(data, data.Results.PressurePointCount, path, o.format, size));
@@ -194,17 +249,19 @@ int draw_profile(const Options& o, const TProgramData& data, const QDir& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    Options o;
+    Parsed parsed = Parsed::Run;
+    if (const auto bad = parse(args, o, parsed)) return usage(*bad);
+    if (parsed != Parsed::Run) {
+        std::fputs(parsed == Parsed::Help ? kUsage : "vornel-plot " VORNEL_VERSION_TEXT "\n",
+                   stdout);
+        return 0;
+    }
     // Pictures need fonts but no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    Options o;
-    if (const auto bad = parse(args, o)) return usage(qPrintable(*bad));
     ProjectTables tables;
     TProgramData data(tables);
     ResultGraphs graphs;
@@ -214,15 +271,27 @@ int main(int argc, char** argv) {
     if (names.isEmpty())
         for (const QString& n : ResultGraphs::shortNames())
             if (graphs.byShortName(n)->holdsData()) names << n;
-    if (!o.xlsx.isEmpty())
-        return write_xlsx(graphs, names, o.xlsx, o.graphs.contains(QStringLiteral("dms")));
     const QFileInfo in(o.input);
     const QDir dir(o.out.isEmpty() ? in.absolutePath() : o.out);
+    QStringList outputs;
+    if (!o.xlsx.isEmpty())
+        outputs << o.xlsx;
+    else if (o.profile)
+        outputs << picture_path(dir, o, QStringLiteral("profile"));
+    else
+        for (const QString& n : names) outputs << picture_path(dir, o, n);
+    if (o.xlsx.isEmpty() && !o.profile && !o.json.isEmpty()) outputs << o.json;
+    if (const auto why = refused_outputs(outputs, {o.input, plot})) {
+        std::fprintf(stderr, "vornel-plot: %s\n", qPrintable(*why));
+        return 1;
+    }
+    if (!o.xlsx.isEmpty())
+        return write_xlsx(graphs, names, o.xlsx, o.graphs.contains(QStringLiteral("dms")));
     if (!dir.exists() && !QDir().mkpath(dir.path())) {
         print_error(dir.path(), QStringLiteral("cannot make the folder"));
         return 1;
     }
-    if (o.profile) return draw_profile(o, data, dir);
+    if (o.profile) return draw_profile(o, data, outputs.front());
     int status = 0;
     std::vector<QJsonObject> json;
     for (const QString& n : names) {
@@ -233,8 +302,7 @@ int main(int argc, char** argv) {
             view.open();
         else
             json.push_back(graph_json(view, n));
-        const QString path = dir.filePath(in.completeBaseName() + QLatin1Char('-') + n +
-                                          QLatin1Char('.') + picture_extension(o.format));
+        const QString path = picture_path(dir, o, n);
         const PictureResult r = save_picture(view, path, o.spec);
         if (!r.ok) {
             print_error(path, r.message);
@@ -244,10 +312,9 @@ int main(int argc, char** argv) {
         std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
     }
     if (!o.json.isEmpty()) {
-        QFile f(o.json);
         const QByteArray doc = graphs_json_document(QFileInfo(plot).fileName(), json);
-        if (!f.open(QIODevice::WriteOnly) || f.write(doc) != doc.size()) {
-            print_error(o.json, f.errorString());
+        if (const QString why = write_file_atomically(o.json, doc); !why.isEmpty()) {
+            print_error(o.json, why);
             status = 1;
         }
     }

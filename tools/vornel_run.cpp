@@ -3,12 +3,13 @@
 // private scratch folder per run, and prints a short summary of every problem.
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <string>
@@ -18,6 +19,7 @@
 #include "engine/base/fixed_format.h"
 #include "engine/run/entry.h"
 #include "tools/file_check.h"
+#include "tools/replace_file.h"
 #include "tools/results_export.h"
 #include "vornel_version.h"
 
@@ -36,7 +38,8 @@ const char* const kHelp =
     "iteration count and any warnings, and the largest absolute deflection, moment and\n"
     "shear with their depths.\n"
     "\n"
-    "Options:\n"
+    "Options (anywhere on the line; a value may follow as -j2, -j 2, --jobs=2 or --jobs 2;\n"
+    "\"--\" ends the options):\n"
     "  -o, --out DIR        write the outputs into DIR instead of beside each deck\n"
     "  -j, --jobs N         analyse up to N decks at once (default: the number of cores);\n"
     "                       every run has its own engine state\n"
@@ -48,12 +51,14 @@ const char* const kHelp =
     "                       beside the outputs (NAME: the deck's name without extension)\n"
     "  -v, --verbose        also show the engine's progress lines\n"
     "  -h, --help           show this text\n"
+    "      --version        show the version\n"
     "\n"
     "Without --keep-scratch no scratch file is written; with it every deck has its own.\n"
     "Summaries go to standard output; errors and the engine's messages (soil warnings) to\n"
     "standard error. A deck is never overwritten: a run whose output would be the deck\n"
-    "itself, or would replace something that is not a regular file, is refused, and so are\n"
-    "two decks whose outputs would have the same name.\n"
+    "itself or another deck of the run, or would replace something that is not a regular\n"
+    "file, is refused, and so are two decks whose outputs would have the same name. Results\n"
+    "files are written to a private file beside them and renamed into place when complete.\n"
     "\n"
     "Exit status:\n"
     "  0  every problem converged\n"
@@ -62,7 +67,7 @@ const char* const kHelp =
     "     are not finite (the summary says which)\n"
     "  2  a report holds an error stop (the report names the record at fault)\n"
     "  1  a deck could not be read, an output could not be written, or the options are\n"
-    "     wrong\n"
+    "     wrong (an unknown option or a bad value: one line on standard error names it)\n"
     "With several decks the first of 1, 2, 3 that applies to any of them is the status.\n";
 
 struct Options {
@@ -100,56 +105,67 @@ struct Outcome {
     }
 };
 
-// Returns 0 to go on, 1 on a usage error, -1 after --help.
+// Returns 0 to go on, 1 on a usage error, -1 after --help or --version. Options follow the
+// GNU convention: -j2, -j 2, --jobs=2 and --jobs 2 alike, anywhere on the line; "--" ends them.
 int parse(int argc, char** argv, Options& o) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        auto value = [&](const char* what) -> const char* {
-            if (i + 1 >= argc) {
-                std::cerr << "vornel-run: " << a << " needs " << what << ".\n";
-                return nullptr;
-            }
-            return argv[++i];
-        };
-        if (a == "-h" || a == "--help") {
-            std::cout << kHelp;
-            return -1;
-        } else if (a == "-o" || a == "--out") {
-            const char* v = value("a folder");
-            if (!v) return 1;
-            o.out = v;
-        } else if (a == "-j" || a == "--jobs") {
-            const char* v = value("a number");
-            if (!v) return 1;
-            const int n = std::atoi(v);
-            if (n < 1) {
-                std::cerr << "vornel-run: --jobs needs a number of at least 1.\n";
-                return 1;
-            }
-            o.jobs = static_cast<unsigned>(n);
-        } else if (a == "--results") {
-            const char* v = value("csv or json");
-            if (!v) return 1;
-            const std::string f = v;
-            if (f != "csv" && f != "json") {
-                std::cerr << "vornel-run: --results needs csv or json, not " << f << ".\n";
-                return 1;
-            }
-            o.results.push_back(f == "csv" ? ResultsFormat::Csv : ResultsFormat::Json);
-        } else if (a == "--keep-scratch") {
-            o.keep_scratch = true;
-        } else if (a == "-v" || a == "--verbose") {
-            o.verbose = true;
-        } else if (!a.empty() && a[0] == '-') {
-            std::cerr << "vornel-run: unknown option " << a << " (see --help).\n";
-            return 1;
-        } else {
-            o.decks.emplace_back(a);
-        }
+    CLI::App app("", "vornel-run");
+    app.set_help_flag();  // the help text is the program's own
+    app.allow_extras();   // unknown options are named below
+    bool help = false, version = false;
+    std::string out, jobs;
+    std::vector<std::string> results, decks;
+    app.add_flag("-h,--help", help);
+    app.add_flag("--version", version);
+    // Given twice, the last value holds.
+    app.add_option("-o,--out", out)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_option("-j,--jobs", jobs)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_option("--results", results)->allow_extra_args(false);
+    app.add_flag("--keep-scratch", o.keep_scratch);
+    app.add_flag("-v,--verbose", o.verbose);
+    app.add_option("decks", decks);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "vornel-run: " << e.what() << " (see --help).\n";
+        return kCannotRead;
     }
+    bool options = true;
+    for (const std::string& a : app.remaining()) {
+        if (options && a == "--") {
+            options = false;
+            continue;
+        }
+        if (options && a.size() > 1 && a[0] == '-') {
+            std::cerr << "vornel-run: unknown option " << a << " (see --help).\n";
+            return kCannotRead;
+        }
+        decks.push_back(a);
+    }
+    if (help || version) {
+        std::cout << (help ? kHelp : "vornel-run " VORNEL_VERSION_TEXT "\n");
+        return -1;
+    }
+    o.out = out;
+    if (!jobs.empty()) {
+        int n = 0;
+        const auto [end, ec] = std::from_chars(jobs.data(), jobs.data() + jobs.size(), n);
+        if (ec != std::errc() || end != jobs.data() + jobs.size() || n < 1) {
+            std::cerr << "vornel-run: --jobs needs a number of at least 1, not " << jobs << ".\n";
+            return kCannotRead;
+        }
+        o.jobs = static_cast<unsigned>(n);
+    }
+    for (const std::string& f : results) {
+        if (f != "csv" && f != "json") {
+            std::cerr << "vornel-run: --results needs csv or json, not " << f << ".\n";
+            return kCannotRead;
+        }
+        o.results.push_back(f == "csv" ? ResultsFormat::Csv : ResultsFormat::Json);
+    }
+    for (const std::string& d : decks) o.decks.emplace_back(d);
     if (o.decks.empty()) {
         std::cerr << "vornel-run: no deck given (see --help).\n";
-        return 1;
+        return kCannotRead;
     }
     return 0;
 }
@@ -183,15 +199,25 @@ std::string summary_of(const vornel::ProblemSummary& p) {
 struct Paths {
     fs::path report, plot, monitor;
     std::vector<fs::path> results;
+    std::vector<fs::path> scratch;  // with --keep-scratch
     std::vector<fs::path> all() const {
         std::vector<fs::path> v{report, plot, monitor};
         v.insert(v.end(), results.begin(), results.end());
+        v.insert(v.end(), scratch.begin(), scratch.end());
         return v;
     }
 };
 
 fs::path output_base(const fs::path& deck, const Options& o) {
     return o.out.empty() ? deck : o.out / deck.filename();
+}
+
+// The folder and name prefix of a deck's kept scratch files.
+fs::path scratch_dir(const fs::path& report) {
+    return report.parent_path().empty() ? fs::path(".") : report.parent_path();
+}
+std::string scratch_prefix(const fs::path& deck) {
+    return deck.stem().string() + ".";
 }
 
 Paths output_paths(const fs::path& deck, const Options& o) {
@@ -203,20 +229,40 @@ Paths output_paths(const fs::path& deck, const Options& o) {
     for (ResultsFormat f : o.results)
         p.results.push_back(
             fs::path(base).replace_extension(f == ResultsFormat::Csv ? ".csv" : ".json"));
+    if (o.keep_scratch)
+        for (const char* name : {"BMWALL.001", "SOILDATA"})
+            p.scratch.push_back(scratch_dir(p.report) / (scratch_prefix(deck) + name));
     return p;
 }
 
-// Why the outputs of `deck` must not be written; empty when they may. The deck is never an
-// output, and only regular files are replaced.
-std::string refused_outputs(const fs::path& deck, const Paths& paths) {
+bool same_path(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return vornel::tools::same_file(a, b) ||
+           fs::absolute(a, ec).lexically_normal() == fs::absolute(b, ec).lexically_normal();
+}
+
+// Why the outputs of `deck` must not be written; empty when they may. No deck of the run is
+// ever an output, also not through a link, and only regular files are replaced.
+std::string refused_outputs(const fs::path& deck, const Paths& paths,
+                            const std::vector<fs::path>& decks) {
     std::error_code ec;
     for (const fs::path& out : paths.all()) {
-        if (vornel::tools::same_file(deck, out) || fs::absolute(out, ec) == fs::absolute(deck, ec))
+        if (same_path(deck, out))
             return "the output " + out.string() +
                    " would overwrite the deck itself; give the deck another extension (its "
                    "outputs take its name with .vn5o, .vn5p and .vn5r).";
-        const fs::file_status st = fs::status(out, ec);
-        if (fs::exists(st) && !fs::is_regular_file(st))
+        for (const fs::path& other : decks)
+            if (same_path(other, out))
+                return "the output " + out.string() + " would overwrite the deck " +
+                       other.string() +
+                       "; give the decks other names or write the outputs "
+                       "into another folder with --out.";
+        const fs::file_status st = fs::symlink_status(out, ec);
+        const fs::file_status target = fs::status(out, ec);
+        if (fs::exists(st) && !fs::is_symlink(st) && !fs::is_regular_file(st))
+            return "the output " + out.string() +
+                   " exists and is not a regular file; outputs are written only to regular files.";
+        if (fs::is_symlink(st) && fs::exists(target) && !fs::is_regular_file(target))
             return "the output " + out.string() +
                    " exists and is not a regular file; outputs are written only to regular files.";
     }
@@ -227,36 +273,15 @@ std::string refused_outputs(const fs::path& deck, const Paths& paths) {
     return {};
 }
 
-// Writes a results file completely or not at all: a failed write leaves no partial file.
-bool write_results_file(const fs::path& path, const std::string& text) {
-    const fs::path tmp = fs::path(path).concat(".part");
-    {
-        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-        f.write(text.data(), static_cast<std::streamsize>(text.size()));
-        f.flush();
-        if (!f) {
-            f.close();
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
-        }
-        f.close();
-        if (!f) return false;
-    }
-    std::error_code ec;
-    fs::rename(tmp, path, ec);
-    if (ec) fs::remove(tmp, ec);
-    return !ec;
-}
-
 void write_results(const fs::path& deck, const Paths& paths, const Options& o,
                    const vornel::EngineState& s, Outcome& r) {
     for (std::size_t i = 0; i < o.results.size(); ++i) {
         const std::string text = o.results[i] == ResultsFormat::Csv
                                      ? vornel::tools::results_csv(s.summaries)
                                      : vornel::tools::results_json(deck.string(), s.summaries);
-        if (!write_results_file(paths.results[i], text))
-            r.fail(deck, "cannot write " + paths.results[i].string() + ".");
+        if (const std::string why = vornel::tools::replace_file(paths.results[i], text);
+            !why.empty())
+            r.fail(deck, "cannot write " + paths.results[i].string() + ": " + why + ".");
     }
 }
 
@@ -266,7 +291,7 @@ int problem_status(const vornel::EngineState& s) {
     return kConverged;
 }
 
-Outcome analyse(const fs::path& deck, const Options& o) {
+Outcome analyse(const fs::path& deck, const Options& o, const std::vector<fs::path>& decks) {
     Outcome r;
     r.text = deck.string() + "\n";
     const std::string unreadable = vornel::tools::unreadable_reason(deck);
@@ -275,7 +300,7 @@ Outcome analyse(const fs::path& deck, const Options& o) {
         return r;
     }
     const Paths paths = output_paths(deck, o);
-    if (const std::string why = refused_outputs(deck, paths); !why.empty()) {
+    if (const std::string why = refused_outputs(deck, paths, decks); !why.empty()) {
         r.fail(deck, why);
         return r;
     }
@@ -286,9 +311,8 @@ Outcome analyse(const fs::path& deck, const Options& o) {
     q.plot = paths.plot;
     q.monitor = paths.monitor;
     if (o.keep_scratch) {
-        q.scratch_dir = q.report.parent_path();
-        if (q.scratch_dir.empty()) q.scratch_dir = ".";
-        q.scratch_prefix = deck.stem().string() + ".";
+        q.scratch_dir = scratch_dir(q.report);
+        q.scratch_prefix = scratch_prefix(deck);
     }
     q.message_sink = [&r, &deck](const std::string& m) {
         r.messages += "vornel-run: " + deck.string() + ": " + m + "\n";
@@ -355,13 +379,14 @@ std::vector<Outcome> refuse_collisions(Options& o) {
 int main(int argc, char** argv) {
     Options o;
     const int parsed = parse(argc, argv, o);
-    if (parsed != 0) return parsed < 0 ? 0 : 1;
+    if (parsed != 0) return parsed < 0 ? kConverged : kCannotRead;
     std::error_code ec;
     if (!o.out.empty() && !fs::is_directory(o.out, ec) && !fs::create_directories(o.out, ec)) {
         std::cerr << "vornel-run: cannot create the folder " << o.out.string() << ": "
                   << vornel::tools::errno_reason(ec.value()) << ".\n";
         return 1;
     }
+    const std::vector<fs::path> given = o.decks;
     std::vector<Outcome> outcomes = refuse_collisions(o);
     const std::size_t first = outcomes.size();
     outcomes.resize(first + o.decks.size());
@@ -371,7 +396,7 @@ int main(int argc, char** argv) {
     std::atomic<std::size_t> next{0};
     auto worker = [&] {
         for (std::size_t i = next++; i < o.decks.size(); i = next++) {
-            outcomes[first + i] = analyse(o.decks[i], o);
+            outcomes[first + i] = analyse(o.decks[i], o, given);
         }
     };
     std::vector<std::thread> pool;

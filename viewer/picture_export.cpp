@@ -1,14 +1,15 @@
 #include "viewer/picture_export.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
+#include "editor/atomic_file.h"
 #include "viewer/graph_painter.h"
 
 namespace vornel {
@@ -60,7 +61,7 @@ void paint_on(QPainter& p, const GraphView& view, QSize size, const DeviceMetric
     GraphPainter(view, l).paint(p);
 }
 
-bool write_drawing(const GraphView& view, QSaveFile& file, const PictureSpec& spec,
+bool write_drawing(const GraphView& view, QIODevice& file, const PictureSpec& spec,
                    PictureFormat f) {
     const QSize size = spec.pixelSize();
     if (f == PictureFormat::Svg) {
@@ -122,11 +123,10 @@ PictureResult save_picture(const GraphView& view, const QString& path, const Pic
             return r;
         }
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        r.message = file.errorString();
-        return r;
-    }
+    // The picture is made in memory and written in one checked step: a full disk or a name
+    // that is not a regular file keeps the old picture as it was.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     bool written = false;
     if (!img.isNull())
         // Quality 80 is deflate's fast end: a graph's white areas and thin lines come out
@@ -135,14 +135,11 @@ PictureResult save_picture(const GraphView& view, const QString& path, const Pic
     else
         written = write_drawing(view, file, spec, *f);
     if (!written) {
-        file.cancelWriting();
         r.message = QStringLiteral("the picture could not be written: ") + path;
         return r;
     }
-    if (!file.commit()) {
-        r.message = file.errorString();
-        return r;
-    }
+    r.message = write_file_atomically(path, file.data());
+    if (!r.message.isEmpty()) return r;
     r.ok = true;
     return r;
 }

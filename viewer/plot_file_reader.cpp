@@ -3,6 +3,10 @@
 #include <QFile>
 #include <cmath>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "editor/program_data.h"
 #include "editor/word_reader.h"
 
@@ -17,6 +21,9 @@ struct ReadFailure {
 constexpr int kMaxPyCurves = 10000;
 constexpr int kMaxPyPoints = 100000;
 constexpr double kPadTolerance = 1.0e-7;
+// An analysis writes at most a few hundred kilobytes; the reader's capacity (11 result sets and
+// the p-y curves) stays far below this.
+constexpr qint64 kMaxPlotFileBytes = 64LL * 1024 * 1024;
 
 bool is_padding(double x, double y) {
     return std::fabs(x) < kPadTolerance && std::fabs(y) < kPadTolerance;
@@ -174,8 +181,9 @@ void BlockReader::readPyCurves() {
 }
 
 int BlockReader::readHeader() {
-    const int nres = count(kResultSets, "result set count");
-    if (nres < 1) throw ReadFailure{QStringLiteral("no result set announced")};
+    // A deck that is not staged may give its stage count as 0 or 1; with 0 the engine
+    // announces 0 result sets, which means one block, as 1 does.
+    const int nres = std::max(1, count(kResultSets, "result set count"));
     sets_ = std::max(sets_, nres);
     const int nodes = count(kResultPoints, "node count");
     if (!r_.readInteger()) throw ReadFailure{r_.error()};  // the unit flag again
@@ -371,9 +379,33 @@ bool PlotFileReader::fail(bool report, const QString& why) {
 }
 
 bool PlotFileReader::read(const QString& path, bool report, const PlotProjectFacts& facts) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error_.clear();
+    error_.clear();
+    // Opened without waiting and looked at before reading: a pipe would block the reader for
+    // ever and a device such as /dev/zero never ends.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return fail(report, file.errorString());
+    }
+    struct stat st {};
+    QString refused;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        refused = QStringLiteral("Cannot open file %1: it is not a regular file").arg(path);
+    else if (st.st_size > kMaxPlotFileBytes)
+        refused = QStringLiteral(
+                      "Cannot open file %1: at %2 bytes it is far larger than any "
+                      "plot data file (at most %3 bytes are read)")
+                      .arg(path)
+                      .arg(st.st_size)
+                      .arg(kMaxPlotFileBytes);
+    if (!refused.isEmpty()) {
+        ::close(fd);
+        return fail(report, refused);
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return fail(report, file.errorString());
     }
     return readContent(file.readAll(), report, facts);

@@ -6,10 +6,11 @@
 // soil reaction per station). English values are shown in ft, kip-in and kips: depths are
 // divided by 12, moments and shears by 1000.
 //
-// Reading stops at the first item that is missing or not a number of the expected kind, and at
-// a file that holds more than 11 result sets or more than 302 points in a set; what was read up
-// to there stays in the graphs. When failure reporting is on, the failure is told to the
-// questions interface as "An error occured in running the main program.".
+// Only a regular file of at most 64 MiB is read. Reading stops at the first item that is missing or
+// not a number of the expected kind, and at a file that holds more than 11 result sets or more than
+// 302 points in a set (0 result sets announced, as by a deck whose stage count is 0, is one block);
+// what was read up to there stays in the graphs. When failure reporting is on, the failure is told
+// to the questions interface as "An error occured in running the main program.".
 #pragma once
 
 #include <QByteArray>

@@ -1,13 +1,14 @@
 #include "viewer/profile_picture.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "editor/atomic_file.h"
 #include "viewer/profile_geometry.h"
 #include "viewer/profile_painter.h"
 
@@ -23,7 +24,7 @@ void paint_screen(QPainter& p, QSize size, const ProfileGeometry& g, const TProg
     paint_profile(p, build_profile_drawing(g, d, device, points), ProfileColours{});
 }
 
-bool write_bitmap(QSaveFile& f, const char* kind, QSize size, const ProfileGeometry& g,
+bool write_bitmap(QIODevice& f, const char* kind, QSize size, const ProfileGeometry& g,
                   const TProgramData& d, int points) {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) return false;  // no memory for the bitmap
@@ -35,7 +36,7 @@ bool write_bitmap(QSaveFile& f, const char* kind, QSize size, const ProfileGeome
     return image.save(&f, kind);
 }
 
-bool write_svg(QSaveFile& f, QSize size, const ProfileGeometry& g, const TProgramData& d,
+bool write_svg(QIODevice& f, QSize size, const ProfileGeometry& g, const TProgramData& d,
                int points) {
     QSvgGenerator svg;
     svg.setOutputDevice(&f);
@@ -48,7 +49,7 @@ bool write_svg(QSaveFile& f, QSize size, const ProfileGeometry& g, const TProgra
     return p.end();
 }
 
-bool write_pdf(QSaveFile& f, const ProfileGeometry& g, const TProgramData& d, int points) {
+bool write_pdf(QIODevice& f, const ProfileGeometry& g, const TProgramData& d, int points) {
     QPdfWriter pdf(&f);
     pdf.setTitle(QString::fromLatin1(profile_text::kPrintTitle));
     pdf.setResolution(600);
@@ -69,9 +70,9 @@ QString write_profile_picture(const TProgramData& data, int earth_pressure_point
     ProfileGeometry g;
     g.rebuild(data);
     g.resize(QSizeF(size));
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot write %1: %2").arg(path, f.errorString());
+    // Made in memory, then written in one checked step that keeps the old file on failure.
+    QBuffer f;
+    f.open(QIODevice::WriteOnly);
     bool ok = false;
     switch (format) {
         case PictureFormat::Bmp:
@@ -87,12 +88,8 @@ QString write_profile_picture(const TProgramData& data, int earth_pressure_point
             ok = write_pdf(f, g, data, earth_pressure_points);
             break;
     }
-    if (!ok) {
-        f.cancelWriting();
-        return QStringLiteral("Cannot write %1: the picture could not be drawn").arg(path);
-    }
-    if (!f.commit()) return QStringLiteral("Cannot write %1: %2").arg(path, f.errorString());
-    return {};
+    if (!ok) return QStringLiteral("Cannot write %1: the picture could not be drawn").arg(path);
+    return write_file_atomically(path, f.data());
 }
 
 }  // namespace vornel

@@ -382,7 +382,7 @@ QString write_workbook(const QString& path, const std::vector<WorkbookGraph>& gr
     std::optional<QByteArray> package;
     if (why.isEmpty()) package = finished_package(draft.fileName(), why);
     if (!package) return QStringLiteral("Error writing file %1: %2").arg(path, why);
-    return write_file_atomically(path, *package, fault, Durability::Copy);
+    return write_file_atomically(path, *package, fault, Durability::ToDisk);
 }
 
 }  // namespace vornel

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/base/fixed_format.h"
+#include "tools/results_export.h"
 
 namespace {
 
@@ -165,6 +166,59 @@ TEST_F(ResultsFiles, KindsOfProblems) {
     // Generated earth pressure: the table holds the soil and surcharge parts as well.
     const QJsonObject point = pair[0].toObject()["earth_pressure"].toArray()[1].toObject();
     EXPECT_EQ(point["total"].toDouble(), point["soil"].toDouble() + point["surcharge"].toDouble());
+}
+
+// Titles are UTF-8 when valid, else Windows-1252; a character cut by the engine's 70 bytes is
+// dropped, but only where a cut can have happened.
+TEST(Utf8Text, DecodesTitleBytes) {
+    const std::string cut = std::string(69, 'A') + "\xC3";  // the first byte of an e acute
+    const struct {
+        std::string bytes;
+        bool may_be_cut;
+        std::string text;
+    } cases[] = {
+        {"WALL", false, "WALL"},
+        {"MUR \xC3\x89TANCHE", false, "MUR \xC3\x89TANCHE"},  // valid UTF-8 stays
+        {"MUR \xC9TANCHE", false, "MUR \xC3\x89TANCHE"},      // Latin-1 E acute
+        {"\x80 5 \x96 \x9F", false,
+         "\xE2\x82\xAC 5 \xE2\x80\x93 \xC5\xB8"},                 // euro, dash, Y umlaut
+        {"\x81", false, "\xC2\x81"},                              // unassigned keeps its code
+        {"\xF0\x9F\x8F\x97 pit", false, "\xF0\x9F\x8F\x97 pit"},  // four bytes
+        {"\xC0\x80", false, "\xC3\x80\xE2\x82\xAC"},              // overlong: not UTF-8
+        {"\xED\xA0\x80", false, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},  // surrogate: not UTF-8
+        {cut, true, std::string(69, 'A')},
+        {cut, false, std::string(69, 'A') + "\xC3\x83"},
+        {std::string(68, 'A') + "\xE2\x82", true, std::string(68, 'A')},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vornel::tools::utf8_text(c.bytes, c.may_be_cut), c.text) << c.bytes;
+}
+
+// The JSON of decks with such titles is valid and shows them as written.
+TEST_F(ResultsFiles, JsonTitlesAreUtf8) {
+    const QByteArray deck = read(example("cantilever_user_py.vn5d"));
+    const QByteArray body = deck.mid(deck.indexOf('\n'));
+    const struct {
+        QByteArray title;
+        QString shown;
+    } cases[] = {
+        {"PAROI \xC9TAY\xC9"
+         "E",
+         QString::fromUtf8("PAROI \xC3\x89TAY\xC3\x89"
+                           "E")},
+        {QByteArray(69, 'A') + "\xC3\xA9 tail", QString(69, 'A')},
+    };
+    for (const auto& c : cases) {
+        QFile f(out("titled.vn5d"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.title + body);
+        f.close();
+        ASSERT_EQ(run({"--results", "json", "--out", dir.path(), out("titled.vn5d")}), 0);
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(read(out("titled.json")), &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+        EXPECT_EQ(doc.object()["problems"].toArray()[0].toObject()["title"].toString(), c.shown);
+    }
 }
 
 }  // namespace

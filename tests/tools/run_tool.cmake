@@ -7,7 +7,8 @@
 #   separated by |),
 #   PREPARE (a shell script run in WORK first; its exit status 77 skips the test: the ctest
 #   property SKIP_REGULAR_EXPRESSION is "SKIPPED"), CLEANUP (a shell script run in WORK at the
-#   end, also after a failure), RUN_AS (a user to run the tool as; root only).
+#   end, also after a failure), RUN_AS (a user to run the tool as; root only),
+#   CHECK (a shell script run in WORK after the tool; it must exit with 0).
 if(CLEANUP)
     execute_process(COMMAND sh -c "${CLEANUP}" WORKING_DIRECTORY ${WORK} OUTPUT_QUIET ERROR_QUIET)
 endif()
@@ -72,6 +73,13 @@ if(EXPECT_LISTING)
     list(SORT expected)
     if(NOT "${names}" STREQUAL "${expected}")
         fail("${folder} holds '${names}', expected '${expected}'")
+    endif()
+endif()
+if(CHECK)
+    execute_process(COMMAND sh -c "${CHECK}" WORKING_DIRECTORY ${WORK} RESULT_VARIABLE crc
+        OUTPUT_VARIABLE cout ERROR_VARIABLE cerr)
+    if(NOT crc EQUAL 0)
+        fail("check '${CHECK}' failed (${crc}): ${cout}${cerr}")
     endif()
 endif()
 if(CLEANUP)

@@ -1,6 +1,8 @@
 // Saving pictures: sizes, formats by extension, and the failures that write nothing.
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "viewer/picture_export.h"
 #include "viewer_test_support.h"
 
@@ -16,6 +18,7 @@ class PictureExportTest : public QObject {
     void everyFormatIsWritten();
     void tooLargeForMemoryWritesNothing();
     void failedWriteKeepsTheOldFile();
+    void pipeIsNeverWritten();
 };
 
 void PictureExportTest::sizeFromInchesAndPixelsPerInch() {
@@ -91,6 +94,22 @@ void PictureExportTest::failedWriteKeepsTheOldFile() {
     QFile f(kept);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
+}
+
+// Save To Disk and vornel-plot on a name that is a pipe: refused, the pipe stays a pipe and
+// nothing blocks.
+void PictureExportTest::pipeIsNeverWritten() {
+    OneCurveGraph g;
+    QTemporaryDir dir;
+    for (const char* name : {"pipe.png", "pipe.svg"}) {
+        const QString path = dir.filePath(name);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const PictureResult r = save_picture(g.v, path, PictureSpec{});
+        QVERIFY(!r.ok);
+        QCOMPARE(r.message, "Cannot create file " + path + ": it is not a regular file");
+        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
 }
 
 QTEST_MAIN(PictureExportTest)

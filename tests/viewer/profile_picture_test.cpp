@@ -97,7 +97,7 @@ void ProfilePictureTest::failedWriteLeavesNoFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath("no/such/folder/profile.png");
     const QString error = write_profile_picture(p->data(), 0, path, PictureFormat::Png);
-    QVERIFY(error.startsWith("Cannot write " + path));
+    QVERIFY(error.startsWith("Cannot create file " + path));
     QVERIFY(!QFile::exists(path));
 }
 
