@@ -115,8 +115,9 @@ TEST(OutputFile, ConcurrentWritersEachHaveTheirOwnFile) {
     const test::TempDir dir;
     const fs::path path = dir.path() / "wall.vn5o";
     for (const bool with_spare : {false, true}) {
-        if (with_spare)
+        if (with_spare) {
             ASSERT_TRUE(write_whole_file(path, "older") && write_whole_file(path, "old"));
+        }
         OutputFile first(path), second(path), third(path);
         ASSERT_TRUE(first.is_open() && second.is_open() && third.is_open());
         std::vector<std::string> names = names_in(dir.path());
@@ -159,7 +160,9 @@ TEST(OutputFile, APlantedSpareIsPassedBy) {
         const std::string k = kind;
         if (k == "link") fs::create_symlink(victim, spare);
         if (k == "hard link") fs::create_hard_link(victim, spare);
-        if (k == "pipe") ASSERT_EQ(::mkfifo(spare.c_str(), 0600), 0);
+        if (k == "pipe") {
+            ASSERT_EQ(::mkfifo(spare.c_str(), 0600), 0);
+        }
         if (k == "folder") fs::create_directory(spare);
         ASSERT_TRUE(write_whole_file(path, "new")) << k;
         EXPECT_EQ(test::read_text(path), "new") << k;
