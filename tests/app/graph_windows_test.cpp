@@ -55,6 +55,32 @@ class GraphWindowsTest : public QObject {
         h.form->closeAllChildren();
         QVERIFY(!h.form->results().graphs().pltShear.WindowExists);
     }
+
+    // A dialog opened over a maximised graph opens maximised; restored, the graph keeps a
+    // working size.
+    void restoredGraphKeepsItsSize() {
+        QTemporaryDir work;
+        const QString deck = copy_example("anchored_three_stage.vn5d", work.path());
+        QVERIFY(QFile::copy(
+            QStringLiteral(VORNEL_SOURCE_DIR "/tests/engine/soil/golden/anchored_three_stage.vn5p"),
+            work.filePath("anchored_three_stage.vn5p")));
+        Harness h;
+        h.form->resize(1000, 800);
+        h.form->show();
+        h.form->openCommandLine({deck});
+        choose(*h.form, "&Graphics", "&Moment vs Depth");
+        QMdiSubWindow* graph = h.form->mdiArea()->activeSubWindow();
+        choose(*h.form, "Da&ta", "Wall &Properties");
+        QMdiSubWindow* dialog = h.form->mdiArea()->activeSubWindow();
+        QVERIFY(dialog != graph);
+        QVERIFY(dialog->isMaximized());
+        dialog->showNormal();
+        const QSize area = h.form->mdiArea()->viewport()->size();
+        QVERIFY(!graph->isMaximized());
+        QVERIFY2(graph->width() >= area.width() / 2 && graph->height() >= area.height() / 2,
+                 qPrintable(QStringLiteral("%1 x %2").arg(graph->width()).arg(graph->height())));
+        h.form->closeAllChildren();
+    }
 };
 
 QTEST_MAIN(GraphWindowsTest)
