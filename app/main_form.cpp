@@ -218,6 +218,8 @@ void TMainForm::createViewerMenus() {
     show3DMenu_ = menuBar()->addMenu(tr(command_info(Cmd::Show3DMenu).text));
     for (int i = index_of(Cmd::ShowWall); i <= index_of(Cmd::ShowDeformedShape); ++i)
         show3DMenu_->addAction(act_[i]);
+    show3DMenu_->addSeparator();
+    show3DMenu_->addActions({action(Cmd::ShowSavePicture), action(Cmd::ShowPrint)});
     act_[index_of(Cmd::Show3DMenu)] = show3DMenu_->menuAction();
 
     windowMenu_ = menuBar()->addMenu(tr("&Window"));

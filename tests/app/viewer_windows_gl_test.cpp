@@ -83,7 +83,8 @@ class ViewerWindowsTest : public QObject {
         close_menus();
         QCOMPARE(items, (QStringList{"Wall", "Soil Layers", "Water Level", "Additional Surcharge",
                                      "Concentrated Loads", "Tie Backs", "Boundary Conditions",
-                                     "Lateral Springs", "Deformed Shape"}));
+                                     "Lateral Springs", "Deformed Shape", "", "Save Picture...",
+                                     "Print..."}));
         // Results with a deflection curve: the deformed shape can be asked for.
         QVERIFY(w.form->action(Cmd::ToolDeformedShape)->isEnabled());
 
