@@ -256,7 +256,8 @@ void TMainForm::createToolBars() {
 
 void TMainForm::createStatusBar() {
     status_ = new QLabel(this);
-    statusBar()->addWidget(status_, 1);
+    // Permanent: the hints of menu items and toolbar buttons do not hide the stage.
+    statusBar()->addPermanentWidget(status_, 1);
 }
 
 // ---- Settings -----------------------------------------------------------------------------
@@ -267,6 +268,13 @@ void TMainForm::readSettings() {
 
 void TMainForm::writeSettings() {
     ProgramSettings::write(host_->textEditor(), project_.recentFiles());
+}
+
+// Back in the program, the files beside the project may have come or gone meanwhile (a run in a
+// terminal, a file manager): the toolbar shows what the menus would show.
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && act_[0]) applyCommandStates();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -258,6 +258,8 @@ void WindowHost::unitsChanged() {
         if (qobject_cast<TDlgOptions*>(w) || qobject_cast<TDlgProp*>(w) ||
             qobject_cast<TdlgCSD*>(w) || qobject_cast<TDlgRebar*>(w))
             static_cast<InputDialog*>(w)->reload();
+        else if (auto* form = qobject_cast<TTableForm*>(w))
+            form->unitsChanged();
 }
 
 void WindowHost::stageChanged() {
