@@ -125,6 +125,12 @@ void run_view3d_command(Cmd command, TMainForm& main, QWidget& view3d) {
         case Cmd::ShowDeformedShape:
             view->DeformedShapeWindow();
             return;
+        case Cmd::ShowSavePicture:
+            view->savePicture();
+            return;
+        case Cmd::ShowPrint:
+            view->print();
+            return;
         default:
             break;
     }

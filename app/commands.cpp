@@ -222,6 +222,8 @@ const CommandInfo kCommands[] = {
      show_rule<6>},
     {Cmd::ShowLateralSprings, "Lateral Springs", nullptr, nullptr, nullptr, true, show_rule<7>},
     {Cmd::ShowDeformedShape, "Deformed Shape", nullptr, nullptr, nullptr, false, deformed_rule},
+    {Cmd::ShowSavePicture, "Save Picture...", nullptr, nullptr, nullptr, false, tool_rule},
+    {Cmd::ShowPrint, "Print...", nullptr, nullptr, nullptr, false, tool_rule},
     // Submenus, shown or hidden as a whole
     {Cmd::SoilLayersMenu, "&Soil Layer Data", nullptr, nullptr, nullptr, false,
      [](P d, C) { return shown_if(d.LongTerm); }},

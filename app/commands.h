@@ -43,7 +43,7 @@ enum class Cmd : int {
     ToolPanning, ToolZoomWindow, ToolZooming, ToolRotating, ToolZoomIn, ToolZoomOut,
     ToolRestartView, ToolDeformedShape, ShowWall, ShowSoilLayers, ShowWaterLevel,
     ShowSurcharge, ShowConcentratedLoads, ShowTiebacks, ShowBoundaryConditions,
-    ShowLateralSprings, ShowDeformedShape,
+    ShowLateralSprings, ShowDeformedShape, ShowSavePicture, ShowPrint,
     // Submenus, shown or hidden as a whole
     SoilLayersMenu, DistLoadMenu, StageMenu, Show3DMenu,
     Count

@@ -219,6 +219,8 @@ void TMainForm::createViewerMenus() {
     show3DMenu_ = menuBar()->addMenu(tr(command_info(Cmd::Show3DMenu).text));
     for (int i = index_of(Cmd::ShowWall); i <= index_of(Cmd::ShowDeformedShape); ++i)
         show3DMenu_->addAction(act_[i]);
+    show3DMenu_->addSeparator();
+    show3DMenu_->addActions({action(Cmd::ShowSavePicture), action(Cmd::ShowPrint)});
     act_[index_of(Cmd::Show3DMenu)] = show3DMenu_->menuAction();
 
     windowMenu_ = menuBar()->addMenu(tr("&Window"));
@@ -255,7 +257,8 @@ void TMainForm::createToolBars() {
 
 void TMainForm::createStatusBar() {
     status_ = new QLabel(this);
-    statusBar()->addWidget(status_, 1);
+    // Permanent: the hints of menu items and toolbar buttons do not hide the stage.
+    statusBar()->addPermanentWidget(status_, 1);
 }
 
 // ---- Settings -----------------------------------------------------------------------------
@@ -266,6 +269,13 @@ void TMainForm::readSettings() {
 
 void TMainForm::writeSettings() {
     ProgramSettings::write(host_->textEditor(), project_.recentFiles());
+}
+
+// Back in the program, the files beside the project may have come or gone meanwhile (a run in a
+// terminal, a file manager): the toolbar shows what the menus would show.
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && act_[0]) applyCommandStates();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -80,6 +80,7 @@ class TMainForm : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -185,6 +186,8 @@ inline constexpr char kUsersManual[] = "VORNEL 2015 Users Manual.pdf";
 inline constexpr char kTechnicalManual[] = "VornelTechnicalManual.pdf";
 inline constexpr char kUpdatePage[] = "https://www.dovrik.com/vornel/update-check";
 inline constexpr char kFileMissing[] = "The file %1 could not be found.";
+inline constexpr char kNoSuchFile[] =
+    "The file %1 could not be found; a new project has been started.";
 }  // namespace main_text
 
 }  // namespace vornel

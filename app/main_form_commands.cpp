@@ -66,7 +66,7 @@ void TMainForm::runCommand(Cmd c) {
     if (int n = offset_in(c, Cmd::Stage1, Cmd::Stage5); n >= 0) return switchStage(n + 1);
     if (int n = offset_in(c, Cmd::GraphPY, Cmd::GraphPressureCombined); n >= 0)
         return showGraph(static_cast<ResultGraph>(n));
-    if (offset_in(c, Cmd::ToolPanning, Cmd::ShowDeformedShape) >= 0) return view3DCommand(c);
+    if (offset_in(c, Cmd::ToolPanning, Cmd::ShowPrint) >= 0) return view3DCommand(c);
     if (const auto kind = dialog_of(c)) return showChild(*kind);
     if (toggleOf(c)) return;
     if (TGridTable* table = tableOf(c)) return showTable(*table);

@@ -1,6 +1,7 @@
 // The main window's file commands: New, Open, Save, Save As, recent files, dropped files, the
 // command line and closing.
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -73,6 +74,13 @@ void TMainForm::openCommandLine(const QStringList& arguments) {
     questions_->setQuietRead(true);
     const bool opened = project_.openFromCommandLine(arguments);
     questions_->setQuietRead(false);
+    // A file named that is not there: the engineer learns why the project is new.
+    if (const auto name = command_line_file(arguments)) {
+        const QString full =
+            QFileInfo(*name).isAbsolute() ? *name : QDir(project_.currentFolder()).filePath(*name);
+        if (!QFileInfo::exists(full))
+            questions_->inform(QString::fromLatin1(main_text::kNoSuchFile).arg(full));
+    }
     resultsLoaded_ = false;
     if (opened) {
         loadResults(false);

@@ -30,9 +30,14 @@ void TMainForm::showGraph(ResultGraph graph) {
     QWidget* w = host_->show(key, [this, graph]() -> QWidget* {
         return factories_.graph ? factories_.graph(graph, *this) : nullptr;
     });
-    // A graph window opens maximised.
+    // A graph window opens maximised. Its normal size, where it goes when the engineer restores
+    // it (or another child window restores them all), is three quarters of the area.
     if (w && !existed)
-        if (QMdiSubWindow* sub = host_->subWindowOf(w)) sub->showMaximized();
+        if (QMdiSubWindow* sub = host_->subWindowOf(w)) {
+            const QSize area = host_->area().viewport()->size();
+            sub->resize(area.width() * 3 / 4, area.height() * 3 / 4);
+            sub->showMaximized();
+        }
 }
 
 void TMainForm::closeAllChildren() {

@@ -243,7 +243,17 @@ void TTableForm::fitSize() {
         std::max(v->sizeHint().width(), v->minimumWidth()) + h->length() + 2 * grid_->frameWidth();
     if (table_.rowCount() > kVisibleRows) width += grid_->verticalScrollBar()->sizeHint().width();
     grid_->setFixedSize(width, height);
+    // The window's own size follows now, so that the frame around it can be fitted to it.
+    main_->activate();
     if (QMdiSubWindow* sub = host_.subWindowOf(this)) sub->adjustSize();
+}
+
+void TTableForm::unitsChanged() {
+    const int rows = model_->rowCount(), columns = model_->columnCount();
+    if (columns > 0) emit model_->headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    if (rows > 0 && columns > 0)
+        emit model_->dataChanged(model_->index(0, 0), model_->index(rows - 1, columns - 1));
+    fitSize();
 }
 
 void TTableForm::discardEntry() {

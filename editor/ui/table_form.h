@@ -73,6 +73,8 @@ class TTableForm : public QWidget, public StoringWindow {
     // True when no refused entry waits for correction and an open editor's entry is valid.
     bool entryValid();
     bool storeValues() override { return entryValid(); }
+    // After a change of the unit system: headers and values are shown in the new units.
+    void unitsChanged();
     // The window is closed with its project: an open or refused entry is dropped.
     void discardEntry();
     static constexpr int kVisibleRows = 10;

@@ -133,7 +133,14 @@ void WindowHost::activate(QMdiSubWindow* sub) {
 }
 
 QWidget* WindowHost::add(const QString& key, QWidget* w) {
+    // A window given its size at creation (the 3D view, the Side View) opens at that size, the
+    // frame and title bar around it; its size hint alone would leave it a bare title bar.
+    const QSize wanted = w->testAttribute(Qt::WA_Resized) ? w->size() : QSize();
     QMdiSubWindow* sub = area_.addSubWindow(w);
+    if (wanted.isValid()) {
+        sub->ensurePolished();
+        sub->resize(wanted.grownBy(sub->contentsMargins()));
+    }
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setProperty(kKeyProperty, key);
     // A widget announces its destruction before its guards are cleared, so the news goes out
@@ -251,6 +258,8 @@ void WindowHost::unitsChanged() {
         if (qobject_cast<TDlgOptions*>(w) || qobject_cast<TDlgProp*>(w) ||
             qobject_cast<TdlgCSD*>(w) || qobject_cast<TDlgRebar*>(w))
             static_cast<InputDialog*>(w)->reload();
+        else if (auto* form = qobject_cast<TTableForm*>(w))
+            form->unitsChanged();
 }
 
 void WindowHost::stageChanged() {

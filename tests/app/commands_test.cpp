@@ -67,12 +67,12 @@ class CommandsTest : public QObject {
         TProgramData d(tables_);
         CommandContext c;
         CommandStates s = command_states(d, c);
-        for (int i = index_of(Cmd::ToolPanning); i <= index_of(Cmd::ShowDeformedShape); ++i)
+        for (int i = index_of(Cmd::ToolPanning); i <= index_of(Cmd::ShowPrint); ++i)
             QVERIFY(!s[i].visible);
         QVERIFY(!s[index_of(Cmd::Show3DMenu)].visible);
         c.view3DOpen = true;
         s = command_states(d, c);
-        for (int i = index_of(Cmd::ToolPanning); i <= index_of(Cmd::ShowDeformedShape); ++i)
+        for (int i = index_of(Cmd::ToolPanning); i <= index_of(Cmd::ShowPrint); ++i)
             QVERIFY(s[i].visible);
         QVERIFY(s[index_of(Cmd::Show3DMenu)].visible);
         // Toolbar buttons of the data group are always there and enabled.

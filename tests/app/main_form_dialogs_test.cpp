@@ -2,6 +2,7 @@
 // opens its dialog or table window, menus let the active dialog store first, and a change of
 // units reloads the open dialogs.
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -13,6 +14,7 @@
 #include "app/main_form.h"
 #include "editor/ui/data_edit_field.h"
 #include "editor/ui/staged_dialog.h"
+#include "editor/ui/table_form.h"
 #include "editor/ui/wall_properties_dialog.h"
 #include "tests/app/main_form_support.h"
 #include "tests/editor/ui/ui_test_support.h"
@@ -101,6 +103,37 @@ class MainFormDialogsTest : public QObject {
         QTest::mouseClick(dlg->cancelButton, Qt::LeftButton);
         settle();
         QTRY_VERIFY(p.form->mdiArea()->subWindowList().isEmpty());
+    }
+
+    // Add Row makes the window taller; a change of units redraws the headers at once.
+    void soilLayersWindowFollowsRowsAndUnits() {
+        Program h;
+        h.form->resize(1000, 900);
+        choose(*h.form, "Da&ta", "&Soil Layer Data");
+        QMdiSubWindow* sub = h.form->mdiArea()->activeSubWindow();
+        auto* form = qobject_cast<TTableForm*>(sub->widget());
+        QVERIFY(form);
+        const int rows = form->table().rowCount(), height = sub->height();
+        QTest::mouseClick(form->addButton(), Qt::LeftButton);
+        QCOMPARE(form->table().rowCount(), rows + form->table().RowGroup());
+        QVERIFY2(sub->height() > height, qPrintable(QString::number(sub->height())));
+        QVERIFY(sub->geometry().contains(
+            sub->mapFromGlobal(form->grid()->mapToGlobal(form->grid()->rect().bottomRight()))));
+
+        struct Paints : QObject {
+            int count = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) ++count;
+                return false;
+            }
+        } paints;
+        QHeaderView* header = form->grid()->horizontalHeader();
+        QTRY_VERIFY(header->isVisible());
+        QTest::qWait(50);
+        header->viewport()->installEventFilter(&paints);
+        h.form->action(Cmd::UnitsSI)->trigger();
+        QTRY_VERIFY(paints.count > 0);
+        h.form->closeAllChildren();
     }
 
     void openingAMenuStoresTheActiveDialog() {

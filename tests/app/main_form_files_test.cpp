@@ -1,5 +1,6 @@
 // The main window's file commands, settings, text-editor and help commands, driven through
 // the menus with scripted answers.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
@@ -150,6 +151,9 @@ class MainFormFilesTest : public QObject {
         // A name that does not exist gives a new project.
         h.form->openCommandLine({work.filePath("missing")});
         QCOMPARE(h.form->windowTitle(), QString("VORNEL 2015.5.7 - NewWall.vn5d"));
+        QCOMPARE(h.questions.informed(),
+                 QStringList{"The file " + work.filePath("missing.vn4d") +
+                             " could not be found; a new project has been started."});
     }
 
     void closingAsksAndWritesSettings() {
@@ -201,6 +205,14 @@ class MainFormFilesTest : public QObject {
         choose(*h.form, "&Computation", "Edit &Output Text");
         QCOMPARE(h.questions.informed(),
                  QStringList({"An error occurred in running the Word Processor"}));
+        // The output removed outside the program: back in it, the button is off as the menu
+        // item is.
+        QVERIFY(QFile::remove(work.filePath("cantilever_layered.vn5o")));
+        QEvent back(QEvent::ActivationChange);
+        QApplication::sendEvent(h.form.get(), &back);
+        QVERIFY(!h.form->action(Cmd::EditOutput)->isEnabled());
+        QVERIFY(!item(open_menu(*h.form, "&Computation"), "Edit &Output Text")->isEnabled());
+        close_menus();
     }
 
     // The design report needs results; it is written beside the deck under the name the

@@ -1,6 +1,8 @@
 // The main window's menus as the user sees them when they open: which items are there,
 // enabled and checked after New, after the option commands, with long-term analysis and with
 // stages; table windows closed by their switch; the recent files and the window list.
+#include <QApplication>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -258,6 +260,13 @@ class MainFormMenusTest : public QObject {
                  QString("Construction Stage Number: 2"));
         QVERIFY(button2->isChecked());
         QVERIFY(!h.form->action(Cmd::Stage1)->isChecked());
+        // A toolbar button's hint shows beside the stage, not in its place.
+        h.form->show();
+        QWidget* run = h.form->findChild<QToolBar*>()->widgetForAction(h.form->action(Cmd::Run));
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), run->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(run, &enter);
+        QCOMPARE(h.form->statusBar()->currentMessage(), QString("Run Analysis"));
+        QVERIFY(h.form->statusBar()->findChild<QLabel*>()->isVisible());
         QVERIFY(
             item(open_menu(*h.form, "&Stage Construction"), "Copy &Previous Stage")->isEnabled());
         close_menus();

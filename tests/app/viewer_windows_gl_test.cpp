@@ -83,7 +83,8 @@ class ViewerWindowsTest : public QObject {
         close_menus();
         QCOMPARE(items, (QStringList{"Wall", "Soil Layers", "Water Level", "Additional Surcharge",
                                      "Concentrated Loads", "Tie Backs", "Boundary Conditions",
-                                     "Lateral Springs", "Deformed Shape"}));
+                                     "Lateral Springs", "Deformed Shape", "", "Save Picture...",
+                                     "Print..."}));
         // Results with a deflection curve: the deformed shape can be asked for.
         QVERIFY(w.form->action(Cmd::ToolDeformedShape)->isEnabled());
 
@@ -121,6 +122,30 @@ class ViewerWindowsTest : public QObject {
         auto* side = qobject_cast<TDlgSideView*>(subs.constFirst()->widget());
         QVERIFY(side);
         QCOMPARE(side->windowTitle(), QString("Side View"));
+    }
+
+    // Both views open at their creation sizes, whatever their size hints.
+    void viewsOpenAtTheirSizes_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("3D") << "3D View"
+                            << "3-D View" << QSize(870, 640);
+        QTest::newRow("side") << "&View Wall Geometry"
+                              << "Side View" << QSize(580, 431);
+    }
+    void viewsOpenAtTheirSizes() {
+        QFETCH(QString, item);
+        QFETCH(QString, caption);
+        QFETCH(QSize, size);
+        RealWindows w;
+        w.form->resize(1200, 1000);
+        choose(*w.form, "&Computation", item);
+        QMdiSubWindow* sub = w.form->mdiArea()->activeSubWindow();
+        QVERIFY(sub);
+        QCOMPARE(sub->widget()->windowTitle(), caption);
+        QVERIFY(!sub->isMaximized());
+        QCOMPARE(sub->widget()->size(), size);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "viewer/ui/dlg_block.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QMenu>
@@ -7,6 +8,8 @@
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -28,6 +31,8 @@ TDlgBlock::TDlgBlock(Project& project, View3dQuestions& questions, QWidget* pare
     menu_ = new QMenu(this);
     connect(menu_->addAction(QString::fromLatin1(view3d_text::kSavePicture)), &QAction::triggered,
             this, [this] { savePicture(); });
+    connect(menu_->addAction(QString::fromLatin1(view3d_text::kPrint)), &QAction::triggered, this,
+            [this] { print(); });
 }
 
 TDlgBlock::~TDlgBlock() = default;
@@ -266,6 +271,53 @@ bool TDlgBlock::savePicture(const QString& path) {
     file.cancelWriting();
     q_.inform(QString::fromLatin1(view3d_text::kPictureNotWritten).arg(path, error));
     return false;
+}
+
+// The picture is the one "Save Picture..." writes, fitted to the page's printable area and
+// centred on it, its proportions kept.
+bool TDlgBlock::printOn(QPrinter& printer) {
+    const QImage image = gl_->grabFramebuffer();
+    if (image.isNull()) return false;
+    printer.setDocName(QString::fromLatin1(view3d_text::kCaption));
+    if (image.width() > image.height()) printer.setPageOrientation(QPageLayout::Landscape);
+    QPainter p;
+    if (!p.begin(&printer)) return false;
+    const QRect page = p.viewport();
+    const QSize fitted = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    const QRect target(page.left() + (page.width() - fitted.width()) / 2,
+                       page.top() + (page.height() - fitted.height()) / 2, fitted.width(),
+                       fitted.height());
+    p.drawImage(target, image);
+    return p.end();
+}
+
+bool TDlgBlock::print() {
+    QString target;
+    bool printed = false;
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        const QFileInfo data(project_.dataFilePath());
+        const auto name = q_.askPdfFileName(data.absolutePath() + QLatin1Char('/') +
+                                            data.completeBaseName() + QStringLiteral("_3D.pdf"));
+        if (!name) return false;
+        target = *name;
+        // Printed beside the target and moved over it when complete.
+        const QString part = target + QStringLiteral(".part");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(part);
+        printed = printOn(printer);
+        if (printed) {
+            QFile::remove(target);
+            printed = QFile::rename(part, target);
+        }
+        if (!printed) QFile::remove(part);
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        target = printer.printerName();
+        printed = printOn(printer);
+    }
+    if (!printed) q_.inform(QString::fromLatin1(view3d_text::kPrintFailed).arg(target));
+    return printed;
 }
 
 }  // namespace vornel

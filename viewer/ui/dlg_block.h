@@ -17,6 +17,7 @@
 #include "viewer/view_navigation.h"
 
 class QMenu;
+class QPrinter;
 
 namespace vornel {
 
@@ -75,6 +76,10 @@ class TDlgBlock : public QWidget, public GlWindowOwner {
     // "Save Picture...": the current view as a PNG file.
     bool savePicture();
     bool savePicture(const QString& path);
+    // "Print...": the current view on one page inside its margins; on a PDF file the engineer
+    // names where no printer is installed.
+    bool print();
+    bool printOn(QPrinter& printer);
     QMenu* contextMenu() const { return menu_; }
 
     bool listsStale() const { return stale_; }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -86,12 +87,26 @@ void TDlgDeformedShape::updateEnabled() {
     upDown_->setEnabled(on);
 }
 
+namespace {
+
+// The start of a number still being typed ("-", "1.", "2e-").
+bool number_prefix(const QString& text) {
+    static const QRegularExpression prefix(QStringLiteral("^[+-]?\\d*\\.?\\d*([eE][+-]?\\d*)?$"));
+    return prefix.match(text).hasMatch();
+}
+
+}  // namespace
+
 void TDlgDeformedShape::EditDefFactorChange(const QString& text) {
     if (text.trimmed().isEmpty()) return;
     bool ok = false;
     const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-    // While a number is being typed ("1e", "-") the factor keeps its last value.
-    if (!ok) return;
+    // While a number is being typed ("1e", "-") the factor keeps its last value; a text no
+    // typing can make a number ("abc") is reported now.
+    if (!ok) {
+        if (!number_prefix(text.trimmed())) reportBadFactor();
+        return;
+    }
     nav_.show.deformationFactor = v;
     redraw_();
 }

@@ -26,10 +26,14 @@ TGraphWindow::TGraphWindow(TGraphPlot& graph, GraphQuestions* questions, QWidget
     legend_ = new TLegendBox(canvas_);
     legend_->hide();
     canvas_->onReadOut = [this](const QString& text) { setWindowTitle(text); };
+    // The legend's place is kept as a fraction of the client area: a window made small for a
+    // moment (restored, another child maximised) squeezes the box inside without losing where
+    // the engineer put it, and the page and picture use the same place.
     canvas_->onResized = [this] {
-        if (!legendSettled_) return placeLegend();
+        if (!legendSettled_ || !view_.legendFraction) return placeLegend();
+        const QPointF f = *view_.legendFraction;
+        legend_->move(qRound(f.x() * canvas_->width()), qRound(f.y() * canvas_->height()));
         legend_->keepInside();
-        rememberLegendPlace();
     };
     legend_->onToggle = [this](int curve) { toggleCurve(curve); };
     legend_->onMoved = [this] {

@@ -55,8 +55,10 @@ bool TfrmLineNames::storeEdit() {
     const int row = lbLines->currentRow();
     if (row < 0) return true;
     if (edLine->text().isEmpty()) {
-        questions_.inform(QString::fromLatin1(line_names_text::kNeedsName));
+        // The name comes back before the message: the message box takes the focus from the
+        // edit, and leaving the edit stores it again.
         edLine->setText(lbLines->item(row)->text());
+        questions_.inform(QString::fromLatin1(line_names_text::kNeedsName));
         return false;
     }
     lbLines->item(row)->setText(edLine->text());

@@ -17,4 +17,12 @@ std::optional<QString> DialogView3dQuestions::askPictureFileName(const QString& 
     return name;
 }
 
+std::optional<QString> DialogView3dQuestions::askPdfFileName(const QString& suggested) {
+    const QString name = QFileDialog::getSaveFileName(
+        parent_, QString::fromLatin1(view3d_text::kPrint).remove(QStringLiteral("...")), suggested,
+        QStringLiteral("PDF file (*.pdf)"));
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+}
+
 }  // namespace vornel

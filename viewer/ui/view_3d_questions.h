@@ -1,6 +1,7 @@
 // The questions and messages of the 3D view, so that tests script the answers and never
 // block: information boxes (OpenGL failures, a picture that could not be written, a factor
-// that is not a number) and the file dialog of "Save Picture...".
+// that is not a number) and the file dialogs of "Save Picture..." and of "Print..." without a
+// printer.
 #pragma once
 
 #include <QString>
@@ -16,6 +17,8 @@ class View3dQuestions {
     virtual void inform(const QString& text) = 0;
     // The picture's file name, or nothing when cancelled.
     virtual std::optional<QString> askPictureFileName(const QString& suggested) = 0;
+    // No printer installed: the PDF file to print to, or nothing when cancelled.
+    virtual std::optional<QString> askPdfFileName(const QString& suggested) = 0;
 };
 
 // The program's own: message boxes and the file dialog, parented to `parent`.
@@ -24,6 +27,7 @@ class DialogView3dQuestions : public View3dQuestions {
     explicit DialogView3dQuestions(QWidget* parent = nullptr) : parent_(parent) {}
     void inform(const QString& text) override;
     std::optional<QString> askPictureFileName(const QString& suggested) override;
+    std::optional<QString> askPdfFileName(const QString& suggested) override;
 
   private:
     QWidget* parent_;
@@ -32,6 +36,8 @@ class DialogView3dQuestions : public View3dQuestions {
 namespace view3d_text {
 inline constexpr char kCaption[] = "3-D View";
 inline constexpr char kSavePicture[] = "Save Picture...";
+inline constexpr char kPrint[] = "Print...";
+inline constexpr char kPrintFailed[] = "The 3D view could not be printed on %1.";
 inline constexpr char kPictureNotWritten[] = "The picture could not be written to %1: %2";
 inline constexpr char kNotNumber[] = " is not a valid number.";
 }  // namespace view3d_text

@@ -18,7 +18,10 @@ class ScriptedGraphQuestions : public GraphQuestions {
     bool askPrint(QPrinter& printer) override;
     bool askPageSetup(QPrinter& printer) override;
     bool runDialog(QDialog& dialog) override;
-    void inform(const QString& text) override { informed << text; }
+    void inform(const QString& text) override {
+        informed << text;
+        if (onInform) onInform();
+    }
     bool printerInstalled() override { return hasPrinter; }
 
     QStringList saveNames;  // answers of the save dialogs in turn; none left: cancelled
@@ -28,6 +31,7 @@ class ScriptedGraphQuestions : public GraphQuestions {
     std::function<bool(QPrinter&)> pageSetup;
     std::function<bool(QDialog&)> dialog;  // what the engineer does in the next dialog
     QStringList informed;
+    std::function<void()> onInform;  // what a real message box does meanwhile (takes the focus)
 };
 
 // `n` curves: curve k (0-based) runs from (0, 0) to (k + 1, 10) over three points.

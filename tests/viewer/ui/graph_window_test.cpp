@@ -324,9 +324,14 @@ void GraphWindowTest::renamingWhileOthersInactive() {
 void GraphWindowTest::cancelAndEmptyNameInLegend() {
     QVERIFY(open(3));
     QStringList seen;
-    q.dialog = [&seen](QDialog& d) {
+    q.dialog = [this, &seen](QDialog& d) {
         auto& n = static_cast<TfrmLineNames&>(d);
         n.show();
+        // The message box takes the focus from the edit while it is shown.
+        q.onInform = [&n] {
+            QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(n.edLine, &out);
+        };
         seen << n.edLine->text();
         n.edLine->setFocus();
         n.edLine->clear();
@@ -337,6 +342,7 @@ void GraphWindowTest::cancelAndEmptyNameInLegend() {
         QTest::keyClick(n.edLine, Qt::Key_Return);
         seen << n.names()[0];
         QTest::mouseClick(n.btnCancel, Qt::LeftButton);
+        q.onInform = nullptr;
         return d.result() == QDialog::Accepted;
     };
     w->entry(PlotEntry::EditLegend)->trigger();

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -234,7 +235,7 @@ void View3dGlTest::savePicture() {
     QVERIFY(wait_painted(&v));
     QStringList items;
     for (QAction* a : v.contextMenu()->actions()) items << a->text();
-    QCOMPARE(items, QStringList{"Save Picture..."});
+    QCOMPARE(items, (QStringList{"Save Picture...", "Print..."}));
 
     QTemporaryDir dir;
     const QString path = dir.filePath("wall.png");
@@ -249,6 +250,17 @@ void View3dGlTest::savePicture() {
     QVERIFY(!v.savePicture(bad));
     QCOMPARE(q.informed.size(), 1);
     QVERIFY(q.informed.at(0).startsWith("The picture could not be written to " + bad + ": "));
+
+    // Without a printer "Print..." writes the page to the PDF file the engineer names.
+    if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a printer is installed");
+    const QString pdf = dir.filePath("wall.pdf");
+    q.pictureNames = {pdf};
+    v.contextMenu()->actions().at(1)->trigger();
+    QVERIFY(q.suggested.last().endsWith("NewWall_3D.pdf"));
+    QFile printed(pdf);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QVERIFY(printed.read(5) == "%PDF-");
+    QVERIFY(!QFile::exists(pdf + ".part"));
 }
 
 void View3dGlTest::openGLFailureIsAMessage() {

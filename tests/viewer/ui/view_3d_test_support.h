@@ -22,6 +22,10 @@ class ScriptedViewQuestions : public View3dQuestions {
     QStringList suggested;
     void inform(const QString& text) override { informed << text; }
     std::optional<QString> askPictureFileName(const QString& s) override;
+    // Answered from `pictureNames` too.
+    std::optional<QString> askPdfFileName(const QString& s) override {
+        return askPictureFileName(s);
+    }
 };
 
 class SilentProjectQuestions : public ProjectQuestions {
