@@ -246,8 +246,14 @@ void TGraphWindow::toggleEnvelope() {
     }
     g.ShowEnvelope = !g.ShowEnvelope;
     entry(PlotEntry::ShowEnvelope)->setChecked(g.ShowEnvelope);
+    // The box grows and shrinks about its bottom right corner, so that a legend in the plot's
+    // corner stays in it.
+    const QPoint corner = legend_->geometry().bottomRight();
     legend_->setItems(view_.legendItems());
     fitLegend();
+    legend_->move(corner - QPoint(legend_->width() - 1, legend_->height() - 1));
+    legend_->keepInside();
+    rememberLegendPlace();
     canvas_->update();
 }
 

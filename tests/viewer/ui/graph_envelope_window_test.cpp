@@ -65,6 +65,7 @@ void GraphEnvelopeWindowTest::threeStageMomentShowsThePair() {
     QCOMPARE(w.plotMenu()->actions().indexOf(entry), int(PlotEntry::ShowEnvelope));
     QCOMPARE(envelope_pixels(w.canvas()->grab().toImage()), 0);
     const int height = w.legend()->height();
+    const QPoint corner = w.legend()->geometry().bottomRight();
 
     clickEnvelope(w);
     QVERIFY(entry->isChecked() && graphs.pltMom.ShowEnvelope);
@@ -72,6 +73,7 @@ void GraphEnvelopeWindowTest::threeStageMomentShowsThePair() {
                                                      "Envelope max *", "Envelope min *"}));
     QCOMPARE(w.legend()->items()[3].colour, envelope_colour());
     QCOMPARE(w.legend()->height(), height + 2 * w.legend()->itemHeight());
+    QCOMPARE(w.legend()->geometry().bottomRight(), corner);  // still in the plot's corner
     // The pair is drawn where the stages' largest moment lies, on the maximum line.
     const QImage shown = w.canvas()->grab().toImage();
     QVERIFY(envelope_pixels(shown) > 200);
