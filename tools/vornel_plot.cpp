@@ -8,7 +8,8 @@
 // graphs are written into one spreadsheet workbook instead, as the export dialog writes it.
 // With --view profile it draws the soil-wall profile of a data file instead (the painter of the
 // Side View window; a PDF is the printed page), named NAME-profile.EXT; the plot data file
-// beside the deck is read when it exists, for its earth-pressure point count.
+// beside the deck is read when it exists, for its earth-pressure point count. With --envelope
+// the deflection, moment, shear and dms graphs carry the envelope of their result sets.
 // Exit status: 0 every asked picture written, 1 a file could not be read, a picture not
 // written or the options are wrong. No output is ever one of the files read, and only regular
 // files are replaced, each only once its new content is complete on the disk.
@@ -25,6 +26,7 @@
 #include "editor/data_file_reader.h"
 #include "editor/program_data.h"
 #include "tools/file_check.h"
+#include "viewer/graph_envelope.h"
 #include "viewer/graph_export.h"
 #include "viewer/graph_json.h"
 #include "viewer/picture_export.h"
@@ -48,6 +50,11 @@ constexpr char kUsage[] =
     "  --json FILE    the graph series as JSON\n"
     "  --xlsx FILE    write the graphs into a spreadsheet workbook (no pictures, no JSON), in\n"
     "                 the export order (dms is not exported)\n"
+    "  --envelope     add the envelope pair to the deflection, moment, shear and dms graphs:\n"
+    "                 at each depth the maximum and the minimum over the stages or cases\n"
+    "                 (\"Envelope max\", \"Envelope min\"), in pictures, --json and --xlsx; a\n"
+    "                 file of one result set is drawn without it, with a note on standard\n"
+    "                 error, and so are result sets that do not share their stations\n"
     "  --view VIEW    graphs (default) | profile: the soil-wall profile of a data file\n"
     "                 (default size 580x400 pixels)\n"
     "  -h, --help     show this text\n"
@@ -63,7 +70,8 @@ struct Options {
     PictureSpec spec;
     QString out, json, xlsx, input;
     bool profile = false;
-    bool sized = false;  // --size or --dpi given
+    bool sized = false;     // --size or --dpi given
+    bool envelope = false;  // --envelope given
 };
 
 class ToolQuestions : public ViewerQuestions {
@@ -94,13 +102,14 @@ std::optional<QString> parse(const QStringList& args, Options& o, Parsed& parsed
     QCommandLineParser p;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption envelope(QStringLiteral("envelope"));
     auto valued = [](const char* name) {
         return QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
     };
     const QCommandLineOption graph = valued("graph"), format = valued("format"),
                              size = valued("size"), dpi = valued("dpi"), view = valued("view"),
                              out = valued("out"), json = valued("json"), xlsx = valued("xlsx");
-    p.addOptions({help, version, graph, format, size, dpi, view, out, json, xlsx});
+    p.addOptions({help, version, envelope, graph, format, size, dpi, view, out, json, xlsx});
     if (!p.parse(QStringList{QStringLiteral("vornel-plot")} + args)) {
         if (!p.unknownOptionNames().isEmpty()) {
             const QString name = p.unknownOptionNames().first();
@@ -139,6 +148,7 @@ std::optional<QString> parse(const QStringList& args, Options& o, Parsed& parsed
             return QStringLiteral("unknown view ") + v;
         o.profile = v == QLatin1String("profile");
     }
+    o.envelope = p.isSet(envelope);
     o.out = p.value(out);
     o.json = p.value(json);
     o.xlsx = p.value(xlsx);
@@ -240,6 +250,18 @@ std::optional<QString> refused_outputs(const QStringList& outputs, const QString
     return std::nullopt;
 }
 
+// --envelope: the pair on every graph that offers it. A file of one result set, or result sets
+// whose stations differ, is drawn without it; a note says so and the graphs are still written.
+void show_envelopes(ResultGraphs& graphs, const QString& plot) {
+    QString note;
+    for (TGraphPlot* g : {&graphs.pltDef, &graphs.pltMom, &graphs.pltShear, &graphs.pltDMS}) {
+        const QString why = envelope_refusal(*g);
+        g->ShowEnvelope = why.isEmpty();
+        if (note.isEmpty()) note = why;
+    }
+    if (!note.isEmpty()) print_error(plot, note);
+}
+
 int draw_profile(const Options& o, const TProgramData& data, const QString& path) {
     const QSize size = o.sized ? o.spec.pixelSize() : QSize(580, 400);
     return report_written(
@@ -267,6 +289,7 @@ int main(int argc, char** argv) {
     ResultGraphs graphs;
     QString plot;
     if (!read_inputs(o, data, graphs, plot)) return 1;
+    if (o.envelope && !o.profile) show_envelopes(graphs, plot);
     QStringList names = o.graphs;
     if (names.isEmpty())
         for (const QString& n : ResultGraphs::shortNames())

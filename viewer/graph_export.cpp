@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "viewer/graph_envelope.h"
+
 namespace vornel {
 
 WorkbookGraph workbook_graph(const TGraphPlot& graph) {
@@ -15,6 +17,12 @@ WorkbookGraph workbook_graph(const TGraphPlot& graph) {
         for (const TFloatPoint& p : line.Points) c.points.push_back({p.X, p.Y});
         w.curves.push_back(std::move(c));
     }
+    if (const auto e = drawn_envelope(graph))
+        for (const TLine* side : {&e->max, &e->min}) {
+            WorkbookCurve c{side->Name, {}};
+            for (const TFloatPoint& p : side->Points) c.points.push_back({p.X, p.Y});
+            w.curves.push_back(std::move(c));
+        }
     return w;
 }
 

@@ -36,7 +36,8 @@ class ExportSource {
 };
 
 // A graph as the workbook shows it: caption, axis titles with unit texts, every curve of the
-// main list (active or not) with its own legend text and points.
+// main list (active or not) with its own legend text and points, then the envelope pair while
+// the graph shows it.
 WorkbookGraph workbook_graph(const TGraphPlot& graph);
 
 // The graphs of the main window in export order.

@@ -4,6 +4,8 @@
 #include <QJsonDocument>
 #include <QLocale>
 
+#include "viewer/graph_envelope.h"
+
 namespace vornel {
 
 namespace {
@@ -12,16 +14,27 @@ QJsonArray range_json(const AxisRange& a) {
     return QJsonArray{a.min, a.max};
 }
 
+QJsonArray points_json(const TLine& line) {
+    QJsonArray points;
+    for (const TFloatPoint& p : line.Points) points.append(QJsonArray{p.X, p.Y});
+    return points;
+}
+
+QJsonArray envelope_json(const CurveEnvelope& e) {
+    QJsonArray out;
+    for (const TLine* side : {&e.max, &e.min})
+        out.append(QJsonObject{{"legend", side->Name}, {"points", points_json(*side)}});
+    return out;
+}
+
 QJsonArray curves_json(const TGraphPlot& g, const TLineList& list) {
     QJsonArray out;
     for (size_t i = 0; i < list.size() && i < g.Lines.size(); ++i) {
         const TLine& flags = g.Lines[i];
-        QJsonArray points;
-        for (const TFloatPoint& p : list[i].Points) points.append(QJsonArray{p.X, p.Y});
         out.append(QJsonObject{{"legend", g.legendText(static_cast<int>(i))},
                                {"shown", flags.Shown},
                                {"active", flags.Active},
-                               {"points", points}});
+                               {"points", points_json(list[i])}});
     }
     return out;
 }
@@ -75,11 +88,15 @@ QJsonObject graph_json(GraphView& view, const QString& short_name) {
     const TLineList* lists[3] = {&g.Lines, &g.Lines2, &g.Lines3};
     for (int p = 0; p < view.panelCount(); ++p) {
         const PanelRange& r = view.fullRange(p);
-        panels.append(QJsonObject{{"xTitle", g.xTitle(p + 1)},
-                                  {"yTitle", g.yTitle(p + 1)},
-                                  {"xRange", range_json(r.x)},
-                                  {"yRange", range_json(r.y)},
-                                  {"curves", curves_json(g, *lists[p])}});
+        QJsonObject panel{{"xTitle", g.xTitle(p + 1)},
+                          {"yTitle", g.yTitle(p + 1)},
+                          {"xRange", range_json(r.x)},
+                          {"yRange", range_json(r.y)},
+                          {"curves", curves_json(g, *lists[p])}};
+        const GraphFamily family[3] = {GraphFamily::Main, GraphFamily::Second, GraphFamily::Third};
+        if (const auto e = drawn_envelope(g, family[p]))
+            panel.insert("envelope", envelope_json(*e));
+        panels.append(panel);
     }
     QJsonObject o{{"graph", short_name},
                   {"caption", g.Caption},

@@ -1,7 +1,9 @@
 // The series of result graphs as JSON, for scripts and for checking a plot file's graphs:
 // per graph its caption, axis titles with units, the full axis ranges the window opens with,
 // and per curve its legend text, shown and active flags and points (per panel for the
-// three-panel graph), with the soil-layer lines where the graph has them.
+// three-panel graph), with the soil-layer lines where the graph has them, and the envelope
+// pair of each panel ("envelope": legend text and points of its maximum, then its minimum)
+// while the graph shows it.
 #pragma once
 
 #include <QByteArray>

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "viewer/graph_envelope.h"
 #include "viewer/graph_palette.h"
 #include "viewer/soil_patterns.h"
 
@@ -215,7 +216,26 @@ void GraphPainter::paintCurves(QPainter& p, int panel) const {
         for (int j = 0; j < n; ++j)
             if (j % every == 0) p.drawPolygon(marker_outline(static_cast<int>(i), line[j], rx, ry));
     }
+    const GraphFamily family = panel == 0   ? GraphFamily::Main
+                               : panel == 1 ? GraphFamily::Second
+                                            : GraphFamily::Third;
+    if (const auto e = drawn_envelope(g(), family)) {
+        p.setPen(envelopePen());
+        p.setBrush(Qt::NoBrush);
+        for (const TLine* side : {&e->max, &e->min}) {
+            QPolygon line;
+            for (int j = 0; j < side->pointCount() - (shorten ? 1 : 0); ++j)
+                line << m.toPixel(side->point(j).X, side->point(j).Y);
+            p.drawPolyline(through_centres(line));
+        }
+    }
     p.restore();
+}
+
+QPen GraphPainter::envelopePen() const {
+    QPen pen(envelope_colour(), 2 * penWidth(), Qt::DashLine, Qt::FlatCap, Qt::MiterJoin);
+    pen.setCosmetic(true);
+    return pen;
 }
 
 void GraphPainter::paintFrames(QPainter& p) const {
@@ -242,8 +262,11 @@ QRect GraphPainter::pageLegendRect() const {
     const int px = l_.device.px, py = l_.device.py;
     int text_w = 0;
     for (int i : curves) text_w = std::max(text_w, fm.horizontalAdvance(g().legendText(i)));
+    const QStringList envelope = envelopeLegend();
+    for (const QString& t : envelope) text_w = std::max(text_w, fm.horizontalAdvance(t));
+    const int items = static_cast<int>(curves.size()) + static_cast<int>(envelope.size());
     const int w = px / 8 + px / 32 + text_w + px / 16;
-    const int h = static_cast<int>(curves.size()) * (fm.height() + py / 32) + py / 32;
+    const int h = items * (fm.height() + py / 32) + py / 32;
     QPoint at(l_.plot.right - w, l_.plot.bottom - h);
     if (v_.legendFraction)
         at = l_.client.topLeft() +
@@ -281,7 +304,22 @@ void GraphPainter::paintLegend(QPainter& p) const {
                    Qt::AlignLeft | Qt::AlignVCenter, g().legendText(i));
         y += step;
     }
+    // The envelope pair: a sample of its dashed line, no marker.
+    for (const QString& text : envelopeLegend()) {
+        const int cy = y + fm.height() / 2;
+        p.setPen(envelopePen());
+        p.drawLine(box.left() + px / 32, cy, box.left() + px / 8, cy);
+        p.setPen(QPen(envelope_colour(), 1));
+        p.drawText(QRect(box.left() + px / 8 + px / 32, y, box.width(), fm.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, text);
+        y += step;
+    }
     p.restore();
+}
+
+QStringList GraphPainter::envelopeLegend() const {
+    if (!drawn_envelope(g())) return {};
+    return {QString::fromLatin1(envelope_text::kMax), QString::fromLatin1(envelope_text::kMin)};
 }
 
 void GraphPainter::paintBands(QPainter& p, const PanelMapping& m, int left, int right, double below,

@@ -2,7 +2,8 @@
 // bitmap, an SVG or PDF picture) from the layout and the view's ranges.
 //
 // Order: white background; axis titles and graph title; ticks, labels and grid of each
-// panel; the curves clipped to their panel, with markers; on pages and pictures the legend;
+// panel; the curves clipped to their panel, with markers, and the envelope pair while it is
+// shown; on pages and pictures the legend;
 // the soil-layer strip; a one-pixel black frame around each panel. Nothing is computed here
 // that a test could not compute from GraphLayout, GraphView and the graph.
 #pragma once
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QRect>
+#include <QStringList>
 #include <vector>
 
 #include "viewer/graph_layout.h"
@@ -56,6 +58,9 @@ class GraphPainter {
     void paintFrames(QPainter& p) const;
     QFont legendFont() const;
     std::vector<int> legendCurves() const;
+    // The envelope lines' pen, and their legend texts while the envelope is drawn.
+    QPen envelopePen() const;
+    QStringList envelopeLegend() const;
 
     const GraphView& v_;
     const GraphLayout& l_;

@@ -50,6 +50,10 @@ class TGraphPlot {
     double LayerStartDepth = 0.0;
     bool WindowExists = false;
     bool LimitActiveCurves = true;  // at most 20 curves active when the window opens
+    // The graph can show the envelope of its result sets (deflection, moment, shear), and
+    // shows it (see graph_envelope.h).
+    bool OffersEnvelope = false;
+    bool ShowEnvelope = false;
     static constexpr int kMaxActiveOnOpen = 20;
 
     // ---- Curves ----

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/number_text.h"
+#include "viewer/graph_envelope.h"
 #include "viewer/graph_palette.h"
 
 namespace vornel {
@@ -81,16 +82,23 @@ std::vector<LegendItem> GraphView::legendItems() const {
         const int position = static_cast<int>(items.size());
         items.push_back({i, text, graph_colour(position)});
     }
+    if (drawn_envelope(*graph_))
+        for (const char* name : {envelope_text::kMax, envelope_text::kMin})
+            items.push_back({kEnvelopeLegendItem, QString::fromLatin1(name) + QStringLiteral(" *"),
+                             envelope_colour()});
     return items;
 }
 
 QSize GraphView::legendBoxSize(const QFontMetrics& fm, int item_height, int px) const {
     int widest = 0;
-    const std::vector<int> active = graph_->activeCurves();
-    for (int i : active)
-        widest =
-            std::max(widest, fm.horizontalAdvance(graph_->legendText(i) + QStringLiteral(" *")));
-    return {widest + px / 4, static_cast<int>(active.size()) * item_height + 3};
+    const std::vector<LegendItem> items = legendItems();
+    for (const LegendItem& item : items) {
+        const QString text = item.curve == kEnvelopeLegendItem
+                                 ? item.text
+                                 : graph_->legendText(item.curve) + QStringLiteral(" *");
+        widest = std::max(widest, fm.horizontalAdvance(text));
+    }
+    return {widest + px / 4, static_cast<int>(items.size()) * item_height + 3};
 }
 
 QString GraphView::mouseCaption(const GraphLayout& l, QPoint p) const {

@@ -21,9 +21,12 @@
 
 namespace vornel {
 
+// The curve index of the envelope pair's two items, listed after the curves while shown.
+inline constexpr int kEnvelopeLegendItem = -1;
+
 // One item of the window's legend box: an active curve, in curve order.
 struct LegendItem {
-    int curve = 0;  // index in the main list
+    int curve = 0;  // index in the main list, or kEnvelopeLegendItem
     QString text;   // legend text, with " *" appended while the curve is shown
     QColor colour;  // palette[item index]
 };
@@ -53,7 +56,8 @@ class GraphView {
     // The window title while the mouse moves: caption, " X: ", x, " Y: ", y.
     QString mouseCaption(const GraphLayout& l, QPoint p) const;
 
-    // The legend box of the window: one item per active curve.
+    // The legend box of the window: one item per active curve, then "Envelope max" and
+    // "Envelope min" while the envelope is shown.
     std::vector<LegendItem> legendItems() const;
     // As high as its items (count x item height + 3) and as wide as the widest text with
     // " *" plus a quarter inch.

@@ -42,6 +42,7 @@ ResultGraphs::ResultGraphs() {
     set_up(pltPtK12, "Coupled Stiffness Kyr", "Curve #", "Lateral Load", "", "Kyr", "", false);
     set_up(pltMtK21, "Coupled Stiffness Kry", "Curve #", "Moment", "", "Kry", "", false);
     set_up(pltMtK22, "Rotational Stiffness Krr", "Curve #", "Moment", "", "Krr", "", false);
+    for (TGraphPlot* g : {&pltDef, &pltMom, &pltShear, &pltDMS}) g->OffersEnvelope = true;
     pltInter.ShowLegend = false;
     for (TGraphPlot* g : {&pltPtKyy, &pltPtK12, &pltMtK21, &pltMtK22}) g->ShowLegend = false;
 }

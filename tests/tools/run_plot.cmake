@@ -1,6 +1,7 @@
 # Runs vornel-plot in an empty folder and checks what it did.
 #   TOOL, ARGS (list), WORK (made empty first), COPY (files copied into WORK first, separated
-#   by |, optional), EXPECT_RC, EXPECT_STDERR (regular expression, optional), EXPECT_EXISTS
+#   by |, optional), EXPECT_RC, EXPECT_STDERR and EXPECT_STDOUT (regular expressions,
+#   optional), EXPECT_EXISTS
 #   (files separated by |, optional),
 #   EXPECT_PNG (file) and EXPECT_PNG_SIZE (WxH, optional),
 #   EXPECT_FILE / EXPECTED (compare, optional), EXPECT_START / START_TEXT (optional),
@@ -19,6 +20,9 @@ if(NOT rc EQUAL EXPECT_RC)
 endif()
 if(DEFINED EXPECT_STDERR AND NOT err MATCHES "${EXPECT_STDERR}")
     message(FATAL_ERROR "stderr does not match '${EXPECT_STDERR}':\n${err}")
+endif()
+if(DEFINED EXPECT_STDOUT AND NOT out MATCHES "${EXPECT_STDOUT}")
+    message(FATAL_ERROR "stdout does not match '${EXPECT_STDOUT}':\n${out}")
 endif()
 foreach(f IN LISTS EXPECT_EXISTS)
     if(NOT EXISTS ${f})

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QTimer>
 
+#include "viewer/graph_envelope.h"
 #include "viewer/ui/graph_canvas.h"
 #include "viewer/ui/graph_questions.h"
 #include "viewer/ui/legend_box.h"
@@ -35,7 +36,9 @@ TGraphWindow::TGraphWindow(TGraphPlot& graph, GraphQuestions* questions, QWidget
         legend_->move(qRound(f.x() * canvas_->width()), qRound(f.y() * canvas_->height()));
         legend_->keepInside();
     };
-    legend_->onToggle = [this](int curve) { toggleCurve(curve); };
+    legend_->onToggle = [this](int curve) {
+        curve == kEnvelopeLegendItem ? toggleEnvelope() : toggleCurve(curve);
+    };
     legend_->onMoved = [this] {
         legendSettled_ = true;
         rememberLegendPlace();
@@ -104,6 +107,7 @@ void TGraphWindow::buildMenu() {
     add(tr("Show &Legend"), &TGraphWindow::toggleLegend, true);
     add(tr("Show &Soil Layer"), &TGraphWindow::toggleLayers, true);
     add(tr("Show &Wall Geometry"), &TGraphWindow::toggleWall, true);
+    add(tr("Show En&velope"), &TGraphWindow::toggleEnvelope, true);
     markersMenu_ = choiceMenu(tr("Show &Markers"),
                               {{tr("&Never"), 0},
                                {tr("Every &Increment"), 1},
@@ -150,6 +154,8 @@ void TGraphWindow::refreshMenu() {
     entry(PlotEntry::ShowWall)->setVisible(g.WallLineCount > 0);
     entry(PlotEntry::ShowWall)->setEnabled(g.ShowLayers);
     entry(PlotEntry::ShowWall)->setChecked(g.ShowWall);
+    entry(PlotEntry::ShowEnvelope)->setVisible(envelope_offered(g));
+    entry(PlotEntry::ShowEnvelope)->setChecked(g.ShowEnvelope);
     entry(PlotEntry::FontSize)->setVisible(g.ShowFontWidth);
     entry(PlotEntry::LineWidth)->setVisible(g.ShowFontWidth);
     const std::pair<QMenu*, int> ticks[] = {
@@ -228,6 +234,29 @@ void TGraphWindow::toggleWall() {
     relayout();
 }
 
+// Result sets whose stations differ are not paired: the engineer is told why, and the entry
+// stays unticked.
+void TGraphWindow::toggleEnvelope() {
+    TGraphPlot& g = graph();
+    if (!g.ShowEnvelope) {
+        if (const QString why = envelope_refusal(g); !why.isEmpty()) {
+            entry(PlotEntry::ShowEnvelope)->setChecked(false);
+            return questions_->inform(why);
+        }
+    }
+    g.ShowEnvelope = !g.ShowEnvelope;
+    entry(PlotEntry::ShowEnvelope)->setChecked(g.ShowEnvelope);
+    // The box grows and shrinks about its bottom right corner, so that a legend in the plot's
+    // corner stays in it.
+    const QPoint corner = legend_->geometry().bottomRight();
+    legend_->setItems(view_.legendItems());
+    fitLegend();
+    legend_->move(corner - QPoint(legend_->width() - 1, legend_->height() - 1));
+    legend_->keepInside();
+    rememberLegendPlace();
+    canvas_->update();
+}
+
 void TGraphWindow::setMarkers(int n) {
     graph().Markers = n;
     canvas_->update();
@@ -249,6 +278,7 @@ void TGraphWindow::toggleCurve(int curve) {
     TLine& c = graph().curve(curve);
     c.Shown = !c.Shown;
     legend_->setItems(view_.legendItems());
+    fitLegend();  // the envelope's items come and go with the shown curves
     for (QAction* a : curves_)
         if (a->data().toInt() == curve) a->setChecked(c.Shown);
     canvas_->update();

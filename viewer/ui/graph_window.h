@@ -3,10 +3,10 @@
 // Opening computes the ranges, makes the first 20 curves active, builds the legend box and the
 // Plot menu and places the legend at the bottom right of the plot area. The client area
 // (TGraphCanvas) draws through GraphPainter; the legend box floats over it. The Plot menu holds
-// fourteen fixed entries (display switches, markers, font size, line width, the graph title,
-// legend and active-curve dialogs, printing, page setup, saving a picture), then one entry per
-// active curve. The window changes only the graph's display settings, curve flags and names
-// and its title; closing it frees the window and keeps the graph.
+// fifteen fixed entries (display switches, the envelope of the result sets, markers, font size,
+// line width, the graph title, legend and active-curve dialogs, printing, page setup, saving a
+// picture), then one entry per active curve. The window changes only the graph's display settings,
+// curve flags and names and its title; closing it frees the window and keeps the graph.
 //
 // Printing draws on a QPrinter through the viewer's page printing; where no printer is
 // installed, Print asks for a PDF file and prints into it (Page Setup works for that PDF too).
@@ -35,6 +35,7 @@ enum class PlotEntry : int {
     ShowLegend,
     ShowSoilLayer,
     ShowWall,
+    ShowEnvelope,
     Markers,
     FontSize,
     LineWidth,
@@ -47,7 +48,7 @@ enum class PlotEntry : int {
     PageSetup,
     SaveToDisk
 };
-inline constexpr int kPlotFixedEntries = 14;
+inline constexpr int kPlotFixedEntries = 15;
 
 class TGraphWindow : public QMainWindow {
     Q_OBJECT
@@ -79,6 +80,8 @@ class TGraphWindow : public QMainWindow {
     void toggleLegend();
     void toggleLayers();
     void toggleWall();
+    // Offered on a deflection, moment or shear graph of several result sets.
+    void toggleEnvelope();
     void setMarkers(int n);
     void setFontSize(int tenths);
     void setLineWidth(int factor);

@@ -203,9 +203,9 @@ void GraphWindowTest::plotMenuOfferingRulesAndTicks() {
     QStringList texts;
     for (QAction* a : w->plotMenu()->actions()) texts << a->text();
     QCOMPARE(texts, QStringList({"Show &Legend", "Show &Soil Layer", "Show &Wall Geometry",
-                                 "Show &Markers", "&Font Size", "&Line Width", "", "&Graph Title",
-                                 "&Edit Legend", "&Active Curves", "", "&Print...", "P&age Setup",
-                                 "&Save To Disk...", "Load #1", "Load #2"}));
+                                 "Show En&velope", "Show &Markers", "&Font Size", "&Line Width", "",
+                                 "&Graph Title", "&Edit Legend", "&Active Curves", "", "&Print...",
+                                 "P&age Setup", "&Save To Disk...", "Load #1", "Load #2"}));
     emit w->plotMenu()->aboutToShow();
     QVERIFY(!w->entry(PlotEntry::ShowSoilLayer)->isVisible());
     QVERIFY(!w->entry(PlotEntry::ShowWall)->isVisible());
