@@ -15,7 +15,7 @@
 #include "viewer/ui/dlg_side_view.h"
 #include "viewer/ui/export_dialog.h"
 #include "viewer/ui/graph_window.h"
-#include "viewer/ui/view_3d_questions.h"
+#include "viewer/ui/view_3d_text.h"
 
 namespace vornel {
 
@@ -26,12 +26,9 @@ ChildWindowFactories ChildWindowFactories::defaults() {
 
 namespace {
 
-// The 3D view with the first deflection curve of the results; its message boxes and file
-// dialog live as long as the view.
+// The 3D view with the first deflection curve of the results.
 QWidget* create_3d_view(TMainForm& main) {
-    auto* questions = new DialogView3dQuestions(&main);
-    auto* view = new TDlgBlock(main.project(), *questions);
-    QObject::connect(view, &QObject::destroyed, [questions] { delete questions; });
+    auto* view = new TDlgBlock(main.project(), main.questions());
     view->setDeflection(first_deflection_curve(main.results().graphs().pltDef));
     return view;
 }
@@ -43,7 +40,7 @@ QWidget* create_dialog(ChildKind kind, TMainForm& main) {
         case ChildKind::View3D:
             return create_3d_view(main);
         case ChildKind::ProfileView: {
-            auto* view = new TDlgSideView(main.project());
+            auto* view = new TDlgSideView(main.project(), main.questions());
             view->setEarthPressurePoints(main.project().data().Results.PressurePointCount);
             return view;
         }
@@ -58,7 +55,7 @@ QWidget* create_table_window(TGridTable& table, TMainForm& main) {
 
 // The window of a result graph; none when the graph's ranges cannot be drawn.
 QWidget* create_graph_window(ResultGraph graph, TMainForm& main) {
-    auto* w = new TGraphWindow(main.results().graph(graph));
+    auto* w = new TGraphWindow(main.results().graph(graph), main.questions());
     if (w->openGraph()) return w;
     delete w;
     return nullptr;
@@ -81,7 +78,7 @@ void export_to_excel(TMainForm& main) {
         [&main] {
             return main.data().FileName.isEmpty() ? QString() : main.project().dataFilePath();
         });
-    TDlgExport(source, nullptr, &main).exec();
+    TDlgExport(source, main.questions(), &main).exec();
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/form_questions.h"
 #include "app/program_settings.h"
 
 static void init_main_form_resources() {
@@ -29,19 +28,17 @@ QString program_folder(const QString& given) {
     return given.isEmpty() ? QCoreApplication::applicationDirPath() : given;
 }
 
-WindowQuestions& questions_of(MainFormSetup& s, std::unique_ptr<WindowQuestions>& own,
-                              QWidget* parent) {
-    if (s.questions) return *s.questions;
-    own = std::make_unique<MessageBoxQuestions>(parent);
-    return *own;
+// The message boxes of the program, parented to the main window, with the status bar as
+// the sink of status texts.
+std::unique_ptr<MessageBoxQuestions> message_boxes(const MainFormSetup& s, QWidget* parent) {
+    if (s.questions) return nullptr;
+    return std::make_unique<MessageBoxQuestions>(parent);
 }
 }  // namespace
 
 TMainForm::TMainForm(MainFormSetup setup)
-    : questions_(std::make_unique<FormQuestions>(questions_of(setup, ownQuestions_, this),
-                                                 [this](const QString& text) {
-                                                     if (status_) status_->setText(text);
-                                                 })),
+    : ownQuestions_(message_boxes(setup, this)),
+      questions_(setup.questions ? setup.questions : ownQuestions_.get()),
       ownDesktop_(setup.desktop ? nullptr : std::make_unique<SystemDesktop>()),
       desktop_(setup.desktop ? setup.desktop : ownDesktop_.get()),
       folder_(program_folder(setup.programFolder)),
@@ -62,8 +59,11 @@ TMainForm::TMainForm(MainFormSetup setup)
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
-    dialogQuestions_ = std::make_unique<FormDialogQuestions>(*questions_, this);
-    host_ = new WindowHost(*mdi_, project_, *dialogQuestions_, this);
+    if (ownQuestions_)
+        ownQuestions_->setStatusSink([this](const QString& text) {
+            if (status_) status_->setText(text);
+        });
+    host_ = new WindowHost(*mdi_, project_, *questions_, this);
     host_->setFactories({[this](ChildKind k, WindowHost&) -> QWidget* {
                              return factories_.dialog ? factories_.dialog(k, *this) : nullptr;
                          },
@@ -96,10 +96,6 @@ TMainForm::~TMainForm() {
         disconnect(sub, nullptr, host_, nullptr);
         delete sub.data();
     }
-}
-
-WindowQuestions& TMainForm::questions() {
-    return *questions_;
 }
 
 // ---- Actions ------------------------------------------------------------------------------

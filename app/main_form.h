@@ -4,7 +4,8 @@
 // toolbar with their enabling rules, the status bar with the construction stage, the program
 // settings, the results of the last analysis and, during a run, the engine binding. Dialogs,
 // table windows and viewer windows are its child windows, created on first use through the
-// factories of child_windows.h; every message and file dialog goes through WindowQuestions.
+// factories of child_windows.h; every message and file dialog goes through Questions, handed on to
+// every child window.
 #pragma once
 
 #include <QMainWindow>
@@ -29,13 +30,10 @@ class QToolBar;
 
 namespace vornel {
 
-class DialogQuestions;
-class FormQuestions;
-
 struct MainFormSetup {
-    WindowQuestions* questions = nullptr;  // null: message boxes and file dialogs
-    Desktop* desktop = nullptr;            // null: the system's desktop
-    QString programFolder;                 // empty: the executable's folder
+    Questions* questions = nullptr;  // null: message boxes and file dialogs
+    Desktop* desktop = nullptr;      // null: the system's desktop
+    QString programFolder;           // empty: the executable's folder
     ChildWindowFactories factories = ChildWindowFactories::defaults();
 };
 
@@ -48,7 +46,7 @@ class TMainForm : public QMainWindow {
     // ---- What child windows use ----
     Project& project() { return project_; }
     TProgramData& data() { return project_.data(); }
-    WindowQuestions& questions();
+    Questions& questions() { return *questions_; }
     QMdiArea* mdiArea() const { return mdi_; }
     const QString& programFolder() const { return folder_; }
     WindowHost& host() { return *host_; }
@@ -147,9 +145,8 @@ class TMainForm : public QMainWindow {
     // Child windows (main_form_windows.cpp)
     void storeActiveChild();
 
-    std::unique_ptr<WindowQuestions> ownQuestions_;
-    std::unique_ptr<FormQuestions> questions_;
-    std::unique_ptr<DialogQuestions> dialogQuestions_;
+    std::unique_ptr<MessageBoxQuestions> ownQuestions_;
+    Questions* questions_;
     std::unique_ptr<Desktop> ownDesktop_;
     Desktop* desktop_;
     QString folder_;

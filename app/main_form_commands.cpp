@@ -9,7 +9,6 @@
 #include <QUrlQuery>
 #include <optional>
 
-#include "app/form_questions.h"
 #include "app/main_form.h"
 #include "editor/file_naming.h"
 #include "viewer/design_report.h"
@@ -326,12 +325,17 @@ QString with_pdf_suffix(const QString& path) {
     return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
 }
 
+// The PDF file dialog of the report, suggesting the report's name.
+Questions::FileDialog report_pdf_dialog(Project& project, const QString& title) {
+    return {title, report_name(project), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf")};
+}
+
 }  // namespace
 
 // The pages take the size the printer settings give (Letter or A4 by the desktop's locale).
 void TMainForm::exportReport() {
     const std::optional<QString> path =
-        questions_->askSavePdfName(report_name(project_), tr("Export Report"));
+        questions_->askPdfFileName(report_pdf_dialog(project_, tr("Export Report")));
     if (!path) return;
     const QString error = write_design_report(project_.data(), results_.graphs(),
                                               with_pdf_suffix(*path), default_page_size());
@@ -345,7 +349,7 @@ void TMainForm::printReport() {
         if (!questions_->askPrint(printer)) return;
     } else {
         const std::optional<QString> path =
-            questions_->askSavePdfName(report_name(project_), tr("Print To PDF File"));
+            questions_->askPdfFileName(report_pdf_dialog(project_, tr("Print To PDF File")));
         if (!path) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(with_pdf_suffix(*path));

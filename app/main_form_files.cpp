@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QMimeData>
 
-#include "app/form_questions.h"
 #include "app/main_form.h"
 #include "editor/file_naming.h"
 
@@ -37,7 +36,10 @@ void TMainForm::fileNew() {
 
 void TMainForm::fileOpen() {
     if (!askToSave()) return;
-    const auto choice = questions_->askOpenFileName(project_.currentFolder());
+    const auto choice = questions_->askOpenFileName(
+        {QString::fromLatin1(dialog_text::kOpenTitle), project_.currentFolder(),
+         dialog_text::joined(dialog_text::kOpenFilters),
+         QString::fromLatin1(dialog_text::kDefaultSuffix)});
     if (!choice) return;
     openPath(choice->path, format_for_filter(choice->filterIndex));
 }
@@ -71,9 +73,7 @@ void TMainForm::loadResults(bool report_failure) {
 }
 
 void TMainForm::openCommandLine(const QStringList& arguments) {
-    questions_->setQuietRead(true);
     const bool opened = project_.openFromCommandLine(arguments);
-    questions_->setQuietRead(false);
     // A file named that is not there: the engineer learns why the project is new.
     if (const auto name = command_line_file(arguments)) {
         const QString full =

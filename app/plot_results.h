@@ -16,7 +16,7 @@ namespace vornel {
 
 class PlotResults {
   public:
-    explicit PlotResults(ProjectQuestions& questions) : questions_(questions) {}
+    explicit PlotResults(Questions& questions) : questions_(questions) {}
 
     // Reads `plot_file` into the graphs and the project's result arrays; returns whether the
     // whole file was read. With `report_failure` a failure is shown in an information box.
@@ -29,16 +29,7 @@ class PlotResults {
     const TGraphPlot& graph(ResultGraph graph) const;
 
   private:
-    // The main window's project questions answer the viewer's messages too.
-    class ViewerMessages : public ViewerQuestions {
-      public:
-        explicit ViewerMessages(ProjectQuestions& q) : q_(q) {}
-        void inform(const QString& text) override { q_.inform(text); }
-
-      private:
-        ProjectQuestions& q_;
-    };
-    ViewerMessages questions_;
+    Questions& questions_;
     ResultGraphs graphs_;
 };
 

@@ -1,33 +1,67 @@
 #include "app/window_questions.h"
 
+#include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPageLayout>
+#include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStringList>
+#include <QUrl>
 
 namespace vornel {
 
 namespace {
-QString title() {
-    return QString::fromLatin1(dialog_text::kProgramTitle);
+// The filter a dialog was left with, counted from 1 (1 also when none matches).
+int filter_index(const QFileDialog& d, const QString& filters) {
+    const int index =
+        static_cast<int>(filters.split(QStringLiteral(";;")).indexOf(d.selectedNameFilter())) + 1;
+    return index < 1 ? 1 : index;
 }
 
-template <size_t N>
-QStringList filter_list(const char* const (&filters)[N]) {
-    QStringList list;
-    for (const char* f : filters) list << QString::fromLatin1(f);
-    return list;
+std::optional<Questions::FileChoice> run_file_dialog(QWidget* parent,
+                                                     const Questions::FileDialog& request,
+                                                     bool save) {
+    QFileDialog d(parent, request.title, request.start, request.filters);
+    d.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.defaultSuffix.isEmpty()) d.setDefaultSuffix(request.defaultSuffix);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+    return Questions::FileChoice{d.selectedFiles().constFirst(), filter_index(d, request.filters)};
 }
 }  // namespace
 
-ProjectQuestions::Answer MessageBoxQuestions::askYesNoCancel(const QString& text) {
-    const auto b = QMessageBox::question(parent_, title(), text,
+void MessageBoxQuestions::inform(const QString& text, const QString& title) {
+    QMessageBox::information(parent_, title, text, QMessageBox::Ok);
+}
+
+void MessageBoxQuestions::warn(const QString& text) {
+    QMessageBox::warning(parent_, programTitle(), text, QMessageBox::Ok);
+}
+
+void MessageBoxQuestions::about(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent_);
+    box.setIconPixmap(QIcon(QStringLiteral(":/vornel/icons/vornel.svg")).pixmap(64, 64));
+    box.exec();
+}
+
+void MessageBoxQuestions::showStatus(const QString& text) {
+    if (status_) status_(text);
+}
+
+bool MessageBoxQuestions::askYesNo(const QString& text, const QString& title) {
+    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+Questions::Answer MessageBoxQuestions::askYesNoCancel(const QString& text) {
+    const auto b = QMessageBox::question(parent_, programTitle(), text,
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                          QMessageBox::Yes);
     if (b == QMessageBox::Yes) return Answer::Yes;
@@ -35,73 +69,36 @@ ProjectQuestions::Answer MessageBoxQuestions::askYesNoCancel(const QString& text
     return Answer::Cancel;
 }
 
-bool MessageBoxQuestions::askYesNo(const QString& text) {
-    return QMessageBox::question(parent_, title(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+std::optional<Questions::FileChoice> MessageBoxQuestions::askOpenFileName(
+    const FileDialog& dialog) {
+    return run_file_dialog(parent_, dialog, false);
 }
 
-std::optional<QString> MessageBoxQuestions::askSaveFileName(const QString& suggested,
-                                                            const QString& caption) {
-    QFileDialog dialog(parent_, caption, suggested);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(filter_list(dialog_text::kSaveFilters));
-    dialog.setDefaultSuffix(QString::fromLatin1(dialog_text::kDefaultSuffix));
-    dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front();
-}
-
-std::optional<WindowQuestions::OpenChoice> MessageBoxQuestions::askOpenFileName(
-    const QString& folder) {
-    QFileDialog dialog(parent_, QString::fromLatin1(dialog_text::kOpenTitle), folder);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    const QStringList filters = filter_list(dialog_text::kOpenFilters);
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QString::fromLatin1(dialog_text::kDefaultSuffix));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    const int index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
-    return OpenChoice{dialog.selectedFiles().front(), index < 1 ? 1 : index};
-}
-
-void MessageBoxQuestions::inform(const QString& text) {
-    QMessageBox::information(parent_, title(), text);
-}
-
-void MessageBoxQuestions::showStatus(const QString& text) {
-    if (status_) status_(text);
-}
-
-void MessageBoxQuestions::warn(const QString& text) {
-    QMessageBox::warning(parent_, title(), text, QMessageBox::Ok);
-}
-
-void MessageBoxQuestions::about(const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent_);
-    box.setIconPixmap(QIcon(QStringLiteral(":/vornel/icons/vornel.svg")).pixmap(64, 64));
-    box.exec();
-}
-
-std::optional<QString> MessageBoxQuestions::askSavePdfName(const QString& suggested,
-                                                           const QString& caption) {
-    QFileDialog dialog(parent_, caption, suggested);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("PDF (*.pdf)")});
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front();
+std::optional<Questions::FileChoice> MessageBoxQuestions::askSaveFileName(
+    const FileDialog& dialog) {
+    return run_file_dialog(parent_, dialog, true);
 }
 
 bool MessageBoxQuestions::printerInstalled() {
-    return !QPrinterInfo::availablePrinters().isEmpty();
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 bool MessageBoxQuestions::askPrint(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog d(&printer, parent_);
+    return d.exec() == QDialog::Accepted;
+}
+
+bool MessageBoxQuestions::askPageSetup(QPrinter& printer) {
+    QPageSetupDialog d(&printer, parent_);
+    return d.exec() == QDialog::Accepted;
+}
+
+bool MessageBoxQuestions::runDialog(QDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool MessageBoxQuestions::openWithDesktop(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QPageSize default_page_size() {

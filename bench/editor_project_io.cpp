@@ -5,22 +5,13 @@
 
 #include <QTemporaryDir>
 
+#include "editor/console_questions.h"
 #include "editor/data_file_writer.h"
 #include "editor/project.h"
 
 namespace {
 
 using namespace vornel;
-
-class Silent : public ProjectQuestions {
-  public:
-    Answer askYesNoCancel(const QString&) override { return Answer::No; }
-    bool askYesNo(const QString&) override { return true; }
-    std::optional<QString> askSaveFileName(const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void inform(const QString&) override {}
-};
 
 void fill(TGridTable& t, int rows) {
     t.setRowCount(rows);
@@ -52,7 +43,7 @@ void build_full_project(Project& p, const QString& path) {
 
 void BM_OpenFiveStageProject(benchmark::State& state) {
     QTemporaryDir dir;
-    Silent q;
+    ConsoleQuestions q{true};
     const QString path = dir.filePath("full.vn5d");
     {
         Project p(q, dir.path());
@@ -65,7 +56,7 @@ BENCHMARK(BM_OpenFiveStageProject)->Unit(benchmark::kMillisecond);
 
 void BM_SaveFiveStageProject(benchmark::State& state) {
     QTemporaryDir dir;
-    Silent q;
+    ConsoleQuestions q{true};
     Project p(q, dir.path());
     build_full_project(p, dir.filePath("full.vn5d"));
     for (auto _ : state) benchmark::DoNotOptimize(p.save());
@@ -73,7 +64,7 @@ void BM_SaveFiveStageProject(benchmark::State& state) {
 BENCHMARK(BM_SaveFiveStageProject)->Unit(benchmark::kMillisecond);
 
 void BM_WriteFullDeck(benchmark::State& state) {
-    Silent q;
+    ConsoleQuestions q{true};
     Project p(q, QDir::tempPath());
     fill_all(p);
     for (auto _ : state) benchmark::DoNotOptimize(write_data_file(p.data()));

@@ -13,23 +13,11 @@
 #include <QTest>
 
 #include "app/main_form.h"
+#include "editor/console_questions.h"
 
 namespace {
 
 using namespace vornel;
-
-class Silent : public WindowQuestions {
-  public:
-    Answer askYesNoCancel(const QString&) override { return Answer::No; }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> askSaveFileName(const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void inform(const QString&) override {}
-    std::optional<OpenChoice> askOpenFileName(const QString&) override { return std::nullopt; }
-    void warn(const QString&) override {}
-    void about(const QString&, const QString&) override {}
-};
 
 void BM_MainWindowShownOnAnalysedExample(benchmark::State& state) {
     QTemporaryDir work;
@@ -38,7 +26,7 @@ void BM_MainWindowShownOnAnalysedExample(benchmark::State& state) {
     QFile::setPermissions(deck, QFile::ReadOwner | QFile::WriteOwner);
     QProcess::execute(QStringLiteral(VORNEL_BINARY_DIR "/bin/vornel-run"), {deck});
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path());
-    Silent questions;
+    ConsoleQuestions questions;
     for (auto _ : state) {
         MainFormSetup setup;
         setup.questions = &questions;

@@ -5,22 +5,15 @@
 #include <filesystem>
 #include <memory>
 
+#include "editor/console_questions.h"
 #include "editor/project.h"
 #include "run_folder.h"
 
 namespace vornel::bench {
 
-class NoQuestions : public ProjectQuestions {
-  public:
-    Answer askYesNoCancel(const QString&) override { return Answer::No; }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> askSaveFileName(const QString&, const QString&) override { return {}; }
-    void inform(const QString&) override {}
-};
-
 struct ThreeStageProject {
     RunFolder folder;
-    NoQuestions questions;
+    ConsoleQuestions questions;
     std::unique_ptr<Project> project = std::make_unique<Project>(questions);
     ThreeStageProject() {
         const auto copy = folder.path / "anchored_three_stage.vn5d";

@@ -27,7 +27,7 @@ FileIdentity FileIdentity::of(const QString& path) {
             static_cast<unsigned long long>(st.st_ino)};
 }
 
-AnalysisRun::AnalysisRun(Project& project, ProjectQuestions& questions, QString program_folder)
+AnalysisRun::AnalysisRun(Project& project, Questions& questions, QString program_folder)
     : project_(project), q_(questions), folder_(std::move(program_folder)) {}
 
 AnalysisRun::~AnalysisRun() = default;

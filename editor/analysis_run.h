@@ -51,7 +51,7 @@ class AnalysisRun {
     // The engine's entry: the interface code in, the status out.
     using Engine = std::function<std::int32_t(std::int32_t)>;
 
-    AnalysisRun(Project& project, ProjectQuestions& questions, QString program_folder);
+    AnalysisRun(Project& project, Questions& questions, QString program_folder);
     ~AnalysisRun();
 
     void setProgramFolder(const QString& folder) { folder_ = folder; }
@@ -77,7 +77,7 @@ class AnalysisRun {
                            const std::array<FileIdentity, 3>& before);
 
     Project& project_;
-    ProjectQuestions& q_;
+    Questions& q_;
     QString folder_;
     std::unique_ptr<TDynamicLibrary> binding_;
     std::function<void(bool)> busy_;

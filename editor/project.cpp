@@ -11,7 +11,7 @@
 
 namespace vornel {
 
-Project::Project(ProjectQuestions& questions, QString current_folder)
+Project::Project(Questions& questions, QString current_folder)
     : q_(questions),
       data_(std::make_unique<TProgramData>(tables_)),
       folder_(current_folder.isEmpty() ? QDir::currentPath() : std::move(current_folder)) {}
@@ -91,11 +91,11 @@ bool Project::writeFile(const QString& path, const QByteArray& content, Durabili
 bool Project::askToSave() {
     if (!isModified()) return true;
     switch (q_.askYesNoCancel(project_text::kSaveChanges)) {
-        case ProjectQuestions::Answer::Cancel:
+        case Questions::Answer::Cancel:
             return false;
-        case ProjectQuestions::Answer::No:
+        case Questions::Answer::No:
             return true;
-        case ProjectQuestions::Answer::Yes:
+        case Questions::Answer::Yes:
             break;
     }
     // A failed save stops the command as well: unsaved work is never discarded.
@@ -155,9 +155,10 @@ OpenResult Project::openFile(const QString& path, std::optional<DataFormat> form
     data_->HasEICount = true;
     data_->HasTiebacks = fmt == DataFormat::V2015;
     recent_.add(full);
-    q_.inform(QStringLiteral("Data file: ") + display_name(full) +
-              (read.ok ? QStringLiteral(", has been read by VORNEL 2015")
-                       : QString::fromLatin1(project_text::kReadIncomplete)));
+    if (!read.ok || !quiet_read_)
+        q_.inform(QStringLiteral("Data file: ") + display_name(full) +
+                  (read.ok ? QStringLiteral(", has been read by VORNEL 2015")
+                           : QString::fromLatin1(project_text::kReadIncomplete)));
     q_.showStatus(statusText());
     if (data_->StageCount > 1) {
         const int count = data_->StageCount;
@@ -175,7 +176,12 @@ OpenResult Project::openFile(const QString& path, std::optional<DataFormat> form
 
 bool Project::openFromCommandLine(const QStringList& arguments) {
     const auto name = command_line_file(arguments);
-    if (name && QFileInfo::exists(absolute(*name))) return openFile(*name).opened;
+    if (name && QFileInfo::exists(absolute(*name))) {
+        quiet_read_ = true;
+        const bool opened = openFile(*name).opened;
+        quiet_read_ = false;
+        return opened;
+    }
     data_ = std::make_unique<TProgramData>(tables_);
     resetFileState();
     clearModified();
@@ -241,9 +247,11 @@ bool Project::save() {
 bool Project::saveAs() {
     if (data_->StageCount > 1 && !writeCurrentStage()) return false;
     const auto chosen =
-        q_.askSaveFileName(save_as_suggestion(data_->FileName), save_as_title(data_->FileName));
+        q_.askSaveFileName({save_as_title(data_->FileName), save_as_suggestion(data_->FileName),
+                            dialog_text::joined(dialog_text::kSaveFilters),
+                            QString::fromLatin1(dialog_text::kDefaultSuffix)});
     if (!chosen) return false;
-    return saveAsPath(*chosen);
+    return saveAsPath(chosen->path);
 }
 
 bool Project::saveAsPath(const QString& path) {

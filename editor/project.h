@@ -2,7 +2,7 @@
 //
 // It owns the tables and the one project object, the recent-file list and the editor-wide
 // `Modified` flag, and runs New, Open, Save, Save As and the stage commands exactly as the
-// windows will. Every question and message goes through ProjectQuestions, which the main
+// windows will. Every question and message goes through Questions, which the main
 // window implements with message boxes and the tests with scripted answers, so every path
 // runs without a display.
 //
@@ -27,23 +27,10 @@
 #include "editor/data_file_layout.h"
 #include "editor/program_data.h"
 #include "editor/project_tables.h"
+#include "editor/questions.h"
 #include "editor/recent_files.h"
 
 namespace vornel {
-
-class ProjectQuestions {
-  public:
-    enum class Answer { Yes, No, Cancel };
-    virtual ~ProjectQuestions() = default;
-    virtual Answer askYesNoCancel(const QString& text) = 0;  // "Do you want to save any changes?"
-    virtual bool askYesNo(const QString& text) = 0;          // copy-stage confirmation
-    // The Save dialog: the chosen path, or nothing when cancelled.
-    virtual std::optional<QString> askSaveFileName(const QString& suggested,
-                                                   const QString& title) = 0;
-    virtual void inform(const QString& text) = 0;             // information box
-    virtual void warn(const QString& text) { inform(text); }  // warning box with OK
-    virtual void showStatus(const QString& text) { (void)text; }
-};
 
 struct OpenResult {
     bool opened = false;  // the file could be read at all
@@ -52,7 +39,7 @@ struct OpenResult {
 
 class Project {
   public:
-    explicit Project(ProjectQuestions& questions, QString current_folder = {});
+    explicit Project(Questions& questions, QString current_folder = {});
 
     TProgramData& data() { return *data_; }
     ProjectTables& tables() { return tables_; }
@@ -75,6 +62,7 @@ class Project {
     // Open command: asks to save, then opens with the filter index (0: by extension).
     bool open(const QString& path, int filter_index = 0);
     OpenResult openFile(const QString& path, std::optional<DataFormat> format = std::nullopt);
+    // A file named on the command line, read without the read confirmation.
     bool openFromCommandLine(const QStringList& arguments);
     bool save();
     bool saveAs();
@@ -107,7 +95,7 @@ class Project {
     void moveStagesToPrivateFolder();
     bool refusedName(const QString& target);
 
-    ProjectQuestions& q_;
+    Questions& q_;
     ProjectTables tables_;
     std::unique_ptr<TProgramData> data_;
     RecentFiles recent_;
@@ -115,6 +103,7 @@ class Project {
     bool modified_ = false;
     std::optional<WriteFault> fault_;
     QString unread_;
+    bool quiet_read_ = false;  // no read confirmation (a file named on the command line)
     std::unique_ptr<QTemporaryDir> private_stages_;  // set while the stage files live there
 };
 

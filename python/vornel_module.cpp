@@ -19,6 +19,7 @@
 #include <memory>
 #include <variant>
 
+#include "editor/console_questions.h"
 #include "editor/data_file_reader.h"
 #include "editor/data_file_writer.h"
 #include "editor/expression_evaluator.h"
@@ -123,19 +124,6 @@ void ensure_gui() {
     (void)app;
 }
 
-// Nothing is asked: a save never prompts (scripts give the path), changes are never saved
-// behind the script's back, a stage copy is confirmed; messages are collected.
-class ScriptQuestions : public ProjectQuestions {
-  public:
-    Answer askYesNoCancel(const QString&) override { return Answer::No; }
-    bool askYesNo(const QString&) override { return true; }
-    std::optional<QString> askSaveFileName(const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void inform(const QString& text) override { messages.push_back(ss(text)); }
-    std::vector<std::string> messages;
-};
-
 using Scalar = std::variant<double TProgramData::*, int TProgramData::*, bool TProgramData::*>;
 
 struct ScalarMember {
@@ -187,7 +175,8 @@ class PyProject {
 
     std::vector<std::string> takeMessages() {
         std::vector<std::string> m;
-        m.swap(questions_.messages);
+        for (const QString& text : questions_.messages) m.push_back(ss(text));
+        questions_.messages.clear();
         return m;
     }
 
@@ -306,7 +295,9 @@ class PyProject {
     TGridTable* table(const std::string& name);
 
   private:
-    ScriptQuestions questions_;
+    // Nothing is asked: a save never prompts (scripts give the path), changes are never saved
+    // behind the script's back, a stage copy is confirmed; messages are collected.
+    ConsoleQuestions questions_{true};
     Project project_;
     std::unique_ptr<QTemporaryDir> folder_;
 };

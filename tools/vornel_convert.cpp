@@ -20,6 +20,7 @@
 
 #include <unistd.h>
 
+#include "editor/console_questions.h"
 #include "editor/data_file_reader.h"
 #include "editor/file_naming.h"
 #include "editor/program_data.h"
@@ -54,18 +55,6 @@ const char* const kHelp =
     "\n"
     "Exit status: 0 when OUT was written; 1 when IN cannot be read, OUT cannot be written\n"
     "or the options are wrong (the message says why, on one line for a wrong option).\n";
-
-// Questions without anybody to answer them: nothing is asked, messages are collected.
-class ConsoleQuestions : public ProjectQuestions {
-  public:
-    Answer askYesNoCancel(const QString&) override { return Answer::No; }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> askSaveFileName(const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void inform(const QString& text) override { last = text; }
-    QString last;
-};
 
 struct Arguments {
     std::optional<DataFormat> format;
@@ -204,7 +193,7 @@ int convert(const Arguments& a) {
     if (more_problems(copy, in, format)) return 1;
     if (!outputs_writable(out, project.data().StageCount)) return 1;
     if (!project.saveAsPath(out)) {
-        QString why = questions.last;
+        QString why = questions.last();
         if (!why.endsWith('.')) why += '.';
         print(QStringLiteral("vornel-convert: ") + why);
         return 1;

@@ -22,6 +22,7 @@
 #include <optional>
 
 #include "editor/atomic_file.h"
+#include "editor/console_questions.h"
 
 #include "editor/data_file_reader.h"
 #include "editor/program_data.h"
@@ -72,12 +73,6 @@ struct Options {
     bool profile = false;
     bool sized = false;     // --size or --dpi given
     bool envelope = false;  // --envelope given
-};
-
-class ToolQuestions : public ViewerQuestions {
-  public:
-    void inform(const QString& text) override { last = text; }
-    QString last;
 };
 
 int usage(const QString& why) {
@@ -194,10 +189,10 @@ bool read_inputs(const Options& o, TProgramData& data, ResultGraphs& graphs, QSt
     }
     // The profile needs the plot data file only for its earth-pressure point count.
     if (o.profile && !QFileInfo::exists(plot)) return true;
-    ToolQuestions q;
+    ConsoleQuestions q;
     PlotFileReader reader(graphs, data.Results, &q);
     if (!reader.read(plot, true, facts)) {
-        print_error(plot, q.last + QLatin1Char('\n') + reader.error());
+        print_error(plot, q.last() + QLatin1Char('\n') + reader.error());
         return false;
     }
     return true;

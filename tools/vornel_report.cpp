@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "editor/console_questions.h"
 #include "editor/data_file_reader.h"
 #include "editor/program_data.h"
 #include "viewer/design_report.h"
@@ -22,12 +23,6 @@
 namespace {
 
 using namespace vornel;
-
-class ToolQuestions : public ViewerQuestions {
-  public:
-    void inform(const QString& text) override { last = text; }
-    QString last;
-};
 
 int fail(const QString& file, const QString& why) {
     std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(why));
@@ -82,10 +77,10 @@ int main(int argc, char** argv) {
     ResultGraphs graphs;
     const QString plot = in.dir().filePath(in.completeBaseName() + QStringLiteral(".vn5p"));
     if (QFileInfo::exists(plot)) {
-        ToolQuestions q;
+        ConsoleQuestions q;
         PlotFileReader reader(graphs, data.Results, &q);
         if (!reader.read(plot, true, PlotProjectFacts::of(data)))
-            return fail(plot, q.last + QLatin1Char('\n') + reader.error());
+            return fail(plot, q.last() + QLatin1Char('\n') + reader.error());
     }
     const QPageSize page(paper == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4);
     if (const QString error = write_design_report(data, graphs, out, page); !error.isEmpty())

@@ -107,7 +107,7 @@ QImage render_picture(const GraphView& view, const PictureSpec& spec) {
 }
 
 PictureResult save_picture(const GraphView& view, const QString& path, const PictureSpec& spec,
-                           ViewerQuestions* questions) {
+                           Questions* questions) {
     PictureResult r;
     const std::optional<PictureFormat> f = picture_format_for(path);
     if (!f) {

@@ -42,6 +42,6 @@ struct PictureResult {
 };
 
 PictureResult save_picture(const GraphView& view, const QString& path, const PictureSpec& spec,
-                           ViewerQuestions* questions = nullptr);
+                           Questions* questions = nullptr);
 
 }  // namespace vornel

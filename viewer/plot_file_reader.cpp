@@ -426,7 +426,7 @@ bool PlotFileReader::readContent(const QByteArray& content, bool report,
 }
 
 bool read_plot_file(const QString& path, bool report, ResultGraphs& graphs, TProgramData& data,
-                    ViewerQuestions* questions) {
+                    Questions* questions) {
     PlotFileReader reader(graphs, data.Results, questions);
     return reader.read(path, report, PlotProjectFacts::of(data));
 }

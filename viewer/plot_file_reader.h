@@ -46,7 +46,7 @@ struct PlotProjectFacts {
 
 class PlotFileReader {
   public:
-    PlotFileReader(ResultGraphs& graphs, ResultArrays& arrays, ViewerQuestions* questions = nullptr)
+    PlotFileReader(ResultGraphs& graphs, ResultArrays& arrays, Questions* questions = nullptr)
         : graphs_(graphs), arrays_(arrays), questions_(questions) {}
 
     // True when the whole file was read.
@@ -64,13 +64,13 @@ class PlotFileReader {
 
     ResultGraphs& graphs_;
     ResultArrays& arrays_;
-    ViewerQuestions* questions_;
+    Questions* questions_;
     QString error_;
     int units_ = 0;
 };
 
 // The main window's read: the project gives the facts and takes the result arrays.
 bool read_plot_file(const QString& path, bool report, ResultGraphs& graphs, TProgramData& data,
-                    ViewerQuestions* questions);
+                    Questions* questions);
 
 }  // namespace vornel

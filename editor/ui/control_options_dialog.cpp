@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editor/ui/dialog_questions.h"
+#include "editor/questions.h"
 #include "editor/ui/window_host.h"
 
 namespace vornel {
@@ -37,9 +37,9 @@ void TDlgOptions::store() {
 void TDlgOptions::browse() {
     // Programs on this platform rarely carry an extension, hence "All Files" matches every
     // file rather than only names with a dot.
-    const auto chosen = questions().askFileToOpen(
-        {}, EdtWord->text(), QStringLiteral("Programs (*.exe *.com);;All Files (*)"));
-    if (chosen) EdtWord->setText(*chosen);
+    const auto chosen = questions().askOpenFileName(
+        {{}, EdtWord->text(), QStringLiteral("Programs (*.exe *.com);;All Files (*)"), {}});
+    if (chosen) EdtWord->setText(chosen->path);
 }
 
 }  // namespace vornel

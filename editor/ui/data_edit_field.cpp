@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "editor/ui/dialog_questions.h"
+#include "editor/questions.h"
 
 namespace vornel {
 
-DataEditField::DataEditField(DialogQuestions& questions, QWidget* parent)
+DataEditField::DataEditField(Questions& questions, QWidget* parent)
     : QLineEdit(parent), questions_(questions) {
     setText(model_.text());
     validated_text_ = text();

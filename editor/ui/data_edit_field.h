@@ -20,12 +20,12 @@ class QLabel;
 
 namespace vornel {
 
-class DialogQuestions;
+class Questions;
 
 class DataEditField : public QLineEdit {
     Q_OBJECT
   public:
-    DataEditField(DialogQuestions& questions, QWidget* parent = nullptr);
+    DataEditField(Questions& questions, QWidget* parent = nullptr);
 
     TDataEdit& model() { return model_; }
     const TDataEdit& model() const { return model_; }
@@ -65,7 +65,7 @@ class DataEditField : public QLineEdit {
     void report(const QString& message);
     void refreshLabel();
 
-    DialogQuestions& questions_;
+    Questions& questions_;
     TDataEdit model_;
     QPointer<QLabel> label_;
     QString validated_text_;

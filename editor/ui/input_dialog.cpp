@@ -24,7 +24,7 @@ Project& InputDialog::project() const {
 TProgramData& InputDialog::data() const {
     return host_.project().data();
 }
-DialogQuestions& InputDialog::questions() const {
+Questions& InputDialog::questions() const {
     return host_.questions();
 }
 

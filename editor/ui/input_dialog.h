@@ -21,7 +21,7 @@ class DataEditField;
 class Project;
 class TProgramData;
 class WindowHost;
-class DialogQuestions;
+class Questions;
 
 class InputDialog : public QWidget, public StoringWindow {
     Q_OBJECT
@@ -53,7 +53,7 @@ class InputDialog : public QWidget, public StoringWindow {
     WindowHost& host() const { return host_; }
     Project& project() const;
     TProgramData& data() const;
-    DialogQuestions& questions() const;
+    Questions& questions() const;
 
   private:
     void attachToSubWindow();

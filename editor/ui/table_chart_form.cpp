@@ -13,8 +13,8 @@
 
 #include "editor/grid_table_chart.h"
 #include "editor/grid_table_model.h"
+#include "editor/questions.h"
 #include "editor/ui/chart_view.h"
-#include "editor/ui/dialog_questions.h"
 #include "editor/ui/window_host.h"
 
 namespace vornel {
@@ -103,10 +103,12 @@ void TTableChartForm::fileNameChanged() {
 }
 
 void TTableChartForm::browse() {
-    const auto chosen = host().questions().askFileToOpen(
-        {}, file_name_->text(),
-        QStringLiteral("Text Files (*.txt);;Data Files (*.dat);;All Files (*)"));
-    if (chosen) file_name_->setText(*chosen);
+    const auto chosen = host().questions().askOpenFileName(
+        {{},
+         file_name_->text(),
+         QStringLiteral("Text Files (*.txt);;Data Files (*.dat);;All Files (*)"),
+         {}});
+    if (chosen) file_name_->setText(chosen->path);
 }
 
 void TTableChartForm::viewFile() {

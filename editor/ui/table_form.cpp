@@ -17,9 +17,9 @@
 
 #include "editor/grid_table.h"
 #include "editor/grid_table_model.h"
+#include "editor/questions.h"
 #include "editor/ui/cell_delegate.h"
 #include "editor/ui/dialog_picture.h"
-#include "editor/ui/dialog_questions.h"
 #include "editor/ui/window_host.h"
 
 namespace vornel {

@@ -7,8 +7,8 @@
 
 #include "editor/grid_table_chart.h"
 #include "editor/project.h"
+#include "editor/questions.h"
 #include "editor/ui/control_options_dialog.h"
-#include "editor/ui/dialog_questions.h"
 #include "editor/ui/staged_dialog.h"
 #include "editor/ui/storing_window.h"
 #include "editor/ui/table_chart_form.h"
@@ -81,8 +81,7 @@ WindowHost::Factories WindowHost::editorWindows() {
     return {editor_dialog, editor_table_window};
 }
 
-WindowHost::WindowHost(QMdiArea& area, Project& project, DialogQuestions& questions,
-                       QObject* parent)
+WindowHost::WindowHost(QMdiArea& area, Project& project, Questions& questions, QObject* parent)
     : QObject(parent),
       area_(area),
       project_(project),

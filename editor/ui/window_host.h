@@ -35,7 +35,7 @@ class TGridTable;
 class TTableForm;
 class TdlgCSD;
 class TdlgTitle;
-class DialogQuestions;
+class Questions;
 
 // Modeless child windows, at most one of each kind.
 enum class ChildKind : int {
@@ -62,13 +62,12 @@ class WindowHost : public QObject {
     // The editor's own windows: its dialogs and table windows (none for the viewer's kinds).
     static Factories editorWindows();
 
-    WindowHost(QMdiArea& area, Project& project, DialogQuestions& questions,
-               QObject* parent = nullptr);
+    WindowHost(QMdiArea& area, Project& project, Questions& questions, QObject* parent = nullptr);
     ~WindowHost() override;
 
     QMdiArea& area() const { return area_; }
     Project& project() const { return project_; }
-    DialogQuestions& questions() const { return questions_; }
+    Questions& questions() const { return questions_; }
     void setFactories(Factories factories) { factories_ = std::move(factories); }
 
     // The configured text editor (kept in the program settings).
@@ -140,7 +139,7 @@ class WindowHost : public QObject {
 
     QMdiArea& area_;
     Project& project_;
-    DialogQuestions& questions_;
+    Questions& questions_;
     Factories factories_;
     QString text_editor_;
     QPointer<TDlgStaged> modal_staged_;

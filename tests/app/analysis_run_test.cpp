@@ -103,11 +103,11 @@ class AnalysisRunTest : public QObject {
         h.form->openCommandLine({deck});
         h.form->data().Increments = 70;  // the stiffness row ends at node 72
         choose(*h.form, "&Computation", "&Run Analysis");
-        QCOMPARE(h.questions.warned(),
+        QCOMPARE(h.questions.warned,
                  QStringList({"End Node, 72 in row 1 of Wall Stiffness definition\n"
                               "is greater than number of nodes defined, 70.\n"
                               "Please check on Wall Properties Windows and Wall Stiffness Table"}));
-        QVERIFY(h.questions.informed().isEmpty());
+        QVERIFY(h.questions.informed.isEmpty());
         QVERIFY(!QFile::exists(work.filePath("cantilever_layered.vn5o")));
     }
 
@@ -126,7 +126,7 @@ class AnalysisRunTest : public QObject {
         h.form->openCommandLine({deck});
         choose(*h.form, "Da&ta", "&Title");
         choose(*h.form, "&Computation", "&Run Analysis");
-        QCOMPARE(h.questions.informed(), QStringList({"Attempt to initialize DLL failed"}));
+        QCOMPARE(h.questions.informed, QStringList({"Attempt to initialize DLL failed"}));
         QCOMPARE(QDir::currentPath(), cwd);
         QCOMPARE(run_folders(), folders_before);
         QVERIFY(names_files(program.path()).isEmpty());
@@ -142,7 +142,7 @@ class AnalysisRunTest : public QObject {
         Harness h(kRefusingFolder);
         h.form->openCommandLine({deck});
         choose(*h.form, "&Computation", "&Run Analysis");
-        QCOMPARE(h.questions.informed(),
+        QCOMPARE(h.questions.informed,
                  QStringList({"Computations can not be performed. Executable files are not "
                               "consistent.\nYou may need to reinstall the program.\n"
                               "Please contact Dovrik technical support at support@dovrik.com."}));
@@ -164,7 +164,7 @@ class AnalysisRunTest : public QObject {
         h.form->openCommandLine({deck});
         h.questions.log.clear();
         choose(*h.form, "&Computation", "&Run Analysis");
-        QCOMPARE(h.questions.informed(),
+        QCOMPARE(h.questions.informed,
                  QStringList({"Computations were performed, but this file could not be written "
                               "completely:\n" +
                               plot + "\nThe previous file is kept. The disk may be full."}));
@@ -189,7 +189,7 @@ class AnalysisRunTest : public QObject {
         choose(*h.form, "Da&ta", "&Title");
         choose(*h.form, "Da&ta", "Wall &Properties");
         choose(*h.form, "&Computation", "&Run Analysis");
-        QCOMPARE(h.questions.informed(),
+        QCOMPARE(h.questions.informed,
                  QStringList({"Computations are completed. Please, check output file for "
                               "results or error messages."}));
         // The engine wrote the three result files beside the data file.
@@ -227,8 +227,8 @@ class AnalysisRunTest : public QObject {
             QVERIFY(h.form->action(c)->isEnabled());  // the toolbar buttons too
         // A second run loads the library afresh.
         choose(*h.form, "&Computation", "&Run Analysis");
-        QCOMPARE(h.questions.informed().size(), 2);
-        QCOMPARE(h.questions.informed().last(), h.questions.informed().first());
+        QCOMPARE(h.questions.informed.size(), 2);
+        QCOMPARE(h.questions.informed.last(), h.questions.informed.first());
     }
 
     void libraryBinding() {

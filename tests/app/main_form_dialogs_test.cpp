@@ -47,7 +47,7 @@ class MainFormDialogsTest : public QObject {
             QMdiSubWindow* sub = form->mdiArea()->activeSubWindow();
             return sub ? sub->windowTitle() : QString();
         }
-        ScriptedQuestions questions;
+        RecordingQuestions questions;
         RecordingDesktop desktop;
         std::unique_ptr<TMainForm> form;
     };

@@ -40,7 +40,7 @@ class MainFormFilesTest : public QObject {
         QTemporaryDir work;
         const QString deck = copy_example("cantilever_layered.vn5d", work.path());
         Harness h;
-        h.questions.openChoices = {WindowQuestions::OpenChoice{deck, 1}};
+        h.questions.files = {test::FileAnswer{deck, 1}};
         choose(*h.form, "&File", "&Open...");
         QCOMPARE(h.questions.log,
                  QStringList({"open",
@@ -65,18 +65,18 @@ class MainFormFilesTest : public QObject {
         Harness h;
         h.form->data().Title = "Changed";
         h.form->project().setModified(true);
-        h.questions.yesNoCancel = {ProjectQuestions::Answer::Cancel};
+        h.questions.yesNoCancel = {Questions::Answer::Cancel};
         choose(*h.form, "&File", "&New");
         QCOMPARE(h.questions.log, QStringList({"ask: Do you want to save any changes?"}));
         QCOMPARE(h.form->data().Title, QString("Changed"));
         // Yes on a new project asks for a name; cancelling that keeps the project too.
-        h.questions.yesNoCancel = {ProjectQuestions::Answer::Yes};
+        h.questions.yesNoCancel = {Questions::Answer::Yes};
         choose(*h.form, "&File", "&New");
         QCOMPARE(h.questions.log.last(), QString("save: Save NewWall.vn5d As"));
         QCOMPARE(h.form->data().Title, QString("Changed"));
         // No discards it, asked once.
         h.questions.log.clear();
-        h.questions.yesNoCancel = {ProjectQuestions::Answer::No};
+        h.questions.yesNoCancel = {Questions::Answer::No};
         choose(*h.form, "&File", "&New");
         QCOMPARE(h.questions.log, QStringList({"ask: Do you want to save any changes?"}));
         QCOMPARE(h.form->data().Title, QString("New Wall"));
@@ -96,7 +96,7 @@ class MainFormFilesTest : public QObject {
         choose(*h.form, "Da&ta", "&Title");
         QCOMPARE(h.childCaptions().size(), 1);
         const QString target = work.filePath("wall.vn5d");
-        h.questions.saveNames = {target};
+        h.questions.files = {target};
         choose(*h.form, "&File", "&Save");  // a new project is saved through Save As
         QCOMPARE(h.questions.log, QStringList({"save: Save NewWall.vn5d As"}));
         QVERIFY(QFile::exists(target));
@@ -151,7 +151,7 @@ class MainFormFilesTest : public QObject {
         // A name that does not exist gives a new project.
         h.form->openCommandLine({work.filePath("missing")});
         QCOMPARE(h.form->windowTitle(), QString("VORNEL 2015.5.7 - NewWall.vn5d"));
-        QCOMPARE(h.questions.informed(),
+        QCOMPARE(h.questions.informed,
                  QStringList{"The file " + work.filePath("missing.vn4d") +
                              " could not be found; a new project has been started."});
     }
@@ -160,10 +160,10 @@ class MainFormFilesTest : public QObject {
         Harness h;
         h.form->setTextEditor("/usr/bin/mousepad");
         h.form->project().setModified(true);
-        h.questions.yesNoCancel = {ProjectQuestions::Answer::Cancel};
+        h.questions.yesNoCancel = {Questions::Answer::Cancel};
         QVERIFY(!h.form->close());
         QVERIFY(h.form->isVisible());
-        h.questions.yesNoCancel = {ProjectQuestions::Answer::No};
+        h.questions.yesNoCancel = {Questions::Answer::No};
         QVERIFY(h.form->close());
         QCOMPARE(Stored().value("Word Processor").toString(), QString("/usr/bin/mousepad"));
         QCOMPARE(Stored().value("File1").toString(), QString());
@@ -203,7 +203,7 @@ class MainFormFilesTest : public QObject {
                       {"gedit", "--new-window", work.filePath("cantilever_layered.vn5o")}}));
         h.desktop.startSucceeds = false;
         choose(*h.form, "&Computation", "Edit &Output Text");
-        QCOMPARE(h.questions.informed(),
+        QCOMPARE(h.questions.informed,
                  QStringList({"An error occurred in running the Word Processor"}));
         // The output removed outside the program: back in it, the button is off as the menu
         // item is.
@@ -230,14 +230,14 @@ class MainFormFilesTest : public QObject {
         close_menus();
         h.form->openCommandLine({deck});
         QVERIFY(h.form->resultsLoaded());
-        h.questions.saveNames = {work.filePath("checked"), work.filePath("printed.pdf"), ""};
+        h.questions.files = {work.filePath("checked"), work.filePath("printed.pdf"), ""};
         choose(*h.form, "&File", "Export Report...");
         choose(*h.form, "&File", "Print Report...");
         choose(*h.form, "&File", "Export Report...");  // cancelled: nothing written
         QCOMPARE(
             h.questions.log.filter("save: "),
             QStringList({"save: Export Report", "save: Print To PDF File", "save: Export Report"}));
-        QCOMPARE(h.questions.informed(), QStringList());
+        QCOMPARE(h.questions.informed, QStringList());
         for (const char* name : {"checked.pdf", "printed.pdf"}) {
             QFile pdf(work.filePath(name));
             QVERIFY2(pdf.open(QIODevice::ReadOnly), name);
@@ -256,7 +256,7 @@ class MainFormFilesTest : public QObject {
             h.desktop.urls,
             QList<QUrl>({QUrl::fromLocalFile(program.filePath("VORNEL 2015 Users Manual.pdf"))}));
         choose(*h.form, "&Help", "&Contents");
-        QCOMPARE(h.questions.informed(),
+        QCOMPARE(h.questions.informed,
                  QStringList(
                      {"The file " + program.filePath("help/index.html") + " could not be found."}));
         choose(*h.form, "&Help", "&About...");

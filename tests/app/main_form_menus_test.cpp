@@ -191,7 +191,7 @@ class MainFormMenusTest : public QObject {
         h.form->action(Cmd::TbSoilLayers)->trigger();
         QCOMPARE(h.childCaptions(), QStringList({"Soil Layers (Long-Term)"}));
         // New switches it all back.
-        h.questions.yesNoCancel = {ProjectQuestions::Answer::No};
+        h.questions.yesNoCancel = {Questions::Answer::No};
         choose(*h.form, "&File", "&New");
         QVERIFY(h.form->action(Cmd::SoilLayers)->isVisible());
         QVERIFY(!h.form->action(Cmd::SoilLayersMenu)->isVisible());

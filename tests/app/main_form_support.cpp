@@ -12,68 +12,6 @@
 
 namespace vornel::test {
 
-QStringList ScriptedQuestions::informed() const {
-    QStringList out;
-    for (const QString& l : log)
-        if (l.startsWith(QLatin1String("inform: "))) out << l.mid(8);
-    return out;
-}
-
-QStringList ScriptedQuestions::warned() const {
-    QStringList out;
-    for (const QString& l : log)
-        if (l.startsWith(QLatin1String("warn: "))) out << l.mid(6);
-    return out;
-}
-
-ProjectQuestions::Answer ScriptedQuestions::askYesNoCancel(const QString& text) {
-    log << QStringLiteral("ask: ") + text;
-    if (yesNoCancel.empty()) return Answer::Cancel;
-    const Answer a = yesNoCancel.front();
-    yesNoCancel.pop_front();
-    return a;
-}
-
-bool ScriptedQuestions::askYesNo(const QString& text) {
-    log << QStringLiteral("ask: ") + text;
-    if (yesNo.empty()) return false;
-    const bool a = yesNo.front();
-    yesNo.pop_front();
-    return a;
-}
-
-std::optional<QString> ScriptedQuestions::askSaveFileName(const QString& suggested,
-                                                          const QString& title) {
-    (void)suggested;
-    log << QStringLiteral("save: ") + title;
-    if (saveNames.empty()) return std::nullopt;
-    const QString a = saveNames.front();
-    saveNames.pop_front();
-    if (a.isEmpty()) return std::nullopt;
-    return a;
-}
-
-void ScriptedQuestions::inform(const QString& text) {
-    log << QStringLiteral("inform: ") + text;
-}
-
-std::optional<WindowQuestions::OpenChoice> ScriptedQuestions::askOpenFileName(const QString&) {
-    log << QStringLiteral("open");
-    if (openChoices.empty()) return std::nullopt;
-    const OpenChoice a = openChoices.front();
-    openChoices.pop_front();
-    if (a.path.isEmpty()) return std::nullopt;
-    return a;
-}
-
-void ScriptedQuestions::warn(const QString& text) {
-    log << QStringLiteral("warn: ") + text;
-}
-
-void ScriptedQuestions::about(const QString& title, const QString& text) {
-    log << QStringLiteral("about: ") + title + QLatin1Char('|') + text;
-}
-
 bool RecordingDesktop::openUrl(const QUrl& url) {
     urls << url;
     return true;

@@ -1,4 +1,4 @@
-// Support for driving the main window as a user does: scripted answers for every question,
+// Support for driving the main window as a user does: the recording questions answer them,
 // a recording desktop, menus opened from the menu bar and items clicked in them, and stand-in
 // child windows that record what the main window asked for.
 #pragma once
@@ -11,30 +11,9 @@
 #include <memory>
 
 #include "app/main_form.h"
+#include "tests/support/recording_questions.h"
 
 namespace vornel::test {
-
-class ScriptedQuestions : public WindowQuestions {
-  public:
-    // Everything shown, in order: "inform: ...", "warn: ...", "ask: ...", "save: title",
-    // "open", "about: title|text".
-    QStringList log;
-    std::deque<Answer> yesNoCancel;
-    std::deque<bool> yesNo;
-    std::deque<QString> saveNames;       // an empty name cancels the dialog
-    std::deque<OpenChoice> openChoices;  // an empty path cancels the dialog
-
-    QStringList informed() const;  // the texts of the information boxes
-    QStringList warned() const;
-
-    Answer askYesNoCancel(const QString& text) override;
-    bool askYesNo(const QString& text) override;
-    std::optional<QString> askSaveFileName(const QString& suggested, const QString& title) override;
-    void inform(const QString& text) override;
-    std::optional<OpenChoice> askOpenFileName(const QString& folder) override;
-    void warn(const QString& text) override;
-    void about(const QString& title, const QString& text) override;
-};
 
 class RecordingDesktop : public Desktop {
   public:
@@ -51,7 +30,7 @@ class RecordingDesktop : public Desktop {
 struct Harness {
     explicit Harness(const QString& program_folder = {});
     ~Harness();
-    ScriptedQuestions questions;
+    RecordingQuestions questions;
     RecordingDesktop desktop;
     QStringList childCaptions() const;  // the captions of the open child windows
     std::unique_ptr<TMainForm> form;

@@ -9,33 +9,12 @@
 #include <QTest>
 
 #include "app/main_form.h"
+#include "tests/support/recording_questions.h"
 
 using namespace vornel;
 
 namespace {
 const QString kBin = QStringLiteral(VORNEL_BINARY_DIR "/bin");
-
-// Every message is collected; a question is answered with Cancel.
-class Collect : public WindowQuestions {
-  public:
-    QStringList shown;
-    Answer askYesNoCancel(const QString& t) override {
-        shown << t;
-        return Answer::Cancel;
-    }
-    bool askYesNo(const QString& t) override {
-        shown << t;
-        return false;
-    }
-    std::optional<QString> askSaveFileName(const QString&, const QString& t) override {
-        shown << t;
-        return std::nullopt;
-    }
-    void inform(const QString& t) override { shown << t; }
-    std::optional<OpenChoice> askOpenFileName(const QString&) override { return std::nullopt; }
-    void warn(const QString& t) override { shown << t; }
-    void about(const QString&, const QString& t) override { shown << t; }
-};
 
 // An example deck copied into `folder` and analysed there by the headless runner.
 QString analysed_example(const QString& folder) {
@@ -62,7 +41,7 @@ class StartupTest : public QObject {
         QTemporaryDir work;
         const QString deck = analysed_example(work.path());
         QVERIFY(QFile::exists(work.filePath("cantilever_layered.vn5p")));
-        Collect questions;
+        test::RecordingQuestions questions;
         MainFormSetup setup;
         setup.questions = &questions;
         setup.programFolder = kBin;
@@ -72,7 +51,7 @@ class StartupTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.windowTitle().startsWith("VORNEL 2015"));
         QCOMPARE(form.windowTitle(), QString("VORNEL 2015.5.7 - Cantilever_layered.vn5d"));
-        QVERIFY(questions.shown.isEmpty());
+        QVERIFY(questions.log.isEmpty());
         // The plot file beside the deck was read: the results are there to be looked at.
         QVERIFY(form.resultsLoaded());
         for (Cmd c : {Cmd::GraphDeflection, Cmd::GraphMoment, Cmd::GraphShear, Cmd::GraphDMS,

@@ -20,7 +20,7 @@ namespace {
 // A main window with the program's own child windows and scripted questions, on an example
 // whose results lie beside it.
 struct RealWindows {
-    ScriptedQuestions questions;
+    RecordingQuestions questions;
     RecordingDesktop desktop;
     QTemporaryDir work;
     std::unique_ptr<TMainForm> form;

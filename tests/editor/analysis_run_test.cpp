@@ -106,7 +106,7 @@ TEST(AnalysisRun, TellsWhichOutputTheEngineCouldNotWrite) {
         for (int i : {kReport, kPlot, kMonitor})
             if (s.existedBefore[i]) test::write_file(out[i], "older run\n");
 
-        test::ScriptedQuestions q;
+        test::RecordingQuestions q;
         Project project(q, work.path());
         ASSERT_TRUE(project.openFromCommandLine({deck}));
         q.informed.clear();

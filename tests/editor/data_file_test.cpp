@@ -304,7 +304,7 @@ TEST(DataFile, ExampleDecksRoundTrip) {
     if (decks.isEmpty()) GTEST_SKIP() << "no example decks";
     for (const QString& name : decks) {
         QTemporaryDir work;
-        test::ScriptedQuestions q;
+        test::RecordingQuestions q;
         Project p(q, work.path());
         const QByteArray a = test::read_file(dir.filePath(name));
         test::write_file(work.filePath(name), a);

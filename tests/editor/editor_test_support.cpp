@@ -10,33 +10,6 @@
 
 namespace vornel::test {
 
-ProjectQuestions::Answer ScriptedQuestions::askYesNoCancel(const QString& text) {
-    asked << text;
-    if (yesNoCancel.empty()) return Answer::Cancel;
-    const Answer a = yesNoCancel.front();
-    yesNoCancel.pop_front();
-    return a;
-}
-
-bool ScriptedQuestions::askYesNo(const QString& text) {
-    asked << text;
-    if (yesNo.empty()) return false;
-    const bool a = yesNo.front();
-    yesNo.pop_front();
-    return a;
-}
-
-std::optional<QString> ScriptedQuestions::askSaveFileName(const QString& suggested,
-                                                          const QString& title) {
-    asked << title + " [" + suggested + "]";
-    std::optional<QString> a;
-    if (!saveNames.empty()) {
-        a = saveNames.front();
-        saveNames.pop_front();
-    }
-    return a;
-}
-
 SmallDisk::SmallDisk(int kilobytes) {
     if (::geteuid() != 0 || !dir_.isValid()) return;
     const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";

@@ -1,5 +1,5 @@
-// Helpers shared by the editor tests: scripted answers to the project's questions, a project
-// filled with data in every table, golden-file comparison and file helpers.
+// Helpers shared by the editor tests: the recording questions, a project filled with data in
+// every table, golden-file comparison and file helpers.
 #pragma once
 
 #include <QByteArray>
@@ -10,22 +10,9 @@
 #include <ostream>
 
 #include "editor/project.h"
+#include "tests/support/recording_questions.h"
 
 namespace vornel::test {
-
-class ScriptedQuestions : public ProjectQuestions {
-  public:
-    std::deque<Answer> yesNoCancel;
-    std::deque<bool> yesNo;
-    std::deque<std::optional<QString>> saveNames;
-    QStringList asked, informed, statuses;
-
-    Answer askYesNoCancel(const QString& text) override;
-    bool askYesNo(const QString& text) override;
-    std::optional<QString> askSaveFileName(const QString& suggested, const QString& title) override;
-    void inform(const QString& text) override { informed << text; }
-    void showStatus(const QString& text) override { statuses << text; }
-};
 
 // Fills every table and switch of the project with distinct values (English units).
 void fill_project(TProgramData& d);

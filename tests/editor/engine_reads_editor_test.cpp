@@ -58,7 +58,7 @@ void cantilever(TProgramData& d) {
 
 TEST(EngineReadsEditor, CantileverAgreesWithHandWrittenDeckAndClosedForm) {
     QTemporaryDir dir;
-    test::ScriptedQuestions q;
+    test::RecordingQuestions q;
     Project p(q, dir.path());
     cantilever(p.data());
     ASSERT_TRUE(p.saveAsPath(dir.filePath("editor.vn5d")));
@@ -83,7 +83,7 @@ TEST(EngineReadsEditor, CantileverAgreesWithHandWrittenDeckAndClosedForm) {
 
 TEST(EngineReadsEditor, SIProjectWithTiebackSpringsAndLongTerm) {
     QTemporaryDir dir;
-    test::ScriptedQuestions q;
+    test::RecordingQuestions q;
     Project p(q, dir.path());
     TProgramData& d = p.data();
     cantilever(d);
@@ -119,7 +119,7 @@ TEST(EngineReadsEditor, SIProjectWithTiebackSpringsAndLongTerm) {
 
 TEST(EngineReadsEditor, StagedProjectRunsEveryStage) {
     QTemporaryDir dir;
-    test::ScriptedQuestions q;
+    test::RecordingQuestions q;
     Project p(q, dir.path());
     cantilever(p.data());
     ASSERT_TRUE(p.saveAsPath(dir.filePath("staged.vn5d")));

@@ -59,7 +59,7 @@ TEST(CommaLocale, NumbersKeepTheirPoint) {
 // Opens an example and saves it under a new name; returns the saved file.
 QByteArray open_and_save(const QString& example) {
     QTemporaryDir work;
-    test::ScriptedQuestions q;
+    test::RecordingQuestions q;
     Project p(q, work.path());
     const QString copy = work.filePath(QFileInfo(example).fileName());
     test::write_file(copy, test::read_file(example));

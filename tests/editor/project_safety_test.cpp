@@ -15,7 +15,7 @@ namespace {
 
 struct Env {
     QTemporaryDir dir;
-    test::ScriptedQuestions q;
+    test::RecordingQuestions q;
     Project p{q, dir.path()};
     QString path(const QString& name) const { return dir.filePath(name); }
     QString example(const QString& name) {
@@ -63,16 +63,17 @@ TEST(ProjectSafety, FileThatCouldNotBeReadIsNeverOverwritten) {
     EXPECT_EQ(e.p.unreadFile(), deck);
     // Save (and so Run, which saves first) asks for a name; cancelling writes nothing.
     EXPECT_FALSE(e.p.save());
-    EXPECT_EQ(e.q.asked.back(), "Save Typo.vn5d As [" + deck + "]");
+    EXPECT_EQ(e.q.log.back(), "save: Save Typo.vn5d As");
+    EXPECT_EQ(e.q.suggested.back(), deck);
     // The unread file itself is refused, under any spelling of its path.
-    e.q.saveNames = {e.dir.path() + "/./typo.vn5d"};
+    e.q.files = {e.dir.path() + "/./typo.vn5d"};
     EXPECT_FALSE(e.p.save());
     EXPECT_EQ(e.q.informed.back(), "The file " + deck +
                                        " could not be read completely and is not overwritten. "
                                        "Choose another name.");
     EXPECT_EQ(test::read_file(deck), typo);
     // Another name is the engineer's new project; from then on Save saves there.
-    e.q.saveNames = {e.path("mended.vn5d")};
+    e.q.files = {e.path("mended.vn5d")};
     EXPECT_TRUE(e.p.save());
     EXPECT_TRUE(e.p.unreadFile().isEmpty());
     EXPECT_TRUE(e.p.save());
@@ -99,7 +100,7 @@ TEST(ProjectSafety, StagedProjectInAReadOnlyFolder) {
     EXPECT_TRUE(e.q.informed.back().startsWith("Cannot create file " + deck + ": "));
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath("mine.vn5d");
-    e.q.saveNames = {target};
+    e.q.files = {target};
     ASSERT_TRUE(e.p.saveAs());
     EXPECT_EQ(test::read_file(deck), before);
     EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files),
@@ -118,7 +119,7 @@ TEST(ProjectSafety, DataFileNamedLikeItsOwnStageFileIsRefused) {
     ASSERT_TRUE(e.p.applyStageCount(2));
     const QByteArray stage1 = test::read_file(e.path("wall.st1"));
     for (const char* name : {"out.st1", "out.st2", "out.st5", "wall.st1"}) {
-        e.q.saveNames = {e.path(name)};
+        e.q.files = {e.path(name)};
         EXPECT_FALSE(e.p.saveAs()) << name;
         EXPECT_EQ(e.q.informed.back(), "The name " + e.path(name) +
                                            " is the name of a stage file of the project. Choose "

@@ -15,11 +15,11 @@
 namespace vornel {
 namespace {
 
-using Answer = ProjectQuestions::Answer;
+using Answer = Questions::Answer;
 
 struct Env {
     QTemporaryDir dir;
-    test::ScriptedQuestions q;
+    test::RecordingQuestions q;
     Project p{q, dir.path()};
     QString path(const QString& name) const { return dir.filePath(name); }
 };
@@ -29,7 +29,8 @@ TEST(Project, SavingANewProjectAsksForAName) {
     e.p.data().Title = "Changed";
     e.p.setModified(true);
     EXPECT_FALSE(e.p.save());  // the dialog is cancelled
-    EXPECT_EQ(e.q.asked.back(), "Save NewWall.vn5d As [NewWall.vn5d]");
+    EXPECT_EQ(e.q.log.back(), "save: Save NewWall.vn5d As");
+    EXPECT_EQ(e.q.suggested.back(), "NewWall.vn5d");
     EXPECT_TRUE(e.p.isModified());
     // New with unsaved changes: Yes -> Save -> Save As cancelled: the old project stays.
     e.q.yesNoCancel = {Answer::Yes};
@@ -38,7 +39,7 @@ TEST(Project, SavingANewProjectAsksForAName) {
     e.q.yesNoCancel = {Answer::Cancel};
     EXPECT_FALSE(e.p.newProject());
     e.q.yesNoCancel = {Answer::Yes};
-    e.q.saveNames = {e.path("wall.vn5d")};
+    e.q.files = {e.path("wall.vn5d")};
     EXPECT_TRUE(e.p.newProject());
     EXPECT_EQ(e.p.data().Title, "New Wall");
     EXPECT_TRUE(test::read_file(e.path("wall.vn5d")).startsWith("Changed\r\n"));
@@ -95,9 +96,10 @@ TEST(Project, OlderProjectIsSavedAsVn5d) {
     ASSERT_TRUE(e.p.openFile(e.path("old.vn4d")).error.isEmpty());
     EXPECT_FALSE(e.p.data().HasTiebacks);
     EXPECT_TRUE(e.p.data().HasEICount);
-    e.q.saveNames = {e.path("old.vn5d")};
+    e.q.files = {e.path("old.vn5d")};
     EXPECT_TRUE(e.p.save());
-    EXPECT_EQ(e.q.asked.back(), "Save Old.vn4d As [" + e.path("old.vn5d") + "]");
+    EXPECT_EQ(e.q.log.back(), "save: Save Old.vn4d As");
+    EXPECT_EQ(e.q.suggested.back(), e.path("old.vn5d"));
     EXPECT_EQ(e.p.data().FileName, e.path("old.vn5d"));
     EXPECT_TRUE(QFile::exists(e.path("old.vn5d")));
     EXPECT_EQ(e.p.recentFiles().entries().front(), e.path("old.vn5d"));
@@ -129,7 +131,7 @@ TEST(Project, FailedSaveLeavesTheOldFileIntact) {
 TEST(Project, SaveOnAFullDisk) {
     test::SmallDisk disk(64);
     if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small tmpfs (needs root)";
-    test::ScriptedQuestions q;
+    test::RecordingQuestions q;
     Project p(q, disk.path({}));
     test::fill_project(p.data());
     ASSERT_TRUE(p.saveAsPath(disk.path("wall.vn5d")));

@@ -50,7 +50,7 @@ TEST(ReaderMemory, TenMegabyteDeckTakesUnderTenTimesItsSize) {
         test::write_file(path, deck);
     }
     const qint64 size_kb = QFileInfo(path).size() / 1024;
-    test::ScriptedQuestions q;
+    test::RecordingQuestions q;
     Project p(q, dir.path());
     if (!reset_peak() || status_kb("VmHWM") < 0) GTEST_SKIP() << "no peak resident size here";
     const qint64 before = status_kb("VmRSS");

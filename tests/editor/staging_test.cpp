@@ -15,7 +15,7 @@ namespace {
 
 struct Env {
     QTemporaryDir dir;
-    test::ScriptedQuestions q;
+    test::RecordingQuestions q;
     Project p{q, dir.path()};
     QString path(const QString& name) const { return dir.filePath(name); }
     QList<QByteArray> stageLines(int k) const {

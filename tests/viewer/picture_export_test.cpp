@@ -72,7 +72,7 @@ void PictureExportTest::tooLargeForMemoryWritesNothing() {
     const QString path = dir.filePath("huge.bmp");
     const PictureResult r = save_picture(g.v, path, s, &q);
     QVERIFY(!r.ok);
-    QCOMPARE(q.messages, QStringList{"There is not enough memory to complete this task."});
+    QCOMPARE(q.informed, QStringList{"There is not enough memory to complete this task."});
     QVERIFY(!QFile::exists(path));
 }
 

@@ -165,7 +165,7 @@ void PlotFileReaderTest::fileEndingMidRecordKeepsWhatWasRead() {
     RecordingQuestions q;
     PlotFileReader r(g, a, &q);
     QVERIFY(!r.readContent(text, true));
-    QCOMPARE(q.messages, QStringList{"An error occured in running the main program."});
+    QCOMPARE(q.informed, QStringList{"An error occured in running the main program."});
     QCOMPARE(r.error(), QStringLiteral("This file either invalid or incomplete."));
     QCOMPARE(g.pltDef.curve(0).point(3), (TFloatPoint{3.1, 3.0}));
     QCOMPARE(g.pltMom.curve(0).point(3), (TFloatPoint{3.0, 3.0}));
@@ -178,10 +178,10 @@ void PlotFileReaderTest::failureIsToldOnlyWhenReportingIsOn() {
     RecordingQuestions q;
     PlotFileReader r(g, a, &q);
     QVERIFY(!r.readContent("0 1 0 1 x", false));
-    QVERIFY(q.messages.isEmpty());
+    QVERIFY(q.informed.isEmpty());
     QVERIFY(r.error().contains("An integer was expected but not found."));
     QVERIFY(!r.read("/no/such/folder/wall.vn5p", true));
-    QCOMPARE(q.messages, QStringList{"An error occured in running the main program."});
+    QCOMPARE(q.informed, QStringList{"An error occured in running the main program."});
 }
 
 void PlotFileReaderTest::capacityIsRefused_data() {
@@ -198,7 +198,7 @@ void PlotFileReaderTest::capacityIsRefused() {
     ResultArrays a;
     RecordingQuestions q;
     QVERIFY(!PlotFileReader(g, a, &q).readContent(text, true));
-    QCOMPARE(q.messages, QStringList{"An error occured in running the main program."});
+    QCOMPARE(q.informed, QStringList{"An error occured in running the main program."});
 }
 
 void PlotFileReaderTest::pyCurvesWithStationLabelsArePadded() {
@@ -329,7 +329,7 @@ void PlotFileReaderTest::mainWindowReadFillsTheProject() {
     QCOMPARE(g.pltMom.legendText(1), QStringLiteral("Long-Term"));
     QCOMPARE(data.Results.Moment[1][10], g.pltMom.curve(1).point(10).X);
     QVERIFY(!read_plot_file("/no/such/wall.vn5p", true, g, data, &q));
-    QCOMPARE(q.messages, QStringList{"An error occured in running the main program."});
+    QCOMPARE(q.informed, QStringList{"An error occured in running the main program."});
 }
 
 QTEST_MAIN(PlotFileReaderTest)

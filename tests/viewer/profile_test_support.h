@@ -9,22 +9,12 @@
 #include <memory>
 
 #include "editor/project.h"
+#include "tests/support/recording_questions.h"
 
 namespace vornel::test {
 
-class QuietQuestions : public ProjectQuestions {
-  public:
-    Answer askYesNoCancel(const QString&) override { return Answer::No; }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> askSaveFileName(const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    void inform(const QString& text) override { informed << text; }
-    QStringList informed;
-};
-
 struct ProfileProject {
-    QuietQuestions questions;
+    RecordingQuestions questions;
     Project project{questions};
     TProgramData& data() { return project.data(); }
 };

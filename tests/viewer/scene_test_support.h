@@ -9,18 +9,10 @@
 
 #include "editor/program_data.h"
 #include "editor/project.h"
+#include "tests/support/recording_questions.h"
 #include "viewer/scene_3d.h"
 
 namespace vornel::test {
-
-class QuietQuestions : public ProjectQuestions {
-  public:
-    QStringList informed;
-    Answer askYesNoCancel(const QString&) override { return Answer::No; }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> askSaveFileName(const QString&, const QString&) override { return {}; }
-    void inform(const QString& text) override { informed << text; }
-};
 
 // A new project: 40 increments of 6 in (L = 20 ft), active width 12 in (W = 1 ft), p-y width
 // 24 in (e = 0.2 ft), free height 96 in (H = 8 ft), one soil layer to 30 ft.
@@ -37,7 +29,7 @@ struct SceneProject {
 // The project of a file read through the project facade, from a copy in a private folder
 // (a staged deck writes its stage files beside itself).
 struct LoadedProject {
-    QuietQuestions questions;
+    RecordingQuestions questions;
     QTemporaryDir folder;
     std::unique_ptr<Project> project;
     explicit LoadedProject(const QString& relative_path);

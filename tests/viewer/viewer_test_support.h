@@ -1,5 +1,5 @@
-// Support for the viewer model tests: a questions interface that records its messages, plot
-// data file text built block by block, and the examples' plot files.
+// Support for the viewer model tests: the recording questions, plot data file text built block by
+// block, and the examples' plot files.
 #pragma once
 
 #include <QByteArray>
@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+#include "tests/support/recording_questions.h"
 #include "viewer/graph_plot.h"
 #include "viewer/graph_view.h"
 #include "viewer/viewer_questions.h"
@@ -23,12 +24,6 @@ struct OneCurveGraph {
         g.curve(0).Points = {{0, 0}, {1, 2}};
         v.open();
     }
-};
-
-class RecordingQuestions : public ViewerQuestions {
-  public:
-    void inform(const QString& text) override { messages << text; }
-    QStringList messages;
 };
 
 struct NodeRecord {

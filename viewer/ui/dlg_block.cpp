@@ -15,12 +15,13 @@
 #include <QVBoxLayout>
 
 #include "editor/project.h"
+#include "editor/questions.h"
 #include "viewer/ui/dlg_deformed_shape.h"
-#include "viewer/ui/view_3d_questions.h"
+#include "viewer/ui/view_3d_text.h"
 
 namespace vornel {
 
-TDlgBlock::TDlgBlock(Project& project, View3dQuestions& questions, QWidget* parent)
+TDlgBlock::TDlgBlock(Project& project, Questions& questions, QWidget* parent)
     : QWidget(parent), project_(project), q_(questions) {
     setWindowTitle(QString::fromLatin1(view3d_text::kCaption));
     resize(870, 640);
@@ -249,8 +250,12 @@ bool TDlgBlock::savePicture() {
     const QFileInfo data(project_.dataFilePath());
     const QString suggested = data.absolutePath() + QLatin1Char('/') + data.completeBaseName() +
                               QStringLiteral("_3D.png");
-    const auto name = q_.askPictureFileName(suggested);
-    return name && savePicture(*name);
+    const auto name = q_.askSaveFileName(
+        {QString::fromLatin1(view3d_text::kSavePicture).remove(QStringLiteral("...")),
+         suggested,
+         QStringLiteral("PNG picture (*.png)"),
+         {}});
+    return name && savePicture(name->path);
 }
 
 bool TDlgBlock::savePicture(const QString& path) {
@@ -296,8 +301,12 @@ bool TDlgBlock::print() {
     bool printed = false;
     if (QPrinterInfo::defaultPrinter().isNull()) {
         const QFileInfo data(project_.dataFilePath());
-        const auto name = q_.askPdfFileName(data.absolutePath() + QLatin1Char('/') +
-                                            data.completeBaseName() + QStringLiteral("_3D.pdf"));
+        const auto name = q_.askPdfFileName(
+            {QString::fromLatin1(view3d_text::kPrint).remove(QStringLiteral("...")),
+             data.absolutePath() + QLatin1Char('/') + data.completeBaseName() +
+                 QStringLiteral("_3D.pdf"),
+             QStringLiteral("PDF file (*.pdf)"),
+             {}});
         if (!name) return false;
         target = *name;
         // Printed beside the target and moved over it when complete.

@@ -22,7 +22,7 @@ class QPrinter;
 namespace vornel {
 
 class Project;
-class View3dQuestions;
+class Questions;
 
 enum class ShowOption {
     Wall,
@@ -49,7 +49,7 @@ inline constexpr ShowOption kShowMenuOrder[] = {ShowOption::Wall,
 class TDlgBlock : public QWidget, public GlWindowOwner {
     Q_OBJECT
   public:
-    TDlgBlock(Project& project, View3dQuestions& questions, QWidget* parent = nullptr);
+    TDlgBlock(Project& project, Questions& questions, QWidget* parent = nullptr);
     ~TDlgBlock() override;
 
     // The first deflection curve of the results (one point per node), or none.
@@ -107,7 +107,7 @@ class TDlgBlock : public QWidget, public GlWindowOwner {
     void drawOverlay();
 
     Project& project_;
-    View3dQuestions& q_;
+    Questions& q_;
     DeflectionCurve deflection_;
     ViewNavigation nav_;
     SceneExtents extents_;

@@ -10,12 +10,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "viewer/ui/view_3d_questions.h"
+#include "editor/questions.h"
+#include "viewer/ui/view_3d_text.h"
 #include "viewer/view_navigation.h"
 
 namespace vornel {
 
-TDlgDeformedShape::TDlgDeformedShape(ViewNavigation& nav, View3dQuestions& questions,
+TDlgDeformedShape::TDlgDeformedShape(ViewNavigation& nav, Questions& questions,
                                      std::function<void()> redraw_complete, QWidget* parent)
     : QDialog(parent), nav_(nav), q_(questions), redraw_(std::move(redraw_complete)) {
     setWindowTitle(QString::fromLatin1(deformed_text::kCaption));

@@ -14,12 +14,12 @@ class QToolButton;
 namespace vornel {
 
 class ViewNavigation;
-class View3dQuestions;
+class Questions;
 
 class TDlgDeformedShape : public QDialog {
     Q_OBJECT
   public:
-    TDlgDeformedShape(ViewNavigation& nav, View3dQuestions& questions,
+    TDlgDeformedShape(ViewNavigation& nav, Questions& questions,
                       std::function<void()> redraw_complete, QWidget* parent = nullptr);
 
     // Activation: the view's flags and factor into the controls.
@@ -42,7 +42,7 @@ class TDlgDeformedShape : public QDialog {
     void reportBadFactor();
 
     ViewNavigation& nav_;
-    View3dQuestions& q_;
+    Questions& q_;
     std::function<void()> redraw_;
     QWidget* upDown_ = nullptr;
     int position_ = 0;  // the up-down control's position, -100..100, back to 0 after a step

@@ -19,21 +19,10 @@
 #include <QVBoxLayout>
 
 #include "editor/project.h"
+#include "editor/questions.h"
 #include "viewer/profile_painter.h"
 
 namespace vornel {
-
-std::optional<QString> DialogSideViewQuestions::askPdfFileName(const QString& suggested) {
-    const QString name =
-        QFileDialog::getSaveFileName(parent_, QString::fromLatin1(side_view_text::kPdfDialogTitle),
-                                     suggested, QStringLiteral("PDF (*.pdf)"));
-    if (name.isEmpty()) return std::nullopt;
-    return name;
-}
-
-void DialogSideViewQuestions::inform(const QString& text) {
-    QMessageBox::information(parent_, QString::fromLatin1(side_view_text::kCaption), text);
-}
 
 // The drawing area: paints what the window's geometry lays out and reports the pointer.
 class TDlgSideView::Canvas : public QWidget {
@@ -58,13 +47,8 @@ class TDlgSideView::Canvas : public QWidget {
     TDlgSideView& view_;
 };
 
-TDlgSideView::TDlgSideView(Project& project, QWidget* parent, SideViewQuestions* questions)
-    : QWidget(parent), project_(project) {
-    if (!questions) {
-        own_questions_ = std::make_unique<DialogSideViewQuestions>(this);
-        questions = own_questions_.get();
-    }
-    questions_ = questions;
+TDlgSideView::TDlgSideView(Project& project, Questions& questions, QWidget* parent)
+    : QWidget(parent), project_(project), questions_(questions) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(side_view_text::kCaption));
     Label1 = new QLabel(QString::fromLatin1(side_view_text::kLabel), this);
@@ -177,7 +161,11 @@ void TDlgSideView::Button1Click() {
     bool printed = false;
     QString target;
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        const std::optional<QString> name = questions_->askPdfFileName(suggestedPdfName());
+        const std::optional<QString> name =
+            questions_.askPdfFileName({QString::fromLatin1(side_view_text::kPdfDialogTitle),
+                                       suggestedPdfName(),
+                                       QStringLiteral("PDF (*.pdf)"),
+                                       {}});
         if (!name) return;
         target = *name;
         printed = printToPdf(target);
@@ -186,7 +174,9 @@ void TDlgSideView::Button1Click() {
         target = printer.printerName();
         printed = printOn(printer);
     }
-    if (!printed) questions_->inform(QString::fromLatin1(side_view_text::kPrintFailed).arg(target));
+    if (!printed)
+        questions_.inform(QString::fromLatin1(side_view_text::kPrintFailed).arg(target),
+                          QString::fromLatin1(side_view_text::kCaption));
 }
 
 }  // namespace vornel

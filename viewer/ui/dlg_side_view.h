@@ -28,32 +28,12 @@ class QPrinter;
 namespace vornel {
 
 class Project;
-
-class SideViewQuestions {
-  public:
-    virtual ~SideViewQuestions() = default;
-    // No printer installed: the PDF file to print to, or nothing when cancelled.
-    virtual std::optional<QString> askPdfFileName(const QString& suggested) = 0;
-    virtual void inform(const QString& text) = 0;
-};
-
-// The questions asked with the platform's file dialog and message box.
-class DialogSideViewQuestions : public SideViewQuestions {
-  public:
-    explicit DialogSideViewQuestions(QWidget* parent) : parent_(parent) {}
-    std::optional<QString> askPdfFileName(const QString& suggested) override;
-    void inform(const QString& text) override;
-
-  private:
-    QWidget* parent_;
-};
+class Questions;
 
 class TDlgSideView : public QWidget {
     Q_OBJECT
   public:
-    // `questions` may be null: the dialogs of the platform are used.
-    explicit TDlgSideView(Project& project, QWidget* parent = nullptr,
-                          SideViewQuestions* questions = nullptr);
+    TDlgSideView(Project& project, Questions& questions, QWidget* parent = nullptr);
     ~TDlgSideView() override;
 
     // Earth-pressure point count of the loaded plot file; more than one shows the p-y nodes.
@@ -90,8 +70,7 @@ class TDlgSideView : public QWidget {
     bool printToPdf(const QString& path);
 
     Project& project_;
-    std::unique_ptr<DialogSideViewQuestions> own_questions_;
-    SideViewQuestions* questions_;
+    Questions& questions_;
     ProfileGeometry geometry_;
     int earth_points_ = 0;
     Canvas* canvas_ = nullptr;

@@ -1,5 +1,7 @@
 #include "viewer/ui/export_dialog.h"
 
+#include "editor/questions.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -36,33 +38,8 @@ QString cannotOpen(const QString& path) {
 
 }  // namespace export_text
 
-std::optional<QString> DesktopExportQuestions::askSaveFileName(const QString& suggested,
-                                                               const QString& title) {
-    const QString path = QFileDialog::getSaveFileName(parent_, title, suggested,
-                                                      QLatin1String(export_text::kSaveFilter));
-    if (path.isEmpty()) return std::nullopt;
-    return path;
-}
-
-bool DesktopExportQuestions::askYesNo(const QString& text) {
-    return QMessageBox::question(parent_, QLatin1String(export_text::kCaption), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-}
-
-void DesktopExportQuestions::inform(const QString& text) {
-    QMessageBox::information(parent_, QLatin1String(export_text::kCaption), text);
-}
-
-bool DesktopExportQuestions::openFile(const QString& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-TDlgExport::TDlgExport(ExportSource& source, ExportQuestions* questions, QWidget* parent)
-    : QDialog(parent), source_(source), questions_(questions) {
-    if (!questions_) {
-        ownQuestions_ = std::make_unique<DesktopExportQuestions>(this);
-        questions_ = ownQuestions_.get();
-    }
+TDlgExport::TDlgExport(ExportSource& source, Questions& questions, QWidget* parent)
+    : QDialog(parent), source_(source), questions_(&questions) {
     fallbackFolder_ = QDir::currentPath();
     buildWindow();
     refresh();
@@ -157,9 +134,13 @@ void TDlgExport::updateGenerate() {
 // The workbook's path: the Save dialog's answer, with ".xlsx" added when no extension was typed.
 std::optional<QString> TDlgExport::askTarget() {
     const QString suggested = suggested_workbook_path(source_.dataFileName(), fallbackFolder_);
-    std::optional<QString> path =
-        questions_->askSaveFileName(suggested, QLatin1String(export_text::kCaption));
-    if (path && QFileInfo(*path).suffix().isEmpty()) *path += QStringLiteral(".xlsx");
+    const auto chosen = questions_->askSaveFileName({QLatin1String(export_text::kCaption),
+                                                     suggested,
+                                                     QLatin1String(export_text::kSaveFilter),
+                                                     {}});
+    if (!chosen) return std::nullopt;
+    QString path = chosen->path;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".xlsx");
     return path;
 }
 
@@ -173,12 +154,14 @@ void TDlgExport::generateClick() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString error = write_workbook(*path, graphs);
     QApplication::restoreOverrideCursor();
+    const QString caption = QLatin1String(export_text::kCaption);
     if (!error.isEmpty()) {
-        questions_->inform(export_text::notWritten(error));
+        questions_->inform(export_text::notWritten(error), caption);
         return;
     }
-    if (questions_->askYesNo(export_text::offerToOpen(*path)) && !questions_->openFile(*path))
-        questions_->inform(export_text::cannotOpen(*path));
+    if (questions_->askYesNo(export_text::offerToOpen(*path), caption) &&
+        !questions_->openWithDesktop(*path))
+        questions_->inform(export_text::cannotOpen(*path), caption);
 }
 
 }  // namespace vornel

@@ -5,14 +5,14 @@
 // filled again, every graph enabled and ticked exactly when it is offered. "Generate Excel File"
 // asks where to save (beside the data file, NAME.xlsx), writes the workbook and offers to open
 // it with the desktop's default application. Every question and message goes through
-// ExportQuestions, so that tests script the answers.
+// Questions, so that tests script the answers.
 //
 // The main window creates the dialog once at start over its graphs and shows it modally for
 // "Export Plots To Excel":
 //     exportSource_ = std::make_unique<ResultGraphsExport>(
 //         graphs_, [this](int p) { return exportEntries_[p]->isEnabled(); },
 //         [this] { return project_.fileName(); });
-//     dlgExport_ = new TDlgExport(*exportSource_, nullptr, this);
+//     dlgExport_ = new TDlgExport(*exportSource_, questions_, this);
 //     ...
 //     dlgExport_->exec();
 #pragma once
@@ -30,30 +30,7 @@ class QPushButton;
 
 namespace vornel {
 
-class ExportQuestions {
-  public:
-    virtual ~ExportQuestions() = default;
-    // The Save dialog: the chosen path, or nothing when cancelled.
-    virtual std::optional<QString> askSaveFileName(const QString& suggested,
-                                                   const QString& title) = 0;
-    virtual bool askYesNo(const QString& text) = 0;
-    virtual void inform(const QString& text) = 0;
-    // Opens a file with the desktop's default application; false when none takes it.
-    virtual bool openFile(const QString& path) = 0;
-};
-
-// The questions answered on the desktop: file dialog, message boxes, the default application.
-class DesktopExportQuestions : public ExportQuestions {
-  public:
-    explicit DesktopExportQuestions(QWidget* parent) : parent_(parent) {}
-    std::optional<QString> askSaveFileName(const QString& suggested, const QString& title) override;
-    bool askYesNo(const QString& text) override;
-    void inform(const QString& text) override;
-    bool openFile(const QString& path) override;
-
-  private:
-    QWidget* parent_;
-};
+class Questions;
 
 namespace export_text {
 inline constexpr char kCaption[] = "Export to Excel";
@@ -78,9 +55,8 @@ class TDlgExport : public QDialog {
     Q_OBJECT
 
   public:
-    // The source must outlive the dialog. Without questions the desktop answers them.
-    explicit TDlgExport(ExportSource& source, ExportQuestions* questions = nullptr,
-                        QWidget* parent = nullptr);
+    // The source must outlive the dialog.
+    TDlgExport(ExportSource& source, Questions& questions, QWidget* parent = nullptr);
     ~TDlgExport() override;
 
     // Fills the list again from the source (done each time the dialog is shown).
@@ -101,8 +77,7 @@ class TDlgExport : public QDialog {
     std::optional<QString> askTarget();
 
     ExportSource& source_;
-    std::unique_ptr<ExportQuestions> ownQuestions_;
-    ExportQuestions* questions_;
+    Questions* questions_;
     QString fallbackFolder_;
     QListWidget* CheckListBoxPlots = nullptr;
     QPushButton* btnSelectAll = nullptr;

@@ -6,17 +6,15 @@
 #include <QPrinter>
 #include <QTimer>
 
+#include "editor/questions.h"
 #include "viewer/graph_envelope.h"
 #include "viewer/ui/graph_canvas.h"
-#include "viewer/ui/graph_questions.h"
 #include "viewer/ui/legend_box.h"
 
 namespace vornel {
 
-TGraphWindow::TGraphWindow(TGraphPlot& graph, GraphQuestions* questions, QWidget* parent)
-    : QMainWindow(parent), view_(graph) {
-    if (!questions) ownQuestions_ = std::make_unique<DesktopGraphQuestions>(this);
-    questions_ = questions ? questions : ownQuestions_.get();
+TGraphWindow::TGraphWindow(TGraphPlot& graph, Questions& questions, QWidget* parent)
+    : QMainWindow(parent), view_(graph), questions_(&questions) {
     graph.WindowExists = true;
     setWindowTitle(graph.Caption);
     QPalette pal = palette();
@@ -241,7 +239,7 @@ void TGraphWindow::toggleEnvelope() {
     if (!g.ShowEnvelope) {
         if (const QString why = envelope_refusal(g); !why.isEmpty()) {
             entry(PlotEntry::ShowEnvelope)->setChecked(false);
-            return questions_->inform(why);
+            return questions_->inform(why, {});
         }
     }
     g.ShowEnvelope = !g.ShowEnvelope;

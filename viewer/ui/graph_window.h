@@ -26,7 +26,7 @@ class QPrinter;
 
 namespace vornel {
 
-class GraphQuestions;
+class Questions;
 class TGraphCanvas;
 class TLegendBox;
 
@@ -53,9 +53,7 @@ inline constexpr int kPlotFixedEntries = 15;
 class TGraphWindow : public QMainWindow {
     Q_OBJECT
   public:
-    // Without questions the desktop's dialogs answer.
-    explicit TGraphWindow(TGraphPlot& graph, GraphQuestions* questions = nullptr,
-                          QWidget* parent = nullptr);
+    TGraphWindow(TGraphPlot& graph, Questions& questions, QWidget* parent = nullptr);
     ~TGraphWindow() override;
 
     // Ranges, active curves, legend and menu; false when a range cannot be drawn (the window
@@ -109,8 +107,7 @@ class TGraphWindow : public QMainWindow {
     void relayout();
 
     GraphView view_;
-    std::unique_ptr<GraphQuestions> ownQuestions_;
-    GraphQuestions* questions_;
+    Questions* questions_;
     std::unique_ptr<QPrinter> printer_;
     TGraphCanvas* canvas_ = nullptr;
     TLegendBox* legend_ = nullptr;

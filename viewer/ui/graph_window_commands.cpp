@@ -4,13 +4,13 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "editor/questions.h"
 #include "viewer/graph_page.h"
 #include "viewer/picture_export.h"
 #include "viewer/ui/active_lines_dialog.h"
 #include "viewer/ui/format_dialog.h"
 #include "viewer/ui/graph_canvas.h"
 #include "viewer/ui/graph_caption_dialog.h"
-#include "viewer/ui/graph_questions.h"
 #include "viewer/ui/graph_window.h"
 #include "viewer/ui/legend_box.h"
 #include "viewer/ui/line_names_dialog.h"
@@ -25,15 +25,6 @@ QStringList legend_texts(const TGraphPlot& g) {
     for (int i = 0; i < g.curveCount(); ++i) names << g.legendText(i);
     return names;
 }
-
-class GraphViewerQuestions : public ViewerQuestions {
-  public:
-    explicit GraphViewerQuestions(GraphQuestions& q) : q_(q) {}
-    void inform(const QString& text) override { q_.inform(text); }
-
-  private:
-    GraphQuestions& q_;
-};
 
 }  // namespace
 
@@ -82,14 +73,15 @@ void TGraphWindow::print() {
         if (!questions_->askPrint(pr)) return;
     } else {
         const std::optional<QString> file =
-            questions_->askSaveFileName(tr("Print To PDF File"), tr("PDF (*.pdf)"), "pdf");
+            questions_->askPdfFileName({tr("Print To PDF File"), {}, tr("PDF (*.pdf)"), "pdf"});
         if (!file) return;
         pr.setOutputFormat(QPrinter::PdfFormat);
         pr.setOutputFileName(*file);
     }
     pr.setDocName(graph().Caption);
     pr.setCreator(QStringLiteral("VORNEL 2015"));
-    if (!print_graph(pr, view_, margins)) questions_->inform(tr("The graph could not be printed."));
+    if (!print_graph(pr, view_, margins))
+        questions_->inform(tr("The graph could not be printed."), {});
     relayout();
 }
 
@@ -114,19 +106,19 @@ void TGraphWindow::pageSetup() {
 }
 
 void TGraphWindow::saveToDisk() {
-    const std::optional<QString> file = questions_->askSaveFileName(
-        tr("Save To Disk"),
-        tr("Bitmap (*.bmp);;PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"),
-        QStringLiteral("bmp"));
+    const auto file = questions_->askSaveFileName(
+        {tr("Save To Disk"),
+         {},
+         tr("Bitmap (*.bmp);;PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"),
+         QStringLiteral("bmp")});
     if (!file) return;
-    QString path = *file;
+    QString path = file->path;
     if (!picture_format_for(path)) path += QStringLiteral(".bmp");
     TdlgFormat d(this);
     if (!questions_->runDialog(d)) return;
-    GraphViewerQuestions told(*questions_);
-    const PictureResult r = save_picture(view_, path, d.spec(), &told);
+    const PictureResult r = save_picture(view_, path, d.spec(), questions_);
     if (!r.ok && r.message != QString::fromLatin1(viewer_text::kNoMemory))
-        questions_->inform(r.message);
+        questions_->inform(r.message, {});
     relayout();
 }
 

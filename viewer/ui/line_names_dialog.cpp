@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "editor/questions.h"
 #include "viewer/graph_palette.h"
-#include "viewer/ui/graph_questions.h"
 
 namespace vornel {
 
-TfrmLineNames::TfrmLineNames(const QStringList& names, GraphQuestions& questions, QWidget* parent)
+TfrmLineNames::TfrmLineNames(const QStringList& names, Questions& questions, QWidget* parent)
     : QDialog(parent), questions_(questions) {
     setWindowTitle(tr("Legend"));
     setMinimumSize(195, 167);
@@ -58,7 +58,7 @@ bool TfrmLineNames::storeEdit() {
         // The name comes back before the message: the message box takes the focus from the
         // edit, and leaving the edit stores it again.
         edLine->setText(lbLines->item(row)->text());
-        questions_.inform(QString::fromLatin1(line_names_text::kNeedsName));
+        questions_.inform(QString::fromLatin1(line_names_text::kNeedsName), {});
         return false;
     }
     lbLines->item(row)->setText(edLine->text());

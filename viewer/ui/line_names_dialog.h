@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace vornel {
 
-class GraphQuestions;
+class Questions;
 
 namespace line_names_text {
 inline constexpr char kNeedsName[] = "The line must have a name!";
@@ -24,7 +24,7 @@ inline constexpr char kNeedsName[] = "The line must have a name!";
 class TfrmLineNames : public QDialog {
     Q_OBJECT
   public:
-    TfrmLineNames(const QStringList& names, GraphQuestions& questions, QWidget* parent = nullptr);
+    TfrmLineNames(const QStringList& names, Questions& questions, QWidget* parent = nullptr);
     // The list's texts as they stand (also after Cancel).
     QStringList names() const;
     // Stores the edit into the selected item; false (with the message) when it is empty.
@@ -42,7 +42,7 @@ class TfrmLineNames : public QDialog {
   private:
     void select(int row);
 
-    GraphQuestions& questions_;
+    Questions& questions_;
     QLabel* lblSelect_ = nullptr;
     QLabel* lblType_ = nullptr;
 };

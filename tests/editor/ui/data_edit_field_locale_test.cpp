@@ -18,7 +18,7 @@ class DataEditFieldLocaleTest : public QObject {
     Q_OBJECT
 
     struct Form {
-        explicit Form(ScriptedDialogQuestions& q) : field(new DataEditField(q, &dialog)) {
+        explicit Form(RecordingQuestions& q) : field(new DataEditField(q, &dialog)) {
             auto* layout = new QVBoxLayout(&dialog);
             layout->addWidget(field->label());
             layout->addWidget(field);
@@ -61,7 +61,7 @@ class DataEditFieldLocaleTest : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(double, value);
-        ScriptedDialogQuestions q;
+        RecordingQuestions q;
         Form f(q);
         type_over(f.field, typed);
         press_tab(f.field);
@@ -71,7 +71,7 @@ class DataEditFieldLocaleTest : public QObject {
     }
 
     void decimalCommaIsNotANumber() {
-        ScriptedDialogQuestions q;
+        RecordingQuestions q;
         Form f(q);
         f.field->setNumber(2);
         type_over(f.field, "1,5");
@@ -84,7 +84,7 @@ class DataEditFieldLocaleTest : public QObject {
     }
 
     void shownValueKeepsEveryDigit() {
-        ScriptedDialogQuestions q;
+        RecordingQuestions q;
         Form f(q);
         const double noisy = 0.17779999999999999;
         f.field->setNumber(noisy);
@@ -96,7 +96,7 @@ class DataEditFieldLocaleTest : public QObject {
     }
 
     void valueNoFileCouldHoldIsRefused() {
-        ScriptedDialogQuestions q;
+        RecordingQuestions q;
         Form f(q);
         f.field->setNumber(0.0665);
         type_over(f.field, "1E306");

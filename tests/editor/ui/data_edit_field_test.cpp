@@ -17,7 +17,7 @@ class DataEditFieldTest : public QObject {
     Q_OBJECT
 
     struct Form {
-        explicit Form(ScriptedDialogQuestions& q) : field(new DataEditField(q, &dialog)) {
+        explicit Form(RecordingQuestions& q) : field(new DataEditField(q, &dialog)) {
             auto* layout = new QVBoxLayout(&dialog);
             layout->addWidget(field->label());
             layout->addWidget(field);
@@ -38,7 +38,7 @@ class DataEditFieldTest : public QObject {
 
   private slots:
     void enterValidatesSelectsAllAndIsNotPassedOn() {
-        ScriptedDialogQuestions q;
+        RecordingQuestions q;
         Form f(q);
         int clicks = 0;
         connect(f.ok, &QPushButton::clicked, [&] { ++clicks; });
@@ -53,7 +53,7 @@ class DataEditFieldTest : public QObject {
     }
 
     void operatorOverWholeSelectionExtendsTheValue() {
-        ScriptedDialogQuestions q;
+        RecordingQuestions q;
         Form f(q);
         f.field->setNumber(7.5);
         f.field->setFocus();
@@ -68,7 +68,7 @@ class DataEditFieldTest : public QObject {
     }
 
     void valueAboveTheBoundIsReplacedByIt() {
-        ScriptedDialogQuestions q;
+        RecordingQuestions q;
         Form f(q);
         f.field->setBounds(1, 300);
         type_over(f.field, "500");
@@ -86,7 +86,7 @@ class DataEditFieldTest : public QObject {
     }
 
     void invalidEntryKeepsTheFocusAndTheOldValue() {
-        ScriptedDialogQuestions q;
+        RecordingQuestions q;
         Form f(q);
         f.field->setNumber(4);
         type_over(f.field, "2*");
@@ -107,7 +107,7 @@ class DataEditFieldTest : public QObject {
     }
 
     void integerFieldMessages() {
-        ScriptedDialogQuestions q;
+        RecordingQuestions q;
         Form f(q);
         f.field->setIntegerOnly(true);
         type_over(f.field, "abc");
@@ -120,7 +120,7 @@ class DataEditFieldTest : public QObject {
     }
 
     void labelShowsCaptionAndUnitAndFollowsEnabling() {
-        ScriptedDialogQuestions q;
+        RecordingQuestions q;
         Form f(q);
         f.field->setCaption("Free Height of Wall");
         f.field->setUnitsString("L2");

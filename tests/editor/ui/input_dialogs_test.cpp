@@ -176,7 +176,7 @@ class InputDialogsTest : public QObject {
         w.host->setTextEditor("/usr/bin/vi");
         TDlgOptions* dlg = w.host->openControlOptions();
         QCOMPARE(dlg->EdtWord->text(), QString("/usr/bin/vi"));
-        w.questions.fileNames.push_back(QString("/usr/bin/nano"));
+        w.questions.files.push_back(QString("/usr/bin/nano"));
         QTest::mouseClick(dlg->btnBrowse, Qt::LeftButton);
         QCOMPARE(dlg->EdtWord->text(), QString("/usr/bin/nano"));
         QCOMPARE(w.questions.filters, QStringList{"Programs (*.exe *.com);;All Files (*)"});

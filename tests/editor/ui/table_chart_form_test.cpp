@@ -108,7 +108,7 @@ class TableChartFormTest : public QObject {
         QVERIFY(!form->readButton->isEnabled());
         const QString three = w.path("three.txt");
         writeText(three, "1 2 3\r\n4 5 6\r\n7 8 9\r\n");
-        w.questions.fileNames.push_back(three);
+        w.questions.files.push_back(three);
         QTest::mouseClick(form->browseButton, Qt::LeftButton);
         QCOMPARE(form->fileName()->text(), three);
         QCOMPARE(w.questions.filters,

@@ -10,37 +10,6 @@
 
 namespace vornel::test {
 
-ProjectQuestions::Answer ScriptedDialogQuestions::askYesNoCancel(const QString& text) {
-    asked << text;
-    if (yesNoCancel.empty()) return Answer::Cancel;
-    const Answer a = yesNoCancel.front();
-    yesNoCancel.pop_front();
-    return a;
-}
-
-bool ScriptedDialogQuestions::askYesNo(const QString& text) {
-    asked << text;
-    if (yesNo.empty()) return false;
-    const bool a = yesNo.front();
-    yesNo.pop_front();
-    return a;
-}
-
-std::optional<QString> ScriptedDialogQuestions::askSaveFileName(const QString&, const QString&) {
-    if (fileNames.empty()) return std::nullopt;
-    const QString name = fileNames.front().value_or(QString());
-    const bool given = fileNames.front().has_value();
-    fileNames.pop_front();
-    if (!given) return std::nullopt;
-    return name;
-}
-
-std::optional<QString> ScriptedDialogQuestions::askFileToOpen(const QString&, const QString&,
-                                                              const QString& f) {
-    filters << f;
-    return askSaveFileName({}, {});
-}
-
 Workbench::Workbench() {
     project = std::make_unique<Project>(questions, dir.path());
     host = std::make_unique<WindowHost>(area, *project, questions);

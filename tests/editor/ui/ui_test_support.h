@@ -1,5 +1,6 @@
-// Shared by the editor window tests: scripted answers to every box and file dialog, and a
-// bare MDI area with a project and a window host, shown and active on the offscreen screen.
+// Shared by the editor window tests: the recording questions answer every box and file
+// dialog; a bare MDI area with a project and a window host, shown and active on the offscreen
+// screen.
 #pragma once
 
 #include <QMdiArea>
@@ -9,8 +10,8 @@
 #include <memory>
 
 #include "editor/project.h"
-#include "editor/ui/dialog_questions.h"
 #include "editor/ui/window_host.h"
+#include "tests/support/recording_questions.h"
 
 class QLineEdit;
 class QWidget;
@@ -21,27 +22,12 @@ class TTableForm;
 
 namespace vornel::test {
 
-class ScriptedDialogQuestions : public DialogQuestions {
-  public:
-    std::deque<Answer> yesNoCancel;
-    std::deque<bool> yesNo;
-    std::deque<std::optional<QString>> fileNames;
-    QStringList asked, informed, filters;
-
-    Answer askYesNoCancel(const QString& text) override;
-    bool askYesNo(const QString& text) override;
-    std::optional<QString> askSaveFileName(const QString& suggested, const QString& title) override;
-    void inform(const QString& text) override { informed << text; }
-    std::optional<QString> askFileToOpen(const QString& title, const QString& start,
-                                         const QString& filters) override;
-};
-
 // A project in a temporary folder, its windows hosted in a bare MDI area.
 struct Workbench {
     Workbench();
     ~Workbench();
     QTemporaryDir dir;
-    ScriptedDialogQuestions questions;
+    RecordingQuestions questions;
     std::unique_ptr<Project> project;
     QMdiArea area;
     std::unique_ptr<WindowHost> host;

@@ -30,7 +30,7 @@ namespace {
 
 struct Fixture {
     ViewNavigation nav;
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     int redraws = 0;
     TDlgDeformedShape* dialog = new TDlgDeformedShape(nav, q, [this] { ++redraws; });
     ~Fixture() { delete dialog; }
@@ -155,7 +155,7 @@ void DeformedShapeTest::arrowsStepTheFactor() {
 
 void DeformedShapeTest::closeDestroys() {
     ViewNavigation nav;
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     QPointer<TDlgDeformedShape> d = new TDlgDeformedShape(nav, q, [] {});
     d->show();
     QTest::mouseClick(d->findChild<QPushButton*>("Button1"), Qt::LeftButton);

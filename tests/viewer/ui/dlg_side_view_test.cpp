@@ -19,21 +19,10 @@ using namespace vornel;
 
 namespace {
 
-class ScriptedPrintQuestions : public SideViewQuestions {
-  public:
-    std::optional<QString> pdfName;
-    QStringList asked, informed;
-    std::optional<QString> askPdfFileName(const QString& suggested) override {
-        asked << suggested;
-        return pdfName;
-    }
-    void inform(const QString& text) override { informed << text; }
-};
-
 struct Fixture {
     std::unique_ptr<test::ProfileProject> p = test::open_example("cantilever_layered.vn5d");
-    ScriptedPrintQuestions questions;
-    QPointer<TDlgSideView> view = new TDlgSideView(p->project, nullptr, &questions);
+    test::RecordingQuestions questions;
+    QPointer<TDlgSideView> view = new TDlgSideView(p->project, questions);
     Fixture() {
         view->show();
         view->activateWindow();
@@ -150,11 +139,11 @@ void DlgSideViewTest::printsALandscapePdfWithoutPrinter() {
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old print");
     }
-    f.questions.pdfName = path;
+    f.questions.files = {path};
     QTest::mouseClick(f.view->Button1, Qt::LeftButton);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("profile.pdf"));
-    QCOMPARE(f.questions.asked.size(), 1);
-    QVERIFY(f.questions.asked[0].endsWith("examples/cantilever_layered_profile.pdf"));
+    QCOMPARE(f.questions.suggested.size(), 1);
+    QVERIFY(f.questions.suggested[0].endsWith("examples/cantilever_layered_profile.pdf"));
     QCOMPARE(f.questions.informed, QStringList());
     QFile pdf(path);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -171,11 +160,11 @@ void DlgSideViewTest::printsALandscapePdfWithoutPrinter() {
 void DlgSideViewTest::printCancelledOrFailed() {
     if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a printer is installed here");
     Fixture f;
-    f.questions.pdfName.reset();
+    f.questions.files = {std::nullopt};
     QTest::mouseClick(f.view->Button1, Qt::LeftButton);
-    QCOMPARE(f.questions.asked.size(), 1);
+    QCOMPARE(f.questions.suggested.size(), 1);
     QCOMPARE(f.questions.informed, QStringList());
-    f.questions.pdfName = QStringLiteral("/no/such/folder/profile.pdf");
+    f.questions.files = {QStringLiteral("/no/such/folder/profile.pdf")};
     QTest::mouseClick(f.view->Button1, Qt::LeftButton);
     QCOMPARE(f.questions.informed,
              QStringList("The profile could not be printed on /no/such/folder/profile.pdf."));
@@ -192,12 +181,12 @@ void DlgSideViewTest::closingTellsTheMainWindow() {
 
 void DlgSideViewTest::rebuiltWhenItsSubWindowIsActivated() {
     auto p = test::open_example("cantilever_layered.vn5d");
-    ScriptedPrintQuestions questions;
+    test::RecordingQuestions questions;
     QMainWindow main;
     auto* area = new QMdiArea;
     main.setCentralWidget(area);
     main.resize(1000, 800);
-    auto* view = new TDlgSideView(p->project, nullptr, &questions);
+    auto* view = new TDlgSideView(p->project, questions);
     QMdiSubWindow* sub = area->addSubWindow(view);
     QMdiSubWindow* other = area->addSubWindow(new QLabel("other"));
     main.show();

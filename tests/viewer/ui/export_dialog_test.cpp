@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tests/support/recording_questions.h"
 #include "viewer/ui/export_dialog.h"
 
 using namespace vornel;
@@ -44,27 +45,13 @@ class FakeSource : public ExportSource {
     mutable std::vector<int> asked;
 };
 
-class ScriptedQuestions : public ExportQuestions {
-  public:
-    std::optional<QString> askSaveFileName(const QString& suggested,
-                                           const QString& title) override {
-        saveDialogs << suggested + "|" + title;
-        return saveAnswer;
-    }
-    bool askYesNo(const QString& text) override {
-        questions << text;
-        return yes;
-    }
-    void inform(const QString& text) override { messages << text; }
-    bool openFile(const QString& path) override {
-        opened << path;
-        return opens;
-    }
-
-    std::optional<QString> saveAnswer;
-    bool yes = true, opens = true;
-    QStringList saveDialogs, questions, messages, opened;
-};
+// The save dialogs shown, each as "SUGGESTED|TITLE".
+QStringList save_dialogs(const test::RecordingQuestions& q) {
+    QStringList titles = q.log.filter(QRegularExpression("^save: "));
+    for (int i = 0; i < titles.size(); ++i)
+        titles[i] = q.suggested.value(i) + "|" + titles[i].mid(6);
+    return titles;
+}
 
 QStringList sheet_names(const QString& xlsx) {
     QProcess p;
@@ -116,20 +103,20 @@ class ExportDialogTest : public QObject {
         return out;
     }
     void open() {
-        dlg = std::make_unique<TDlgExport>(source, &questions);
+        dlg = std::make_unique<TDlgExport>(source, questions);
         dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
     }
 
     FakeSource source;
-    ScriptedQuestions questions;
+    test::RecordingQuestions questions;
     std::unique_ptr<TDlgExport> dlg;
     std::unique_ptr<QTemporaryDir> dir;
 };
 
 void ExportDialogTest::init() {
     source = FakeSource();
-    questions = ScriptedQuestions();
+    questions = test::RecordingQuestions();
     dir = std::make_unique<QTemporaryDir>();
     source.dataFile = dir->filePath("wall.vn5d");
 }
@@ -199,20 +186,22 @@ void ExportDialogTest::tickingByKeyboardEnablesGenerate() {
 void ExportDialogTest::generatesTheTickedGraphsAndOffersToOpen() {
     source.offered = {true, false, true, false, false, false, false};
     const QString path = dir->filePath("wall.xlsx");
-    questions.saveAnswer = path;
+    questions.files = {path};
+    questions.yesNo = {true};
     open();
     QTest::mouseClick(button("Generate Excel File"), Qt::LeftButton);
-    QCOMPARE(questions.saveDialogs, QStringList({path + "|Export to Excel"}));
+    QCOMPARE(save_dialogs(questions), QStringList({path + "|Export to Excel"}));
     QCOMPARE(source.asked, std::vector<int>({0, 2}));
     QCOMPARE(sheet_names(path), QStringList({"Legend", "Page_1", "Plot_1", "Page_2", "Plot_2"}));
-    QCOMPARE(questions.questions, QStringList({"The workbook " + QDir::toNativeSeparators(path) +
-                                               " has been written. Do you want to open it?"}));
+    QCOMPARE(questions.asked, QStringList({"The workbook " + QDir::toNativeSeparators(path) +
+                                           " has been written. Do you want to open it?"}));
     QCOMPARE(questions.opened, QStringList({path}));
-    QVERIFY(questions.messages.isEmpty());
+    QVERIFY(questions.informed.isEmpty());
     QVERIFY(dlg->isVisible());
 
     // A name typed without extension gets ".xlsx".
-    questions.saveAnswer = dir->filePath("book");
+    questions.files = {dir->filePath("book")};
+    questions.yesNo = {true};
     QTest::mouseClick(button("Generate Excel File"), Qt::LeftButton);
     QVERIFY(QFile::exists(dir->filePath("book.xlsx")));
     QCOMPARE(questions.opened.last(), dir->filePath("book.xlsx"));
@@ -224,43 +213,44 @@ void ExportDialogTest::cancelledSaveWritesNothing() {
     open();
     dlg->setFallbackFolder(dir->path());
     QTest::mouseClick(button("Generate Excel File"), Qt::LeftButton);
-    QCOMPARE(questions.saveDialogs,
+    QCOMPARE(save_dialogs(questions),
              QStringList({dir->filePath("Untitled.xlsx") + "|Export to Excel"}));
     QVERIFY(source.asked.empty());
-    QVERIFY(questions.questions.isEmpty() && questions.messages.isEmpty());
+    QVERIFY(questions.asked.isEmpty() && questions.informed.isEmpty());
     QVERIFY(QDir(dir->path()).isEmpty());
 }
 
 void ExportDialogTest::failedWriteTellsWhyAndLeavesNoFile() {
     source.offered = {false, false, true, false, false, false, false};
     const QString path = dir->filePath("gone/wall.xlsx");
-    questions.saveAnswer = path;
+    questions.files = {path};
     open();
     QTest::mouseClick(button("Generate Excel File"), Qt::LeftButton);
-    QCOMPARE(questions.messages.size(), 1);
-    const QString m = questions.messages.first();
+    QCOMPARE(questions.informed.size(), 1);
+    const QString m = questions.informed.first();
     QVERIFY2(m.startsWith("The workbook was not written. Cannot create file " + path + ": "),
              qPrintable(m));
     QVERIFY(m.endsWith('.'));
-    QVERIFY(questions.questions.isEmpty() && questions.opened.isEmpty());
+    QVERIFY(questions.asked.isEmpty() && questions.opened.isEmpty());
     QVERIFY(QDir(dir->path()).isEmpty());
 }
 
 void ExportDialogTest::openingCanBeDeclinedOrFail() {
     source.offered = {false, false, true, false, false, false, false};
     const QString path = dir->filePath("wall.xlsx");
-    questions.saveAnswer = path;
-    questions.yes = false;
+    questions.files = {path};
+    questions.yesNo = {false};
     open();
     QTest::mouseClick(button("Generate Excel File"), Qt::LeftButton);
-    QCOMPARE(questions.questions.size(), 1);
-    QVERIFY(questions.opened.isEmpty() && questions.messages.isEmpty());
+    QCOMPARE(questions.asked.size(), 1);
+    QVERIFY(questions.opened.isEmpty() && questions.informed.isEmpty());
     QVERIFY(QFile::exists(path));
 
-    questions.yes = true;
-    questions.opens = false;
+    questions.files = {path};
+    questions.yesNo = {true};
+    questions.desktopOpens = false;
     QTest::mouseClick(button("Generate Excel File"), Qt::LeftButton);
-    QCOMPARE(questions.messages, QStringList({"No application is available to open " +
+    QCOMPARE(questions.informed, QStringList({"No application is available to open " +
                                               QDir::toNativeSeparators(path) + "."}));
 }
 

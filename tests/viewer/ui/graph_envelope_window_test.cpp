@@ -55,8 +55,8 @@ void GraphEnvelopeWindowTest::threeStageMomentShowsThePair() {
     ResultGraphs graphs;
     ResultArrays arrays;
     QVERIFY(PlotFileReader(graphs, arrays).read(example_plot("anchored_three_stage"), false));
-    ScriptedGraphQuestions q;
-    TGraphWindow w(graphs.pltMom, &q);
+    test::RecordingQuestions q;
+    TGraphWindow w(graphs.pltMom, q);
     w.resize(900, 700);
     w.show();
     QVERIFY(w.openGraph() && QTest::qWaitForWindowExposed(&w));
@@ -102,7 +102,7 @@ void GraphEnvelopeWindowTest::threeStageMomentShowsThePair() {
 }
 
 void GraphEnvelopeWindowTest::offeredOnlyWhereThereIsSomethingToEnvelope() {
-    ScriptedGraphQuestions q;
+    test::RecordingQuestions q;
     TGraphPlot one;
     fill_graph(one, 1);
     one.OffersEnvelope = true;
@@ -110,7 +110,7 @@ void GraphEnvelopeWindowTest::offeredOnlyWhereThereIsSomethingToEnvelope() {
     fill_graph(reaction, 2);
     TGraphPlot* graphs[] = {&one, &reaction};
     for (TGraphPlot* g : graphs) {
-        TGraphWindow w(*g, &q);
+        TGraphWindow w(*g, q);
         QVERIFY(w.openGraph());
         emit w.plotMenu()->aboutToShow();
         QVERIFY(!w.entry(PlotEntry::ShowEnvelope)->isVisible());
@@ -120,7 +120,7 @@ void GraphEnvelopeWindowTest::offeredOnlyWhereThereIsSomethingToEnvelope() {
     fill_graph(other, 2);
     other.OffersEnvelope = true;
     other.curve(1).point(1).Y = 6.0;
-    TGraphWindow w(other, &q);
+    TGraphWindow w(other, q);
     w.resize(600, 400);
     w.show();
     QVERIFY(w.openGraph() && QTest::qWaitForWindowExposed(&w));

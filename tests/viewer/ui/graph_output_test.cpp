@@ -46,7 +46,7 @@ class GraphOutputTest : public QObject {
     std::unique_ptr<TGraphWindow> openMoment();
     ResultGraphs graphs;
     ResultArrays arrays;
-    ScriptedGraphQuestions q;
+    test::RecordingQuestions q;
     QTemporaryDir dir;
 };
 
@@ -57,7 +57,7 @@ void GraphOutputTest::initTestCase() {
 }
 
 std::unique_ptr<TGraphWindow> GraphOutputTest::openMoment() {
-    auto w = std::make_unique<TGraphWindow>(graphs.pltMom, &q);
+    auto w = std::make_unique<TGraphWindow>(graphs.pltMom, q);
     w->resize(1000, 700);
     w->show();
     if (!w->openGraph()) return nullptr;
@@ -115,7 +115,7 @@ void GraphOutputTest::printsIntoAPdfWithoutPrinter() {
     QVERIFY(w);
     const QString pdf = dir.filePath("moment.pdf");
     q.hasPrinter = false;
-    q.saveNames = QStringList{pdf};
+    q.files = {pdf};
     w->entry(PlotEntry::Print)->trigger();
     QVERIFY(q.informed.isEmpty());
     QFile f(pdf);
@@ -135,14 +135,14 @@ void GraphOutputTest::saveToDiskWritesThePng() {
     auto w = openMoment();
     QVERIFY(w);
     const QString png = dir.filePath("moment.png");
-    q.saveNames = QStringList{png};
+    q.files = {png};
     q.dialog = [](QDialog& d) {
         auto& f = static_cast<TdlgFormat&>(d);
         return f.deWidth->value() == 6.0 && f.deHeight->value() == 4.0 && f.dePPI->value() == 72;
     };
     w->entry(PlotEntry::SaveToDisk)->trigger();
-    QVERIFY(q.saveFilters.last().startsWith("Bitmap (*.bmp)"));
-    QVERIFY(q.saveFilters.last().contains("*.png"));
+    QVERIFY(q.filters.last().startsWith("Bitmap (*.bmp)"));
+    QVERIFY(q.filters.last().contains("*.png"));
     QImage img(png);
     QCOMPARE(img.size(), QSize(432, 288));
     keep_for_viewing(png);
@@ -154,7 +154,7 @@ void GraphOutputTest::saveToDiskWritesThePng() {
     QVERIFY2(blue > 50, qPrintable(QString::number(blue)));
     // Cancelling Save Attributes writes nothing.
     const QString other = dir.filePath("other.png");
-    q.saveNames = QStringList{other};
+    q.files = {other};
     q.dialog = [](QDialog&) { return false; };
     w->entry(PlotEntry::SaveToDisk)->trigger();
     QVERIFY(!QFile::exists(other));
@@ -200,7 +200,7 @@ void GraphOutputTest::everyGraphOfAnExampleIsDrawnInItsColours() {
     int opened = 0;
     for (TGraphPlot* g : graphs.results()) {
         if (!g->holdsData()) continue;
-        TGraphWindow w(*g, &q);
+        TGraphWindow w(*g, q);
         w.resize(1100, 800);
         w.show();
         QVERIFY2(w.openGraph(), qPrintable(g->Caption));

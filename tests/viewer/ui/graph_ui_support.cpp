@@ -4,29 +4,6 @@
 
 namespace vornel {
 
-std::optional<QString> ScriptedGraphQuestions::askSaveFileName(const QString&,
-                                                               const QString& filter,
-                                                               const QString&) {
-    saveFilters << filter;
-    if (saveNames.isEmpty()) return std::nullopt;
-    return saveNames.takeFirst();
-}
-
-bool ScriptedGraphQuestions::askPrint(QPrinter&) {
-    return printAnswer;
-}
-
-bool ScriptedGraphQuestions::askPageSetup(QPrinter& printer) {
-    return pageSetup ? pageSetup(printer) : false;
-}
-
-bool ScriptedGraphQuestions::runDialog(QDialog& d) {
-    if (!dialog) return false;
-    const bool ok = dialog(d);
-    dialog = nullptr;
-    return ok;
-}
-
 void fill_graph(TGraphPlot& g, int n) {
     g.Caption = QStringLiteral("Moment vs Depth");
     g.CurveName = QStringLiteral("Load #");

@@ -1,38 +1,15 @@
-// Scripted answers for graph window tests, and a graph with known curves.
+// The graph window tests: the recording questions, and a graph with known curves.
 #pragma once
 
 #include <QDialog>
 #include <QStringList>
 #include <functional>
 
+#include "tests/support/recording_questions.h"
 #include "viewer/graph_plot.h"
 #include "viewer/result_graphs.h"
-#include "viewer/ui/graph_questions.h"
 
 namespace vornel {
-
-class ScriptedGraphQuestions : public GraphQuestions {
-  public:
-    std::optional<QString> askSaveFileName(const QString& title, const QString& filter,
-                                           const QString& defaultSuffix) override;
-    bool askPrint(QPrinter& printer) override;
-    bool askPageSetup(QPrinter& printer) override;
-    bool runDialog(QDialog& dialog) override;
-    void inform(const QString& text) override {
-        informed << text;
-        if (onInform) onInform();
-    }
-    bool printerInstalled() override { return hasPrinter; }
-
-    QStringList saveNames;  // answers of the save dialogs in turn; none left: cancelled
-    QStringList saveFilters;
-    bool hasPrinter = false;
-    bool printAnswer = true;
-    std::function<bool(QPrinter&)> pageSetup;
-    std::function<bool(QDialog&)> dialog;  // what the engineer does in the next dialog
-    QStringList informed;
-    std::function<void()> onInform;  // what a real message box does meanwhile (takes the focus)
-};
 
 // `n` curves: curve k (0-based) runs from (0, 0) to (k + 1, 10) over three points.
 void fill_graph(TGraphPlot& g, int n);

@@ -38,13 +38,13 @@ class GraphWindowTest : public QObject {
   private:
     bool open(int curves);
     TGraphPlot graph;
-    ScriptedGraphQuestions q;
+    test::RecordingQuestions q;
     std::unique_ptr<TGraphWindow> w;
 };
 
 void GraphWindowTest::init() {
     graph = TGraphPlot();
-    q = ScriptedGraphQuestions();
+    q = test::RecordingQuestions();
     w.reset();
 }
 
@@ -54,7 +54,7 @@ void GraphWindowTest::cleanup() {
 
 bool GraphWindowTest::open(int curves) {
     fill_graph(graph, curves);
-    w = std::make_unique<TGraphWindow>(graph, &q);
+    w = std::make_unique<TGraphWindow>(graph, q);
     w->resize(900, 700);
     w->show();
     return w->openGraph() && QTest::qWaitForWindowExposed(w.get());
@@ -95,7 +95,7 @@ void GraphWindowTest::degenerateRangeDoesNotOpen() {
     graph.curve(0).setPointCount(2);
     // A span so small that its rounding step underflows to 0.
     graph.curve(0).point(1) = {1e-323, 1.0};
-    TGraphWindow win(graph, &q);
+    TGraphWindow win(graph, q);
     QVERIFY(!win.openGraph());
 }
 

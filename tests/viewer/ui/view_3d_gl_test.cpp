@@ -49,7 +49,7 @@ class View3dGlTest : public QObject {
 void View3dGlTest::opensOnTheExample() {
     ViewProject p;
     p.load("examples/anchored_three_stage.vn5d");
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     TDlgBlock view(p.project, q);
     TDlgBlock* v = &view;
     v->show();
@@ -91,7 +91,7 @@ void View3dGlTest::opensOnTheExample() {
 void View3dGlTest::greyWallAtTheCentreOnWhite() {
     ViewProject p;
     p.plainWall();
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     TDlgBlock v(p.project, q);
     v.show();
     QVERIFY(wait_painted(&v));
@@ -118,7 +118,7 @@ void View3dGlTest::greyWallAtTheCentreOnWhite() {
 void View3dGlTest::navigationRepaintsWithoutRebuilding() {
     ViewProject p;
     p.plainWall();
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     TDlgBlock v(p.project, q);
     v.show();
     QVERIFY(wait_painted(&v));
@@ -155,7 +155,7 @@ void View3dGlTest::navigationRepaintsWithoutRebuilding() {
 void View3dGlTest::zeroSizeZoomWindowChangesNothing() {
     ViewProject p;
     p.plainWall();
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     TDlgBlock v(p.project, q);
     v.show();
     QVERIFY(wait_painted(&v));
@@ -172,7 +172,7 @@ void View3dGlTest::zeroSizeZoomWindowChangesNothing() {
 void View3dGlTest::zoomWindowZoomsIn() {
     ViewProject p;
     p.plainWall();
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     TDlgBlock v(p.project, q);
     v.show();
     QVERIFY(wait_painted(&v));
@@ -197,7 +197,7 @@ void View3dGlTest::zoomWindowZoomsIn() {
 void View3dGlTest::deformedShapeRebuildsTheLists() {
     ViewProject p;
     p.plainWall();
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     TDlgBlock v(p.project, q);
     DeflectionCurve c;
     for (int k = 0; k <= 10; ++k) c.push_back({k * 12.0, 0.3 * (10 - k)});  // leaning 3 ft
@@ -229,7 +229,7 @@ void View3dGlTest::deformedShapeRebuildsTheLists() {
 void View3dGlTest::savePicture() {
     ViewProject p;
     p.plainWall();
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     TDlgBlock v(p.project, q);
     v.show();
     QVERIFY(wait_painted(&v));
@@ -239,7 +239,7 @@ void View3dGlTest::savePicture() {
 
     QTemporaryDir dir;
     const QString path = dir.filePath("wall.png");
-    q.pictureNames = {path, std::nullopt};
+    q.files = {path, std::nullopt};
     QVERIFY(v.savePicture());
     QVERIFY(q.suggested.at(0).endsWith("NewWall_3D.png"));
     QImage saved(path);
@@ -254,7 +254,7 @@ void View3dGlTest::savePicture() {
     // Without a printer "Print..." writes the page to the PDF file the engineer names.
     if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a printer is installed");
     const QString pdf = dir.filePath("wall.pdf");
-    q.pictureNames = {pdf};
+    q.files = {pdf};
     v.contextMenu()->actions().at(1)->trigger();
     QVERIFY(q.suggested.last().endsWith("NewWall_3D.pdf"));
     QFile printed(pdf);
@@ -266,7 +266,7 @@ void View3dGlTest::savePicture() {
 void View3dGlTest::openGLFailureIsAMessage() {
     ViewProject p;
     p.plainWall();
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     TDlgBlock v(p.project, q);
     v.glWindow()->setResolver([](QOpenGLContext*) { return nullptr; });
     v.show();
@@ -287,7 +287,7 @@ void View3dGlTest::openGLFailureIsAMessage() {
 void View3dGlTest::toolsAndShowItemsOnTheView() {
     ViewProject p;
     p.plainWall();
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     auto* v = new TDlgBlock(p.project, q);
     v->setDeflection({{0, 1}, {12, 0.5}});
     QCOMPARE(v->deflection().size(), size_t(2));
@@ -315,7 +315,7 @@ void View3dGlTest::toolsAndShowItemsOnTheView() {
 void View3dGlTest::opensInTheMdiArea() {
     ViewProject p;
     p.plainWall();
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     QMdiArea area;
     area.resize(1200, 900);
     area.show();
@@ -368,7 +368,7 @@ void View3dGlTest::glyphsPicture() {
         sur.setReal(col::kSuDistance, r, 36.0 + 48 * r);
         sur.setReal(col::kSuWidth, r, 24);
     }
-    ScriptedViewQuestions q;
+    RecordingQuestions q;
     TDlgBlock v(p.project, q);
     v.navigation().rx = 20;
     v.navigation().rz = -30;

@@ -8,14 +8,6 @@
 
 namespace vornel::test {
 
-std::optional<QString> ScriptedViewQuestions::askPictureFileName(const QString& s) {
-    suggested << s;
-    if (pictureNames.empty()) return std::nullopt;
-    const std::optional<QString> n = std::move(pictureNames.front());
-    pictureNames.pop_front();
-    return n;
-}
-
 void ViewProject::plainWall() {
     TProgramData& d = project.data();
     d.Increments = 10;

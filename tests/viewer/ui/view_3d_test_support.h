@@ -1,5 +1,5 @@
-// Helpers of the 3D view's window tests: scripted answers to the view's and the project's
-// questions, a project to look at, and mouse drags as a user makes them.
+// Helpers of the 3D view's window tests: the recording questions of the view and the project, a
+// project to look at, and mouse drags as a user makes them.
 #pragma once
 
 #include <QImage>
@@ -9,35 +9,15 @@
 #include <memory>
 
 #include "editor/project.h"
-#include "viewer/ui/view_3d_questions.h"
+#include "tests/support/recording_questions.h"
+#include "viewer/ui/view_3d_text.h"
 
 class QWidget;
 
 namespace vornel::test {
 
-class ScriptedViewQuestions : public View3dQuestions {
-  public:
-    QStringList informed;
-    std::deque<std::optional<QString>> pictureNames;
-    QStringList suggested;
-    void inform(const QString& text) override { informed << text; }
-    std::optional<QString> askPictureFileName(const QString& s) override;
-    // Answered from `pictureNames` too.
-    std::optional<QString> askPdfFileName(const QString& s) override {
-        return askPictureFileName(s);
-    }
-};
-
-class SilentProjectQuestions : public ProjectQuestions {
-  public:
-    Answer askYesNoCancel(const QString&) override { return Answer::No; }
-    bool askYesNo(const QString&) override { return false; }
-    std::optional<QString> askSaveFileName(const QString&, const QString&) override { return {}; }
-    void inform(const QString&) override {}
-};
-
 struct ViewProject {
-    SilentProjectQuestions projectQuestions;
+    RecordingQuestions projectQuestions;
     Project project{projectQuestions};
     // A plain wall without soil: 10 increments of 12 in (L = 10 ft), 1 ft panels and a
     // thickness of 1 ft, so it shows wide at the centre of the view.
