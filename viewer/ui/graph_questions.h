@@ -12,12 +12,23 @@ class QWidget;
 
 namespace vornel {
 
+// A file named in a save dialog and the file type chosen there (one entry of its filter).
+struct ChosenFile {
+    QString path;
+    QString filter;
+};
+
 class GraphQuestions {
   public:
     virtual ~GraphQuestions() = default;
     // A save dialog with overwrite prompt; `filter` in the form "Bitmap (*.bmp);;...".
     virtual std::optional<QString> askSaveFileName(const QString& title, const QString& filter,
                                                    const QString& defaultSuffix) = 0;
+    // The same, telling also which type of the filter was chosen; the dialog adds that type's
+    // extension to a name that has none.
+    virtual std::optional<ChosenFile> askSaveFileAndType(const QString& title,
+                                                         const QString& filter,
+                                                         const QString& defaultSuffix) = 0;
     // The print dialog; false when cancelled.
     virtual bool askPrint(QPrinter& printer) = 0;
     // The page setup dialog; false when cancelled.
@@ -30,12 +41,17 @@ class GraphQuestions {
     virtual bool printerInstalled() = 0;
 };
 
+// The first extension a filter entry names: "PNG picture (*.png)" gives "png"; empty if none.
+QString filter_extension(const QString& filter);
+
 // The answers of the desktop: real dialogs and message boxes.
 class DesktopGraphQuestions : public GraphQuestions {
   public:
     explicit DesktopGraphQuestions(QWidget* parent) : parent_(parent) {}
     std::optional<QString> askSaveFileName(const QString& title, const QString& filter,
                                            const QString& defaultSuffix) override;
+    std::optional<ChosenFile> askSaveFileAndType(const QString& title, const QString& filter,
+                                                 const QString& defaultSuffix) override;
     bool askPrint(QPrinter& printer) override;
     bool askPageSetup(QPrinter& printer) override;
     bool runDialog(QDialog& dialog) override;

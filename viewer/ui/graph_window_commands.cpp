@@ -113,14 +113,21 @@ void TGraphWindow::pageSetup() {
     pr.setPageMargins(device, QPageLayout::Millimeter);
 }
 
+// The chosen file type decides the format and gives a name without a picture extension its
+// extension; a name that carries a picture extension keeps it and is written in that format,
+// so that the file's content always matches its name (the name typed is taken at its word).
 void TGraphWindow::saveToDisk() {
-    const std::optional<QString> file = questions_->askSaveFileName(
+    const std::optional<ChosenFile> file = questions_->askSaveFileAndType(
         tr("Save To Disk"),
         tr("Bitmap (*.bmp);;PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"),
         QStringLiteral("bmp"));
     if (!file) return;
-    QString path = *file;
-    if (!picture_format_for(path)) path += QStringLiteral(".bmp");
+    QString path = file->path;
+    if (!picture_format_for(path)) {
+        const QString ext = filter_extension(file->filter);
+        const bool known = picture_format_for(QStringLiteral("x.") + ext).has_value();
+        path += QLatin1Char('.') + (known ? ext : QStringLiteral("bmp"));
+    }
     TdlgFormat d(this);
     if (!questions_->runDialog(d)) return;
     GraphViewerQuestions told(*questions_);

@@ -12,6 +12,16 @@ std::optional<QString> ScriptedGraphQuestions::askSaveFileName(const QString&,
     return saveNames.takeFirst();
 }
 
+std::optional<ChosenFile> ScriptedGraphQuestions::askSaveFileAndType(const QString& title,
+                                                                     const QString& filter,
+                                                                     const QString& defaultSuffix) {
+    const std::optional<QString> name = askSaveFileName(title, filter, defaultSuffix);
+    if (!name) return std::nullopt;
+    const QString type =
+        saveTypes.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0) : saveTypes.takeFirst();
+    return ChosenFile{*name, type};
+}
+
 bool ScriptedGraphQuestions::askPrint(QPrinter&) {
     return printAnswer;
 }

@@ -15,6 +15,8 @@ class ScriptedGraphQuestions : public GraphQuestions {
   public:
     std::optional<QString> askSaveFileName(const QString& title, const QString& filter,
                                            const QString& defaultSuffix) override;
+    std::optional<ChosenFile> askSaveFileAndType(const QString& title, const QString& filter,
+                                                 const QString& defaultSuffix) override;
     bool askPrint(QPrinter& printer) override;
     bool askPageSetup(QPrinter& printer) override;
     bool runDialog(QDialog& dialog) override;
@@ -26,6 +28,7 @@ class ScriptedGraphQuestions : public GraphQuestions {
 
     QStringList saveNames;  // answers of the save dialogs in turn; none left: cancelled
     QStringList saveFilters;
+    QStringList saveTypes;  // the type chosen with each name in turn; none left: the first
     bool hasPrinter = false;
     bool printAnswer = true;
     std::function<bool(QPrinter&)> pageSetup;
