@@ -32,6 +32,17 @@ std::optional<Questions::FileChoice> run_file_dialog(QWidget* parent,
     d.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!request.defaultSuffix.isEmpty()) d.setDefaultSuffix(request.defaultSuffix);
+    if (save) {
+        // The extension the dialog adds to a bare name (and asks about overwriting) follows
+        // the file type the user chooses: "PNG picture (*.png)" gives "png".
+        QObject::connect(&d, &QFileDialog::filterSelected, &d, [&d](const QString& chosen) {
+            const qsizetype star = chosen.indexOf(QLatin1String("*."));
+            if (star < 0) return;
+            qsizetype end = star + 2;
+            while (end < chosen.size() && chosen[end].isLetterOrNumber()) ++end;
+            if (end > star + 2) d.setDefaultSuffix(chosen.mid(star + 2, end - star - 2));
+        });
+    }
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
     return Questions::FileChoice{d.selectedFiles().constFirst(), filter_index(d, request.filters)};
 }

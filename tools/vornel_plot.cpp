@@ -10,14 +10,18 @@
 // Side View window; a PDF is the printed page), named NAME-profile.EXT; the plot data file
 // beside the deck is read when it exists, for its earth-pressure point count. With --envelope
 // the deflection, moment, shear and dms graphs carry the envelope of their result sets.
+// With --page each graph is the printed page instead, a PDF through the program's printing, with
+// the default 1-inch margins, on letter (default) or A4 paper, portrait or --landscape.
 // Exit status: 0 every asked picture written, 1 a file could not be read, a picture not
 // written or the options are wrong. No output is ever one of the files read, and only regular
 // files are replaced, each only once its new content is complete on the disk.
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPdfWriter>
 #include <cstdio>
 #include <optional>
 
@@ -30,6 +34,7 @@
 #include "viewer/graph_envelope.h"
 #include "viewer/graph_export.h"
 #include "viewer/graph_json.h"
+#include "viewer/graph_page.h"
 #include "viewer/picture_export.h"
 #include "viewer/plot_file_reader.h"
 #include "viewer/profile_picture.h"
@@ -58,6 +63,9 @@ constexpr char kUsage[] =
     "                 error, and so are result sets that do not share their stations\n"
     "  --view VIEW    graphs (default) | profile: the soil-wall profile of a data file\n"
     "                 (default size 580x400 pixels)\n"
+    "  --page         each graph as the printed page, PDF (NAME-GRAPH.pdf), 1-inch margins\n"
+    "  --paper PAPER  letter (default) | a4, with --page\n"
+    "  --landscape    the page turned a quarter, with --page\n"
     "  -h, --help     show this text\n"
     "  --version      show the version\n"
     "No output may be one of the files read, and only regular files are replaced; a failed\n"
@@ -73,6 +81,9 @@ struct Options {
     bool profile = false;
     bool sized = false;     // --size or --dpi given
     bool envelope = false;  // --envelope given
+    bool page = false;      // the printed page instead of a picture
+    QPageSize::PageSizeId paper = QPageSize::Letter;
+    bool landscape = false;
 };
 
 int usage(const QString& why) {
@@ -104,7 +115,10 @@ std::optional<QString> parse(const QStringList& args, Options& o, Parsed& parsed
     const QCommandLineOption graph = valued("graph"), format = valued("format"),
                              size = valued("size"), dpi = valued("dpi"), view = valued("view"),
                              out = valued("out"), json = valued("json"), xlsx = valued("xlsx");
-    p.addOptions({help, version, envelope, graph, format, size, dpi, view, out, json, xlsx});
+    const QCommandLineOption page(QStringLiteral("page")), paper = valued("paper"),
+                                                           landscape(QStringLiteral("landscape"));
+    p.addOptions({help, version, envelope, graph, format, size, dpi, view, out, json, xlsx, page,
+                  paper, landscape});
     if (!p.parse(QStringList{QStringLiteral("vornel-plot")} + args)) {
         if (!p.unknownOptionNames().isEmpty()) {
             const QString name = p.unknownOptionNames().first();
@@ -144,6 +158,27 @@ std::optional<QString> parse(const QStringList& args, Options& o, Parsed& parsed
         o.profile = v == QLatin1String("profile");
     }
     o.envelope = p.isSet(envelope);
+    o.page = p.isSet(page);
+    o.landscape = p.isSet(landscape);
+    if (p.isSet(paper)) {
+        const QString v = p.value(paper).toLower();
+        if (v != QLatin1String("letter") && v != QLatin1String("a4"))
+            return QStringLiteral("unknown paper ") + p.value(paper);
+        o.paper = v == QLatin1String("a4") ? QPageSize::A4 : QPageSize::Letter;
+    }
+    if (!o.page && (p.isSet(paper) || o.landscape))
+        return QStringLiteral("--paper and --landscape need --page");
+    if (o.page) {
+        if (o.profile || p.isSet(xlsx))
+            return QStringLiteral(
+                "--page prints the graphs; it goes with neither --view profile "
+                "nor --xlsx");
+        if (p.isSet(format) && o.format != PictureFormat::Pdf)
+            return QStringLiteral("--page writes PDF, not ") + p.value(format);
+        if (p.isSet(size) || p.isSet(dpi))
+            return QStringLiteral("--size and --dpi are for pictures; a page has its paper");
+        o.format = PictureFormat::Pdf;
+    }
     o.out = p.value(out);
     o.json = p.value(json);
     o.xlsx = p.value(xlsx);
@@ -257,6 +292,24 @@ void show_envelopes(ResultGraphs& graphs, const QString& plot) {
     if (!note.isEmpty()) print_error(plot, note);
 }
 
+// The printed page of a graph, made complete in memory and then put in place.
+QString write_page(const GraphView& view, const Options& o, const QString& path) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1200);
+        pdf.setPageSize(QPageSize(o.paper));
+        pdf.setPageOrientation(o.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));  // a PDF has no unprintable edges
+        pdf.setTitle(view.graph().Caption);
+        pdf.setCreator(QStringLiteral("VORNEL 2015"));
+        if (!print_graph(pdf, view, PageMargins{}))
+            return QStringLiteral("the page could not be drawn");
+    }
+    return write_file_atomically(path, buffer.data());
+}
+
 int draw_profile(const Options& o, const TProgramData& data, const QString& path) {
     const QSize size = o.sized ? o.spec.pixelSize() : QSize(580, 400);
     return report_written(
@@ -321,6 +374,10 @@ int main(int argc, char** argv) {
         else
             json.push_back(graph_json(view, n));
         const QString path = picture_path(dir, o, n);
+        if (o.page) {
+            if (report_written(path, write_page(view, o, path)) != 0) status = 1;
+            continue;
+        }
         const PictureResult r = save_picture(view, path, o.spec);
         if (!r.ok) {
             print_error(path, r.message);

@@ -1,5 +1,6 @@
 #include "viewer/graph_layout.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 
@@ -43,12 +44,118 @@ void cut_strip(GraphLayout& l, const TGraphPlot& g, int loss) {
     l.strip = {l.plot.right + l.device.px / 5, l.plot.top, old_right, l.plot.bottom};
 }
 
+TextBox text_box(QPoint centre, const QString& text, int width, int height, bool rotated) {
+    return TextBox{centre, width, height, rotated, QStringList{text}};
+}
+
+// Words of `text` in lines no wider than `room`; a word wider than that has a line of its own.
+QStringList wrapped(const QString& text, int room, const QFontMetrics& fm) {
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() &&
+            fm.horizontalAdvance(lines.back() + QLatin1Char(' ') + word) <= room)
+            lines.back() += QLatin1Char(' ') + word;
+        else
+            lines << word;
+    }
+    if (lines.isEmpty()) lines << QString();
+    return lines;
+}
+
+int widest(const QStringList& lines, const QFontMetrics& fm) {
+    int w = 0;
+    for (const QString& s : lines) w = std::max(w, fm.horizontalAdvance(s));
+    return w;
+}
+
+// The single panel: the X title centred across the frame at the X axis side, the graph title
+// at its edge, the Y title turned at the frame's left edge.
+void place_single_titles(GraphLayout& l, const TGraphPlot& g, const QFontMetrics& fm) {
+    const int T = l.T;
+    const QRect& f = l.frame;
+    const int top = f.top(), bottom = f.top() + f.height(), cx = f.left() + f.width() / 2;
+    const bool title = !g.Title.isEmpty();
+    const int shift = T / 8 + T;
+    const QString x = g.xTitle(), y = g.yTitle();
+    const int x_at = g.XOnTop ? top + (title && g.TitleAtTop ? shift : 0) + T / 2
+                              : bottom - (title && !g.TitleAtTop ? shift : 0) - (T - T / 2);
+    l.xTitles = {text_box(QPoint(cx, x_at), x, fm.horizontalAdvance(x), T, false)};
+    const int cy = (l.plot.top + l.plot.bottom) / 2;
+    l.yTitles = {text_box(QPoint(f.left() + T / 2, cy), y, fm.horizontalAdvance(y), T, true)};
+}
+
+// Three panels: each X title centred over its panel, Py/16 from the frame's edge (a further
+// Py/4 when the graph title is on that side). A title wider than its panel's share of the
+// width is wrapped at its blanks and the panels give way to the extra lines, so that
+// neighbouring titles never run together and no word is lost.
+void place_panel_titles(GraphLayout& l, const TGraphPlot& g, const QFontMetrics& fm) {
+    const int T = l.T, px = l.device.px, py = l.device.py;
+    const QRect& f = l.frame;
+    const int top = f.top(), bottom = f.top() + f.height();
+    const bool same_side = !g.Title.isEmpty() && g.TitleAtTop == g.XOnTop;
+    const int edge = py / 16 + (same_side ? py / 4 : 0);
+    const int gap = 2 * T + px / 4, pitch = fm.height();
+    std::vector<QStringList> lines;
+    int most = 1;
+    for (int i = 0; i < static_cast<int>(l.panels.size()); ++i) {
+        const PixelBox& b = l.panels[static_cast<size_t>(i)];
+        const int cx = (b.left + b.right) / 2;
+        const int room = std::min(
+            {b.width() + gap - T / 2, 2 * (cx - f.left()), 2 * (f.left() + f.width() - cx)});
+        lines.push_back(wrapped(g.xTitle(i + 1), room, fm));
+        most = std::max(most, static_cast<int>(lines.back().size()));
+    }
+    // The extra lines push the panels (and the strip) away from the titles.
+    const int extra = most > 1 ? most * pitch - T : 0;
+    if (extra > 0) {
+        auto give_way = [&](PixelBox& b) {
+            if (g.XOnTop)
+                b.top = std::min(b.bottom, b.top + extra);
+            else
+                b.bottom = std::max(b.top, b.bottom - extra);
+        };
+        give_way(l.plot);
+        for (PixelBox& b : l.panels) give_way(b);
+        if (!l.strip.empty()) give_way(l.strip);
+    }
+    l.xTitles.clear();
+    l.yTitles.clear();
+    for (size_t i = 0; i < l.panels.size(); ++i) {
+        const PixelBox& b = l.panels[i];
+        const int cx = (b.left + b.right) / 2;
+        const int n = static_cast<int>(lines[i].size());
+        const int h = n > 1 ? n * pitch : T;
+        const int cy = g.XOnTop ? top + edge + h / 2 : bottom - edge - (h - h / 2);
+        l.xTitles.push_back(TextBox{QPoint(cx, cy), widest(lines[i], fm), h, false, lines[i]});
+        const QString y = g.yTitle(static_cast<int>(i) + 1);
+        const int x = b.left - 2 * T - px / 32 + T / 2 - T / 8;
+        l.yTitles.push_back(
+            text_box(QPoint(x, (b.top + b.bottom) / 2), y, fm.horizontalAdvance(y), T, true));
+    }
+}
+
+void place_texts(GraphLayout& l, const TGraphPlot& g) {
+    const QFontMetrics fm(graph_font(l.T, true));
+    if (g.ShowThree)
+        place_panel_titles(l, g, fm);
+    else
+        place_single_titles(l, g, fm);
+    l.title = {};
+    if (g.Title.isEmpty()) return;
+    const QRect& f = l.frame;
+    // A box of odd height has its extra pixel below the centre.
+    const int y = g.TitleAtTop ? f.top() + l.T / 2 : f.top() + f.height() - (l.T - l.T / 2);
+    l.title = text_box(QPoint(f.left() + f.width() / 2, y), g.Title, fm.horizontalAdvance(g.Title),
+                       l.T, false);
+}
+
 GraphLayout window_like(const TGraphPlot& g, QSize size, const DeviceMetrics& d, PaintMode mode) {
     GraphLayout l;
     l.mode = mode;
     l.device = d;
     l.T = d.textHeight(g);
     l.client = QRect(QPoint(0, 0), size);
+    l.frame = l.client;
     l.tooSmall = size.width() < d.px || size.height() < d.py;
     const int T = l.T, px = d.px, py = d.py;
     l.plot.left = 2 * T + px / 8 + T / 8;
@@ -68,6 +175,7 @@ GraphLayout window_like(const TGraphPlot& g, QSize size, const DeviceMetrics& d,
     }
     cut_strip(l, g, mode == PaintMode::Picture ? px / 2 : px);
     split_panels(l, g.ShowThree);
+    place_texts(l, g);
     return l;
 }
 
@@ -87,6 +195,7 @@ GraphLayout layout_page(const TGraphPlot& g, QRect page, QRect area, const Devic
     l.device = d;
     l.T = d.textHeight(g);
     l.client = page;
+    l.frame = area;
     const int T = l.T, px = d.px, py = d.py;
     const int a_left = area.left(), a_top = area.top();
     const int a_right = area.left() + area.width(), a_bottom = area.top() + area.height();
@@ -108,6 +217,7 @@ GraphLayout layout_page(const TGraphPlot& g, QRect page, QRect area, const Devic
     }
     cut_strip(l, g, px);
     split_panels(l, g.ShowThree);
+    place_texts(l, g);
     return l;
 }
 
@@ -122,6 +232,31 @@ QRect printable_area(QSize page, const PageMargins& m, const QMargins& offsets,
     const int bottom = std::max(px(m.bottom, d.py), offsets.bottom());
     return QRect(left, top, std::max(0, page.width() - right - left),
                  std::max(0, page.height() - bottom - top));
+}
+
+QRect TextBox::rect() const {
+    const int w = rotated ? height : width, h = rotated ? width : height;
+    return QRect(centre.x() - w / 2, centre.y() - h / 2, w, h);
+}
+
+int GraphLayout::screenPixels(int pixels, bool across) const {
+    const int ppi = across ? device.px : device.py;
+    return ppi > 0 ? static_cast<int>(std::lround(pixels * 96.0 / ppi)) : pixels;
+}
+
+QFont graph_font(int pixels, bool bold) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(std::max(1, pixels));
+    f.setBold(bold);
+    return f;
+}
+
+AxisTicks panel_ticks(const GraphLayout& l, const PixelBox& box, const AxisRange& range,
+                      bool across) {
+    const int screen_text = l.screenPixels(l.T, false);
+    return axis_ticks(range.min, range.max,
+                      l.screenPixels(across ? box.width() : box.height(), across), screen_text);
 }
 
 int PanelMapping::pixelX(double x) const {

@@ -6,10 +6,12 @@
 // inch. Boxes are given by their edges: a curve point at the range's end maps onto the edge.
 #pragma once
 
+#include <QFont>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <QStringList>
 #include <vector>
 
 #include "viewer/graph_axes.h"
@@ -39,16 +41,44 @@ struct DeviceMetrics {
     int textHeight(const TGraphPlot& g) const { return baseFont * g.SizeFont / 10; }
 };
 
+// A text's place: centred on `centre`, `width` x `height` in the text's own direction; turned
+// a quarter to the left (reading upwards) when `rotated`. `lines` holds the text as drawn,
+// one entry per line, each line `height / lines.size()` high.
+struct TextBox {
+    QPoint centre;
+    int width = 0, height = 0;
+    bool rotated = false;
+    QStringList lines;
+    // The box on the device.
+    QRect rect() const;
+};
+
 struct GraphLayout {
     PaintMode mode = PaintMode::Screen;
     DeviceMetrics device;
     int T = 14;
     QRect client;                  // the whole device area drawn on (white)
+    QRect frame;                   // where titles and legend go: the client, on a page the
+                                   // printable area inside the margins
     PixelBox plot;                 // the plot area (all panels)
     std::vector<PixelBox> panels;  // one, or three with ShowThree
     PixelBox strip;                // the soil-layer strip; empty when not shown
     bool tooSmall = false;         // below one inch: only the white background is drawn
+    TextBox title;                 // the graph title; no lines when there is none
+    std::vector<TextBox> xTitles;  // one per panel
+    std::vector<TextBox> yTitles;  // one per panel
+
+    // Device pixels as pixels of a 96-ppi screen at the same physical size, across or down.
+    int screenPixels(int pixels, bool across) const;
 };
+
+// The titles' font: Times New Roman of `pixels` height, bold or normal.
+QFont graph_font(int pixels, bool bold);
+
+// The ticks of a panel's X (`across`) or Y axis, counted from the panel's size in inches as
+// on a screen of 96 ppi, so that a printed panel gets the ticks of a window of its size.
+AxisTicks panel_ticks(const GraphLayout& l, const PixelBox& box, const AxisRange& range,
+                      bool across);
 
 // The screen window's client area.
 GraphLayout layout_screen(const TGraphPlot& g, QSize client, const DeviceMetrics& d);

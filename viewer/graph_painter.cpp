@@ -66,11 +66,7 @@ int GraphPainter::penWidth() const {
 }
 
 QFont GraphPainter::font(bool bold) const {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setStyleHint(QFont::Serif);
-    f.setPixelSize(std::max(1, l_.T));
-    f.setBold(bold);
-    return f;
+    return graph_font(l_.T, bold);
 }
 
 QFont GraphPainter::legendFont() const {
@@ -96,10 +92,7 @@ void GraphPainter::paint(QPainter& p) const {
     }
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    if (g().ShowThree)
-        paintPanelTitles(p);
-    else
-        paintTitles(p);
+    paintTitles(p);
     const int panels = std::min<int>(v_.panelCount(), static_cast<int>(l_.panels.size()));
     for (int i = 0; i < panels; ++i) paintTicks(p, i);
     for (int i = 0; i < panels; ++i) paintCurves(p, i);
@@ -109,49 +102,25 @@ void GraphPainter::paint(QPainter& p) const {
     p.restore();
 }
 
-void GraphPainter::paintTitles(QPainter& p) const {
-    const int T = l_.T, W = l_.client.width(), H = l_.client.height();
-    const QPoint o = l_.client.topLeft();
-    const bool title = !g().Title.isEmpty();
-    const int shift = T / 8 + T;
-    p.setFont(font(true));
-    p.setPen(Qt::black);
-    if (g().XOnTop) {
-        const int y = (title && g().TitleAtTop ? shift : 0) + T / 2;
-        centred_text(p, o + QPoint(W / 2, y), g().xTitle(), W, T, false);
-    } else {
-        const int y = H - (title && !g().TitleAtTop ? shift : 0) - T / 2;
-        centred_text(p, o + QPoint(W / 2, y), g().xTitle(), W, T, false);
-    }
-    centred_text(p, o + QPoint(T / 2, (l_.plot.top + l_.plot.bottom) / 2 - o.y()), g().yTitle(),
-                 l_.plot.height(), T, true);
-    if (title) {
-        const int y = g().TitleAtTop ? T / 2 : H - T / 2;
-        centred_text(p, o + QPoint(W / 2, y), g().Title, W, T, false);
+void GraphPainter::paintText(QPainter& p, const TextBox& box) const {
+    if (box.lines.isEmpty()) return;
+    const int n = static_cast<int>(box.lines.size());
+    const int line = box.height / n;
+    for (int k = 0; k < n; ++k) {
+        // Lines stack down the box (across it when turned), centred each.
+        const int offset = (2 * k + 1 - n) * line / 2;
+        const QPoint at =
+            box.rotated ? box.centre + QPoint(offset, 0) : box.centre + QPoint(0, offset);
+        centred_text(p, at, box.lines[k], box.width, line, box.rotated);
     }
 }
 
-void GraphPainter::paintPanelTitles(QPainter& p) const {
-    const int T = l_.T, py = l_.device.py, px = l_.device.px;
-    const int H = l_.client.height(), W = l_.client.width();
-    const QPoint o = l_.client.topLeft();
-    const bool title = !g().Title.isEmpty();
+void GraphPainter::paintTitles(QPainter& p) const {
     p.setFont(font(true));
     p.setPen(Qt::black);
-    for (int i = 0; i < static_cast<int>(l_.panels.size()); ++i) {
-        const PixelBox& b = l_.panels[static_cast<size_t>(i)];
-        const bool same_side = title && g().TitleAtTop == g().XOnTop;
-        const int edge = py / 16 + (same_side ? py / 4 : 0);
-        const int y = g().XOnTop ? o.y() + edge + T / 2 : o.y() + H - edge - T / 2;
-        const int cx = (b.left + b.right) / 2;
-        centred_text(p, QPoint(cx, y), g().xTitle(i + 1), b.width() + 2 * T, T, false);
-        const int x = b.left - 2 * T - px / 32 + T / 2 - T / 8;
-        centred_text(p, QPoint(x, (b.top + b.bottom) / 2), g().yTitle(i + 1), b.height(), T, true);
-    }
-    if (title) {
-        const int y = g().TitleAtTop ? T / 2 : H - T / 2;
-        centred_text(p, o + QPoint(W / 2, y), g().Title, W, T, false);
-    }
+    for (const TextBox& b : l_.xTitles) paintText(p, b);
+    for (const TextBox& b : l_.yTitles) paintText(p, b);
+    paintText(p, l_.title);
 }
 
 void GraphPainter::paintTicks(QPainter& p, int panel) const {
@@ -159,8 +128,8 @@ void GraphPainter::paintTicks(QPainter& p, int panel) const {
     if (!m.range().valid()) return;
     const PixelBox& b = m.box();
     const int T = l_.T, px = l_.device.px, py = l_.device.py;
-    const AxisTicks tx = axis_ticks(m.range().x.min, m.range().x.max, b.width(), T);
-    const AxisTicks ty = axis_ticks(m.range().y.min, m.range().y.max, b.height(), T);
+    const AxisTicks tx = panel_ticks(l_, b, m.range().x, true);
+    const AxisTicks ty = panel_ticks(l_, b, m.range().y, false);
     p.setFont(font(false));
     const QPen solid(Qt::black, 1), dotted(Qt::black, 1, Qt::DotLine);
     const int edge = g().XOnTop ? b.top : b.bottom, inward = g().XOnTop ? py / 16 : -py / 16;
@@ -268,13 +237,14 @@ QRect GraphPainter::pageLegendRect() const {
     const int w = px / 8 + px / 32 + text_w + px / 16;
     const int h = items * (fm.height() + py / 32) + py / 32;
     QPoint at(l_.plot.right - w, l_.plot.bottom - h);
+    // The window's place as the same fraction of the frame (the printable area on a page),
+    // kept inside it.
+    const QRect& f = l_.frame;
     if (v_.legendFraction)
-        at = l_.client.topLeft() +
-             QPoint(static_cast<int>(v_.legendFraction->x() * l_.client.width()),
-                    static_cast<int>(v_.legendFraction->y() * l_.client.height()));
-    at.setX(
-        std::clamp(at.x(), l_.client.left(), std::max(l_.client.left(), l_.client.right() - w)));
-    at.setY(std::clamp(at.y(), l_.client.top(), std::max(l_.client.top(), l_.client.bottom() - h)));
+        at = f.topLeft() + QPoint(static_cast<int>(v_.legendFraction->x() * f.width()),
+                                  static_cast<int>(v_.legendFraction->y() * f.height()));
+    at.setX(std::clamp(at.x(), f.left(), std::max(f.left(), f.right() - w)));
+    at.setY(std::clamp(at.y(), f.top(), std::max(f.top(), f.bottom() - h)));
     return QRect(at, QSize(w, h));
 }
 

@@ -45,7 +45,7 @@ class GraphPainter {
   private:
     const TGraphPlot& g() const { return v_.graph(); }
     void paintTitles(QPainter& p) const;
-    void paintPanelTitles(QPainter& p) const;
+    void paintText(QPainter& p, const TextBox& box) const;
     void paintTicks(QPainter& p, int panel) const;
     void paintCurves(QPainter& p, int panel) const;
     void paintLegend(QPainter& p) const;

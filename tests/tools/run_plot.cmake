@@ -5,7 +5,9 @@
 #   (files separated by |, optional),
 #   EXPECT_PNG (file) and EXPECT_PNG_SIZE (WxH, optional),
 #   EXPECT_FILE / EXPECTED (compare, optional), EXPECT_START / START_TEXT (optional),
-#   EXPECT_IN_FILE / EXPECT_PATTERN (see the end).
+#   EXPECT_IN_FILE / EXPECT_PATTERN (see the end), EXPECT_STDOUT (regular expression),
+#   EXPECT_PDF with EXPECT_PDF_SIZE (pdfinfo's page size, a regular expression) and
+#   EXPECT_PDF_TEXTS (texts separated by | that pdftotext must find), optional.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 string(REPLACE "|" ";" COPY "${COPY}")
@@ -23,6 +25,21 @@ if(DEFINED EXPECT_STDERR AND NOT err MATCHES "${EXPECT_STDERR}")
 endif()
 if(DEFINED EXPECT_STDOUT AND NOT out MATCHES "${EXPECT_STDOUT}")
     message(FATAL_ERROR "stdout does not match '${EXPECT_STDOUT}':\n${out}")
+endif()
+if(DEFINED EXPECT_PDF)
+    execute_process(COMMAND pdfinfo ${EXPECT_PDF} RESULT_VARIABLE info_rc OUTPUT_VARIABLE info)
+    if(NOT info_rc EQUAL 0 OR NOT info MATCHES "Pages: +1\n" OR
+       NOT info MATCHES "Page size: +${EXPECT_PDF_SIZE}")
+        message(FATAL_ERROR "${EXPECT_PDF}: not one page of ${EXPECT_PDF_SIZE}:\n${info}")
+    endif()
+    execute_process(COMMAND pdftotext -layout ${EXPECT_PDF} - OUTPUT_VARIABLE text)
+    string(REPLACE "|" ";" texts "${EXPECT_PDF_TEXTS}")
+    foreach(t IN LISTS texts)
+        string(FIND "${text}" "${t}" at)
+        if(at LESS 0)
+            message(FATAL_ERROR "${EXPECT_PDF} does not show '${t}':\n${text}")
+        endif()
+    endforeach()
 endif()
 foreach(f IN LISTS EXPECT_EXISTS)
     if(NOT EXISTS ${f})

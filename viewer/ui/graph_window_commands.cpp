@@ -105,6 +105,9 @@ void TGraphWindow::pageSetup() {
     pr.setPageMargins(device, QPageLayout::Millimeter);
 }
 
+// The chosen file type decides the format and gives a name without a picture extension its
+// extension; a name that carries a picture extension keeps it and is written in that format,
+// so that the file's content always matches its name (the name typed is taken at its word).
 void TGraphWindow::saveToDisk() {
     const auto file = questions_->askSaveFileName(
         {tr("Save To Disk"),
@@ -113,7 +116,12 @@ void TGraphWindow::saveToDisk() {
          QStringLiteral("bmp")});
     if (!file) return;
     QString path = file->path;
-    if (!picture_format_for(path)) path += QStringLiteral(".bmp");
+    if (!picture_format_for(path)) {
+        // The extension of the chosen type, in the order of the filter above.
+        static const char* const kTypes[] = {"bmp", "png", "svg", "pdf"};
+        const int k = file->filterIndex >= 1 && file->filterIndex <= 4 ? file->filterIndex : 1;
+        path += QLatin1Char('.') + QLatin1String(kTypes[k - 1]);
+    }
     TdlgFormat d(this);
     if (!questions_->runDialog(d)) return;
     const PictureResult r = save_picture(view_, path, d.spec(), questions_);

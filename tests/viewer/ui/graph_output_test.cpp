@@ -2,6 +2,7 @@
 // page margins against the printer's own edges, the picture of Save To Disk, and the graphs
 // of a real example drawn in their palette colours.
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
@@ -40,6 +41,8 @@ class GraphOutputTest : public QObject {
     void printsIntoAPdfWithoutPrinter();
     void saveToDiskWritesThePng();
     void saveAttributesBounds();
+    void chosenTypeDecidesTheFormat_data();
+    void chosenTypeDecidesTheFormat();
     void everyGraphOfAnExampleIsDrawnInItsColours();
 
   private:
@@ -158,6 +161,58 @@ void GraphOutputTest::saveToDiskWritesThePng() {
     q.dialog = [](QDialog&) { return false; };
     w->entry(PlotEntry::SaveToDisk)->trigger();
     QVERIFY(!QFile::exists(other));
+}
+
+void GraphOutputTest::chosenTypeDecidesTheFormat_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("png") << "a"
+                         << "PNG picture (*.png)"
+                         << "a.png" << QByteArray("\x89PNG");
+    QTest::newRow("svg") << "b"
+                         << "SVG drawing (*.svg)"
+                         << "b.svg" << QByteArray("<?xml");
+    QTest::newRow("pdf") << "c"
+                         << "PDF document (*.pdf)"
+                         << "c.pdf" << QByteArray("%PDF");
+    QTest::newRow("bmp") << "d"
+                         << "Bitmap (*.bmp)"
+                         << "d.bmp" << QByteArray("BM");
+    QTest::newRow("own extension kept") << "e.svg"
+                                        << "SVG drawing (*.svg)"
+                                        << "e.svg" << QByteArray("<?xml");
+    // A typed picture extension is taken at its word: content always matches the name.
+    QTest::newRow("typed extension wins") << "f.png"
+                                          << "Bitmap (*.bmp)"
+                                          << "f.png" << QByteArray("\x89PNG");
+    QTest::newRow("dotted name") << "wall.v2"
+                                 << "PNG picture (*.png)"
+                                 << "wall.v2.png" << QByteArray("\x89PNG");
+}
+
+// Save To Disk writes the type chosen in the dialog and adds its extension to a bare name.
+void GraphOutputTest::chosenTypeDecidesTheFormat() {
+    QFETCH(QString, name);
+    QFETCH(QString, type);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, start);
+    auto w = openMoment();
+    QVERIFY(w);
+    QTemporaryDir folder;
+    // The filter index of the chosen type, in the dialog's order of types.
+    const QStringList types{"Bitmap (*.bmp)", "PNG picture (*.png)", "SVG drawing (*.svg)",
+                            "PDF document (*.pdf)"};
+    QVERIFY(types.contains(type));
+    q.files = {test::FileAnswer(folder.filePath(name), int(types.indexOf(type)) + 1)};
+    q.dialog = [](QDialog&) { return true; };
+    w->entry(PlotEntry::SaveToDisk)->trigger();
+    QVERIFY(q.files.empty());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+    QFile f(folder.filePath(written));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll().startsWith(start));
 }
 
 void GraphOutputTest::saveAttributesBounds() {
