@@ -76,7 +76,7 @@ void ScriptedQuestions::about(const QString& title, const QString& text) {
 
 bool RecordingDesktop::openUrl(const QUrl& url) {
     urls << url;
-    return true;
+    return openSucceeds;
 }
 
 bool RecordingDesktop::startDetached(const QString& program, const QStringList& arguments) {
