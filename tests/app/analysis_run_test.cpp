@@ -2,12 +2,12 @@
 // engine library bound for one call (missing, refusing, real), the private working folder,
 // and the state of the window afterwards.
 #include <QClipboard>
-#include <QMdiArea>
 #include <QCursor>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMdiArea>
 #include <QTableWidget>
 #include <QTest>
 
