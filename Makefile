@@ -30,6 +30,7 @@ PACKAGES += poppler-utils xdotool openbox imagemagick
 PACKAGES += libzip-dev clang-format
 PACKAGES += python3-dask python3-distributed python3-tqdm python3-scipy python3-matplotlib
 PACKAGES += libcli11-dev nlohmann-json3-dev
+PACKAGES += xdg-utils
 
 # A locale whose decimal separator is a comma: the test that numbers are read the same under
 # such a host locale runs instead of skipping.

@@ -161,6 +161,8 @@ const CommandInfo kCommands[] = {
      [](P, C c) { return enabled_if(c.outputFileExists); }},
     {Cmd::ViewWallGeometry, "&View Wall Geometry", nullptr, nullptr, nullptr, false, results_rule},
     {Cmd::View3D, "3D View", "view3d", "3D View", nullptr, false, nullptr},
+    {Cmd::ResultsSummary, "Results &Summary", "results_summary", "Results Summary", nullptr, false,
+     results_rule},
     // Graphics
     {Cmd::GraphPY, "p-&y Curves", "py", "View p-y Curves", nullptr, false,
      graph_rule<ResultGraph::PY>},

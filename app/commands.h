@@ -29,7 +29,7 @@ enum class Cmd : int {
     // Stage Construction (menu items and toolbar buttons)
     Stage1, Stage2, Stage3, Stage4, Stage5, CopyPreviousStage,
     // Computation
-    Run, EditInput, EditNotes, EditOutput, ViewWallGeometry, View3D,
+    Run, EditInput, EditNotes, EditOutput, ViewWallGeometry, View3D, ResultsSummary,
     // Graphics (menu items and toolbar buttons)
     GraphPY, GraphDeflection, GraphMoment, GraphShear, GraphReaction, GraphDMS, GraphPressure,
     GraphPressureCombined, ExportExcel,

@@ -28,6 +28,11 @@ class SystemDesktop : public Desktop {
 // Returns false when it cannot be started.
 bool open_in_text_editor(Desktop& desktop, const QString& editor, const QString& file);
 
+// As open_in_text_editor, but where the default opener `xdg-open` is not on the PATH the
+// file goes to the desktop's own URL handler. Returns the message for the engineer,
+// naming what is missing; empty when the file was handed over.
+QString open_text_file(Desktop& desktop, const QString& editor, const QString& file);
+
 inline constexpr char kDefaultTextEditor[] = "xdg-open";
 inline constexpr char kEditorFailed[] = "An error occurred in running the Word Processor";
 

@@ -159,7 +159,8 @@ void TMainForm::createMenus() {
     computationMenu_->addActions(
         {action(Cmd::EditInput), action(Cmd::EditNotes), action(Cmd::EditOutput)});
     computationMenu_->addSeparator();
-    computationMenu_->addActions({action(Cmd::ViewWallGeometry), action(Cmd::View3D)});
+    computationMenu_->addActions(
+        {action(Cmd::ViewWallGeometry), action(Cmd::View3D), action(Cmd::ResultsSummary)});
 
     createViewerMenus();
     for (QMenu* m : menuBar()->findChildren<QMenu*>())
@@ -238,7 +239,7 @@ void TMainForm::createToolBars() {
         {Cmd::New, Cmd::Open, Cmd::Save},
         {Cmd::TbTitle, Cmd::TbWallProperties, Cmd::TbWallConfiguration, Cmd::TbSoilLayers},
         {Cmd::Run, Cmd::TbStagedDialog, Cmd::EditOutput},
-        {Cmd::TbSoilProfile, Cmd::View3D},
+        {Cmd::TbSoilProfile, Cmd::View3D, Cmd::ResultsSummary},
         {Cmd::GraphPY, Cmd::GraphDeflection, Cmd::GraphMoment, Cmd::GraphShear, Cmd::GraphReaction,
          Cmd::GraphDMS, Cmd::GraphPressure},
         {Cmd::Stage1, Cmd::Stage2, Cmd::Stage3, Cmd::Stage4, Cmd::Stage5},

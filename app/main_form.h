@@ -134,6 +134,7 @@ class TMainForm : public QMainWindow {
     void editResultFile(const char* extension);
     void editInput();
     void show3DView();
+    void showResultsSummary();
     void view3DCommand(Cmd c);
     void printReport();
     void exportReport();

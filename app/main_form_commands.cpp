@@ -161,6 +161,8 @@ void TMainForm::runFileAndMenuCommand(Cmd c) {
             return editResultFile(".vn5o");
         case Cmd::View3D:
             return show3DView();
+        case Cmd::ResultsSummary:
+            return showResultsSummary();
         case Cmd::ExportExcel:
             return factories_.modal(ModalKind::ExportExcel, *this);
         case Cmd::Cascade:
@@ -285,20 +287,21 @@ void TMainForm::runAnalysis() {
     }
     closeAllChildren();
     afterProjectChanged();
+    if (resultsLoaded_) showResultsSummary();
 }
 
 void TMainForm::editInput() {
     const QString path = project_.dataFilePath();
     if (!QFileInfo::exists(path)) return;
-    if (!open_in_text_editor(*desktop_, textEditor(), path))
-        questions_->inform(QString::fromLatin1(kEditorFailed));
+    if (const QString message = open_text_file(*desktop_, textEditor(), path); !message.isEmpty())
+        questions_->inform(message);
 }
 
 void TMainForm::editResultFile(const char* extension) {
     const QString path = result_file(project_.dataFilePath(), extension);
     if (!QFileInfo::exists(path)) return;
-    if (!open_in_text_editor(*desktop_, textEditor(), path))
-        questions_->inform(QString::fromLatin1(kEditorFailed));
+    if (const QString message = open_text_file(*desktop_, textEditor(), path); !message.isEmpty())
+        questions_->inform(message);
 }
 
 void TMainForm::show3DView() {

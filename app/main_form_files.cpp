@@ -70,6 +70,16 @@ void TMainForm::loadResults(bool report_failure) {
     results_.clear();
     resultsLoaded_ =
         QFileInfo::exists(plot) && results_.read(plot, project_.data(), report_failure);
+    // A plot file of another project would be drawn over this one's wall and units.
+    if (resultsLoaded_) {
+        const QString mismatch = results_.mismatch(project_.data());
+        if (!mismatch.isEmpty()) {
+            questions_->inform(mismatch);
+            results_.clear();
+            project_.data().Results.clear();
+            resultsLoaded_ = false;
+        }
+    }
 }
 
 void TMainForm::openCommandLine(const QStringList& arguments) {

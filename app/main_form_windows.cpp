@@ -3,7 +3,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <QFile>
+
 #include "app/main_form.h"
+#include "app/results_summary_window.h"
+#include "editor/analysis_run.h"
 
 namespace vornel {
 
@@ -38,6 +42,19 @@ void TMainForm::showGraph(ResultGraph graph) {
             sub->resize(area.width() * 3 / 4, area.height() * 3 / 4);
             sub->showMaximized();
         }
+}
+
+// The summary of the results held, with the iterations and warnings of the report beside them.
+void TMainForm::showResultsSummary() {
+    if (!resultsLoaded_) return;
+    host_->show(QStringLiteral("results summary"), [this]() -> QWidget* {
+        QFile report(result_file(project_.dataFilePath(), ".vn5o"));
+        ResultsSummary summary;
+        summary.build(results_.graphs(), report.open(QIODevice::ReadOnly)
+                                             ? QString::fromLatin1(report.readAll())
+                                             : QString());
+        return new TResultsSummaryWindow(std::move(summary));
+    });
 }
 
 void TMainForm::closeAllChildren() {

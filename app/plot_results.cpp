@@ -1,5 +1,7 @@
 #include "app/plot_results.h"
 
+#include <QStringList>
+
 #include "viewer/plot_file_reader.h"
 
 namespace vornel {
@@ -32,6 +34,24 @@ const TGraphPlot& PlotResults::graph(ResultGraph g) const {
             break;
     }
     return graphs_.PltCombine;
+}
+
+QString PlotResults::mismatch(const TProgramData& d) const {
+    QStringList differs;
+    // English plot files give depths in ft, SI ones in m; other units are not told apart.
+    const bool plot_si = graphs_.pltDef.YCaption == QLatin1String("Depth (m)");
+    if ((d.UnitSystem == 1 && plot_si) || (d.UnitSystem == 2 && !plot_si))
+        differs << QStringLiteral("unit system");
+    // The engine writes stations 0 to the number of increments and one beyond the toe.
+    const ResultArrays& r = d.Results;
+    if (r.NodeCount != d.Increments + 2) differs << QStringLiteral("station count");
+    const int problems = d.StageCount > 1 ? d.StageCount : d.LongTerm ? 2 : 1;
+    if (r.SetCount != problems) differs << QStringLiteral("problem count");
+    if (differs.isEmpty()) return {};
+    return QStringLiteral(
+               "The plot file does not belong to this project (its %1 differs); its results are "
+               "not shown. Run the analysis again.")
+        .arg(differs.join(QStringLiteral(", ")));
 }
 
 bool PlotResults::holdsData(ResultGraph g) const {

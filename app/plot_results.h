@@ -22,6 +22,9 @@ class PlotResults {
     // whole file was read. With `report_failure` a failure is shown in an information box.
     bool read(const QString& plot_file, TProgramData& data, bool report_failure);
     bool holdsData(ResultGraph graph) const;
+    // Why the graphs read do not belong to the project `data` (another unit system, station
+    // count or problem count), as a sentence for the engineer; empty when they belong to it.
+    QString mismatch(const TProgramData& data) const;
     void clear();
 
     ResultGraphs& graphs() { return graphs_; }

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <cmath>
 
@@ -29,6 +30,14 @@ TDlgProp::TDlgProp(WindowHost& host, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("(Approx.10% of the wall height)  "), this), 5, 0);
     deSlope =
         addField(grid, 6, QStringLiteral("Deflection Closure Tolerance"), QStringLiteral("L"));
+    grid->addWidget(new QLabel(QStringLiteral("Total Length of Wall"), this), 7, 0);
+    lblLength = new QLabel(this);
+    lblLength->setObjectName(QStringLiteral("lblLength"));
+    grid->addWidget(lblLength, 7, 1);
+    for (DataEditField* f : {deNI, deXGS}) {
+        connect(f, &DataEditField::numberEntered, this, &TDlgProp::showLength);
+        connect(f, &QLineEdit::textChanged, this, &TDlgProp::showLength);
+    }
     connect(btnSect, &QPushButton::clicked, this,
             [this] { this->host().openTable(project().tables().PileSect); });
     setFieldUnits(data().UnitSystem);
@@ -37,6 +46,21 @@ TDlgProp::TDlgProp(WindowHost& host, QWidget* parent)
 
 void TDlgProp::setFieldUnits(int system) {
     for (DataEditField* f : {deXGS, DeFH, deXLN, deSlope}) f->setUnits(system);
+    showLength();
+}
+
+// Increments times the increment length, in ft for English units (the increment is in in),
+// as typed: a text that is not yet a number shows the last valid one.
+void TDlgProp::showLength() {
+    auto typed = [](const DataEditField* f) {
+        bool ok = false;
+        const double v = QLocale::c().toDouble(f->text().trimmed(), &ok);
+        return ok ? v : f->number();
+    };
+    const int system = data().UnitSystem;
+    const double length = typed(deNI) * typed(deXGS) / (system == 1 ? 12.0 : 1.0);
+    const char* unit = system == 1 ? "ft" : system == 2 ? "m" : "L";
+    lblLength->setText(QStringLiteral("%1 %2").arg(QString::number(length, 'g', 8), unit));
 }
 
 void TDlgProp::load() {
@@ -47,6 +71,7 @@ void TDlgProp::load() {
     deXLN->setNumber(d.MaxDeflection);
     deSlope->setNumber(d.ClosureTolerance);
     loaded_ = shown();
+    showLength();
 }
 
 std::array<double, 5> TDlgProp::shown() const {

@@ -1,12 +1,14 @@
 // TDlgProp, "Wall Properties": increments, increment length, free height (ft in English
 // units), the iteration's deflection limit and closure tolerance, and the button that opens
-// the wall stiffness table. Any changed value marks the project modified.
+// the wall stiffness table; the wall's total length shown as they are typed. Any changed value
+// marks the project modified.
 #pragma once
 
 #include <array>
 
 #include "editor/ui/input_dialog.h"
 
+class QLabel;
 class QPushButton;
 
 namespace vornel {
@@ -17,6 +19,7 @@ class TDlgProp : public InputDialog {
     explicit TDlgProp(WindowHost& host, QWidget* parent = nullptr);
     DataEditField *deNI, *deXGS, *DeFH, *deXLN, *deSlope;
     QPushButton* btnSect;
+    QLabel* lblLength;  // the wall's total length, read-only
 
   protected:
     void setFieldUnits(int system) override;
@@ -24,6 +27,7 @@ class TDlgProp : public InputDialog {
     void store() override;
 
   private:
+    void showLength();
     std::array<double, 5> shown() const;
     std::array<double, 5> loaded_{};
 };

@@ -1,13 +1,17 @@
 // Running an analysis from the main window: the checks before a run with their messages, the
 // engine library bound for one call (missing, refusing, real), the private working folder,
 // and the state of the window afterwards.
+#include <QClipboard>
 #include <QCursor>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMdiArea>
+#include <QTableWidget>
 #include <QTest>
 
+#include "app/results_summary_window.h"
 #include "editor/dynamic_library.h"
 #include "editor/pre_run_checks.h"
 #include "main_form_support.h"
@@ -205,7 +209,8 @@ class AnalysisRunTest : public QObject {
         QVERIFY(names_files(kEngineFolder).isEmpty());
         QVERIFY(!QFile::exists(QDir(cwd).filePath("NAMES.dat")));
         QVERIFY(!QGuiApplication::overrideCursor());
-        QTRY_VERIFY(h.childCaptions().isEmpty());
+        // The other windows closed; the results summary opened.
+        QTRY_COMPARE(h.childCaptions(), QStringList({"Results Summary"}));
         QMenu* computation = open_menu(*h.form, "&Computation");
         QVERIFY(item(computation, "Edit &Output Text")->isEnabled());
         QVERIFY(item(computation, "Edit &Processor-Run Notes")->isEnabled());
@@ -229,6 +234,41 @@ class AnalysisRunTest : public QObject {
         choose(*h.form, "&Computation", "&Run Analysis");
         QCOMPARE(h.questions.informed.size(), 2);
         QCOMPARE(h.questions.informed.last(), h.questions.informed.first());
+    }
+
+    // After the run the summary shows a row per stage with the report's iterations; Ctrl+C in
+    // its table copies the whole table; it comes back from the Computation menu once closed.
+    void resultsSummaryAfterARun() {
+        QTemporaryDir work;
+        const QString deck = copy_example("anchored_three_stage.vn5d", work.path());
+        Harness h(kEngineFolder);
+        h.form->openCommandLine({deck});
+        choose(*h.form, "&Computation", "&Run Analysis");
+        TResultsSummaryWindow* w = nullptr;
+        QTRY_VERIFY((w = h.form->findChild<TResultsSummaryWindow*>()) != nullptr);
+        QTableWidget* t = w->table();
+        QCOMPARE(t->rowCount(), 3);
+        const char* rows[][4] = {{"Stage: 1", "5", "Yes", "None"},
+                                 {"Stage: 2", "4", "Yes", "None"},
+                                 {"Stage: 3", "4", "Yes", "None"}};
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 4; ++c) QCOMPARE(t->item(r, c)->text(), QString(rows[r][c]));
+        QCOMPARE(t->horizontalHeaderItem(6)->text(), QString("Max. Moment (in-kips)"));
+        QCOMPARE(t->item(0, 6)->text(), QString("71.55"));  // 0.716E+05 LBS-IN in the report
+        QCOMPARE(t->item(0, 7)->text(), QString("12"));     // at X = 144 in
+        QGuiApplication::clipboard()->clear();
+        t->setFocus();
+        t->setCurrentCell(1, 2);
+        QTest::keyClick(t, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+        QCOMPARE(lines.size(), 5);  // header, three stages, the closing newline
+        QVERIFY(
+            lines[0].startsWith("Problem\tIterations\tConverged\tWarnings\tMax. Deflection (in)"));
+        QVERIFY(lines[1].startsWith("Stage: 1\t5\tYes\tNone\t0.219\t0\t71.55\t12\t"));
+        h.form->mdiArea()->closeAllSubWindows();
+        QTRY_VERIFY(h.childCaptions().isEmpty());
+        choose(*h.form, "&Computation", "Results &Summary");
+        QTRY_COMPARE(h.childCaptions(), QStringList({"Results Summary"}));
     }
 
     void libraryBinding() {

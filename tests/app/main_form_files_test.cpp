@@ -183,6 +183,23 @@ class MainFormFilesTest : public QObject {
         h.form->openCommandLine({deck});
         choose(*h.form, "&Computation", "Edit I&nput Text");
         QCOMPARE(h.desktop.started, QList<QStringList>({{"xdg-open", deck}}));
+        // Without xdg-open on the PATH the desktop's URL handler opens the file; when that
+        // fails too, the message names what is missing.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", work.path().toLocal8Bit());
+        choose(*h.form, "&Computation", "Edit I&nput Text");
+        QCOMPARE(h.desktop.urls, QList<QUrl>({QUrl::fromLocalFile(deck)}));
+        QCOMPARE(h.desktop.started.size(), 1);
+        QVERIFY(h.questions.informed.isEmpty());
+        h.desktop.openSucceeds = false;
+        choose(*h.form, "&Computation", "Edit I&nput Text");
+        qputenv("PATH", path);
+        QCOMPARE(h.questions.informed,
+                 QStringList({"An error occurred in running the Word Processor\n\"xdg-open\" is "
+                              "not installed, and the desktop has no program to open "
+                              "cantilever_layered.vn5d. Install xdg-open (package xdg-utils) or "
+                              "choose another text editor under Options, Option of Text "
+                              "Editor."}));
     }
 
     void textEditorCommandsOpenTheResultFiles() {
@@ -213,6 +230,62 @@ class MainFormFilesTest : public QObject {
         QVERIFY(!h.form->action(Cmd::EditOutput)->isEnabled());
         QVERIFY(!item(open_menu(*h.form, "&Computation"), "Edit &Output Text")->isEnabled());
         close_menus();
+    }
+
+    // A plot file beside a deck is shown only when it belongs to it: same unit system, station
+    // count and problem count; each example's own plot file does.
+    void plotFileMustBelongToTheDeck() {
+        const QString golden = QStringLiteral(VORNEL_SOURCE_DIR "/tests/engine/%1/golden/%2.vn5p");
+        const QString prefix = "The plot file does not belong to this project (its ";
+        const struct {
+            const char* deck;
+            const char* plot;
+            const char* folder;
+            bool si;
+            const char* differs;  // null: it belongs
+        } cases[] = {
+            {"cantilever_layered", "cantilever_layered", "soil", false, nullptr},
+            {"cantilever_layered_long_term", "cantilever_layered_long_term", "soil", false,
+             nullptr},
+            {"anchored_three_stage", "anchored_three_stage", "soil", false, nullptr},
+            {"two_stage", "two_stage", "run", false, nullptr},
+            {"anchored_tieback", "anchored_tieback", "run", false, nullptr},
+            {"cantilever_layered", "cantilever_layered", "soil", true, "unit system"},
+            {"anchored_three_stage", "cantilever_layered", "soil", false,
+             "station count, problem count"},
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir work;
+            const QString deck = copy_example(QString(c.deck) + ".vn5d", work.path());
+            if (c.si) {  // the unit code leads the deck's second line
+                QFile f(deck);
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                QList<QByteArray> lines = f.readAll().split('\n');
+                f.close();
+                QVERIFY(lines[1].startsWith("1 "));
+                lines[1][0] = '2';
+                QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                f.write(lines.join('\n'));
+                f.close();
+            }
+            QVERIFY(QFile::copy(golden.arg(c.folder, c.plot),
+                                work.filePath(QString(c.deck) + ".vn5p")));
+            Harness h;
+            h.form->openCommandLine({deck});
+            QCOMPARE(h.form->data().UnitSystem, c.si ? 2 : 1);
+            const QStringList told = h.questions.informed.filter(prefix);
+            if (!c.differs) {
+                QVERIFY2(told.isEmpty(), qPrintable(told.join('|')));
+                QVERIFY(h.form->resultsLoaded());
+                continue;
+            }
+            QCOMPARE(told, QStringList({prefix + c.differs +
+                                        " differs); its results are not shown. Run the "
+                                        "analysis again."}));
+            QVERIFY(!h.form->resultsLoaded());
+            QVERIFY(!item(open_menu(*h.form, "&Graphics"), "&Deflection vs Depth")->isEnabled());
+            close_menus();
+        }
     }
 
     // The design report needs results; it is written beside the deck under the name the

@@ -54,10 +54,10 @@ class MainFormMenusTest : public QObject {
                  QStringList({"*&English Units (lbs, in)[x]", "*&SI Units (kN, m)",
                               "*&Other Units (F, L)"}));
         // Nothing analysed, nothing on disk: the file and result commands are off.
-        QCOMPARE(
-            shown_items(open_menu(*h.form, "&Computation")),
-            QStringList({"*&Run Analysis", "-", "Edit I&nput Text", "Edit &Processor-Run Notes",
-                         "Edit &Output Text", "-", "&View Wall Geometry", "*3D View"}));
+        QCOMPARE(shown_items(open_menu(*h.form, "&Computation")),
+                 QStringList({"*&Run Analysis", "-", "Edit I&nput Text",
+                              "Edit &Processor-Run Notes", "Edit &Output Text", "-",
+                              "&View Wall Geometry", "*3D View", "Results &Summary"}));
         QCOMPARE(shown_items(open_menu(*h.form, "&Graphics")),
                  QStringList({"p-&y Curves", "&Deflection vs Depth", "&Moment vs Depth",
                               "&Shear vs Depth", "&Reaction vs Depth",
@@ -106,6 +106,7 @@ class MainFormMenusTest : public QObject {
                                      "-",
                                      "View Soil Profile",
                                      "3D View",
+                                     "Results Summary(off)",
                                      "-",
                                      "View p-y Curves(off)",
                                      "Deflection Diagram(off)",

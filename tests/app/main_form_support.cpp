@@ -14,7 +14,7 @@ namespace vornel::test {
 
 bool RecordingDesktop::openUrl(const QUrl& url) {
     urls << url;
-    return true;
+    return openSucceeds;
 }
 
 bool RecordingDesktop::startDetached(const QString& program, const QStringList& arguments) {

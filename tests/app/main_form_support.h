@@ -20,6 +20,7 @@ class RecordingDesktop : public Desktop {
     QList<QUrl> urls;
     QList<QStringList> started;  // program followed by its arguments
     bool startSucceeds = true;
+    bool openSucceeds = true;
     bool openUrl(const QUrl& url) override;
     bool startDetached(const QString& program, const QStringList& arguments) override;
 };

@@ -92,6 +92,26 @@ class InputDialogsTest : public QObject {
         QCOMPARE(w.data().Increments, 150);
     }
 
+    // Increments times the increment length, in ft for English units and m for SI, shown as
+    // the user types; a text that is no number yet keeps the last valid length.
+    void wallLengthFollowsTheFields() {
+        Workbench w;
+        TDlgProp* prop = w.host->openWallProperties();
+        QLabel* length = prop->findChild<QLabel*>("lblLength");
+        QVERIFY(length);
+        enter(prop->deNI, "72");
+        enter(prop->deXGS, "6");
+        QCOMPARE(length->text(), QString("36 ft"));
+        type_over(prop->deXGS, "6.5");
+        QCOMPARE(length->text(), QString("39 ft"));
+        type_over(prop->deXGS, "(2*");
+        QCOMPARE(length->text(), QString("36 ft"));
+        enter(prop->deXGS, "0.1");
+        w.data().SetUnits(2);
+        w.host->unitsChanged();
+        QVERIFY(length->text().endsWith(" m"));
+    }
+
     void invalidFieldKeepsTheDialogInFrontAndStoresNothing() {
         Workbench w;
         TDlgProp* prop = w.host->openWallProperties();
