@@ -23,6 +23,7 @@
 #include <QTextImageFormat>
 #include <cstdio>
 
+#include "tools/tool_options.h"
 #include "viewer/paged_document.h"
 #include "vornel_version.h"
 
@@ -193,16 +194,15 @@ int main(int argc, char** argv) {
                                       QStringLiteral("DIR"));
     const QCommandLineOption paper_opt(QStringLiteral("paper"), QStringLiteral("a4 or letter."),
                                        QStringLiteral("SIZE"), QStringLiteral("a4"));
-    parser.addOptions({pdf_opt, html_opt, paper_opt});
+    const QCommandLineOption version_opt = tool::version_option();
+    parser.addOptions({pdf_opt, html_opt, paper_opt, version_opt});
     parser.addPositionalArgument(QStringLiteral("TITLE=FILE.md"), QStringLiteral("A chapter."));
-    if (!parser.parse(app.arguments()) || parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "vornel-manual: %s\n%s", qPrintable(parser.errorText()),
-                     qPrintable(parser.helpText()));
-        return 2;
+    if (!parser.parse(app.arguments())) {
+        return tool::usage_error("vornel-manual", tool::parse_error(parser));
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+    if (tool::told(parser, version_opt, "vornel-manual")) return 0;
+    if (parser.positionalArguments().isEmpty()) {
+        return tool::usage_error("vornel-manual", QStringLiteral("give at least one chapter"));
     }
     std::vector<Chapter> all;
     for (const QString& a : parser.positionalArguments()) {

@@ -16,6 +16,7 @@
 #include "editor/console_questions.h"
 #include "editor/data_file_reader.h"
 #include "editor/program_data.h"
+#include "tools/tool_options.h"
 #include "viewer/design_report.h"
 #include "viewer/plot_file_reader.h"
 #include "viewer/result_graphs.h"
@@ -41,23 +42,19 @@ int main(int argc, char** argv) {
                                      QStringLiteral("FILE.pdf"));
     const QCommandLineOption paper_opt(QStringLiteral("paper"), QStringLiteral("a4 or letter."),
                                        QStringLiteral("SIZE"), QStringLiteral("a4"));
-    parser.addOptions({out_opt, paper_opt});
+    const QCommandLineOption version_opt = tool::version_option();
+    parser.addOptions({out_opt, paper_opt, version_opt});
     parser.addPositionalArgument(QStringLiteral("DECK"), QStringLiteral("The data file."));
     const QString paper =
         parser.parse(app.arguments()) ? parser.value(paper_opt).toLower() : QString();
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
+    if (parser.errorText().isEmpty() && tool::told(parser, version_opt, "vornel-report")) return 0;
     if (!parser.errorText().isEmpty() || parser.positionalArguments().size() != 1 ||
         (paper != QLatin1String("a4") && paper != QLatin1String("letter"))) {
-        const QString why = !parser.errorText().isEmpty() ? parser.errorText()
+        const QString why = !parser.errorText().isEmpty() ? tool::parse_error(parser)
                             : parser.positionalArguments().size() != 1
                                 ? QStringLiteral("give one data file")
                                 : QStringLiteral("unknown paper ") + paper;
-        std::fprintf(stderr, "vornel-report: %s\n%s", qPrintable(why),
-                     qPrintable(parser.helpText()));
-        return 2;
+        return tool::usage_error("vornel-report", why);
     }
     const QString deck = parser.positionalArguments().front();
     const QFileInfo in(deck);

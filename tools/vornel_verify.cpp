@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "tools/tool_options.h"
 #include "tools/verification_cases.h"
 #include "viewer/graph_view.h"
 #include "viewer/paged_document.h"
@@ -175,20 +176,19 @@ int main(int argc, char** argv) {
                                      QStringLiteral("VornelTechnicalManual.pdf"));
     const QCommandLineOption paper_opt(QStringLiteral("paper"), QStringLiteral("a4 or letter."),
                                        QStringLiteral("SIZE"), QStringLiteral("a4"));
-    parser.addOptions({cases_opt, out_opt, paper_opt});
-    if (!parser.parse(app.arguments()) || !parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "vornel-verify: %s\n%s", qPrintable(parser.errorText()),
-                     qPrintable(parser.helpText()));
-        return 2;
+    const QCommandLineOption version_opt = tool::version_option();
+    parser.addOptions({cases_opt, out_opt, paper_opt, version_opt});
+    if (!parser.parse(app.arguments())) {
+        return tool::usage_error("vornel-verify", tool::parse_error(parser));
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+    if (tool::told(parser, version_opt, "vornel-verify")) return 0;
+    if (!parser.positionalArguments().isEmpty()) {
+        return tool::usage_error("vornel-verify", QStringLiteral("unexpected argument ") +
+                                                      parser.positionalArguments().front());
     }
     const QString paper = parser.value(paper_opt).toLower();
     if (paper != QLatin1String("a4") && paper != QLatin1String("letter")) {
-        std::fprintf(stderr, "vornel-verify: unknown paper %s\n", qPrintable(paper));
-        return 2;
+        return tool::usage_error("vornel-verify", QStringLiteral("unknown paper ") + paper);
     }
     const QDir cases(parser.value(cases_opt));
     QTemporaryDir work;

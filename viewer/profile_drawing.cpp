@@ -244,14 +244,13 @@ void Builder::springs() {
 
 // Five piles of the row seen from the top, spaced at twice the active width.
 void Builder::pileCircles() {
-    const double radius = d_.PYWidth;
     const double label_row = page() ? std::round(0.05 * dev_.size.height()) : 5.0;
-    for (int i = 0; i < 5; ++i) {
-        const QPointF c(400.0, 70.0 + 2.0 * d_.ActiveWidth * i);
+    const std::vector<QRectF>& circles = g_.pileCircles();
+    for (std::size_t i = 0; i < circles.size(); ++i) {
         ProfileItem item{ProfileItemKind::PileCircle};
         item.penWidth = pens_.circle;
-        item.ellipse = QRectF(m_.toDevice(c - QPointF(radius, radius)),
-                              m_.toDevice(c + QPointF(radius, radius)));
+        item.ellipse =
+            QRectF(m_.toDevice(circles[i].topLeft()), m_.toDevice(circles[i].bottomRight()));
         out_.items.push_back(item);
         if (i == 0) {
             const QRectF& e = item.ellipse;

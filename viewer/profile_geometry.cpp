@@ -52,14 +52,30 @@ void ProfileGeometry::rebuild(const TProgramData& data) {
             QPolygonF({{-a, t0_}, {a, t0_}, {a, t0_ + length_}, {-a, t0_ + length_}}));
     }
     WorldWindow w{0.0, 0.0, 0.0, 0.0};
+    const auto hold = [&w](QPointF p) {
+        w.xmin = std::min(w.xmin, p.x());
+        w.xmax = std::max(w.xmax, p.x());
+        w.ymin = std::min(w.ymin, p.y());
+        w.ymax = std::max(w.ymax, p.y());
+    };
     for (const QPolygonF& outline : outlines_) {
-        for (const QPointF& p : outline) {
-            w.xmin = std::min(w.xmin, p.x());
-            w.xmax = std::max(w.xmax, p.x());
-            w.ymin = std::min(w.ymin, p.y());
-            w.ymax = std::max(w.ymax, p.y());
+        for (const QPointF& p : outline) hold(p);
+    }
+    // The piles seen from the top lie beside the wall; the window holds them whole.
+    circles_.clear();
+    if (data.ActiveWidth > 0.0 && data.PYWidth > 0.0) {
+        const QPointF r(data.PYWidth, data.PYWidth);
+        for (int i = 0; i < 5; ++i) {
+            const QPointF c(kPileRowX, kPileRowY + 2.0 * data.ActiveWidth * i);
+            circles_.push_back(QRectF(c - r, c + r));
+            hold(c - r);
+            hold(c + r);
         }
     }
+    // Every line of the drawing is placed by fractions of the width about the wall's centre
+    // line, which therefore stays mid-width.
+    w.xmax = std::max(-w.xmin, w.xmax);
+    w.xmin = -w.xmax;
     world_ = {w.xmin * 1.05, w.xmax * 1.05, w.ymin * 1.05, w.ymax * 1.05};
     display_ = world_;
     if (!client_.isEmpty()) resize(client_);

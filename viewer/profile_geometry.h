@@ -5,7 +5,8 @@
 // wall top plus a top margin t0 of a tenth of the wall length, so that the ground line at the
 // wall top does not sit on the window's edge.
 //
-// The world window is the bounding box of the wall outline and the origin, enlarged by 5 %;
+// The world window is the bounding box of the wall outline, the pile circles seen from the top
+// and the origin, enlarged by 5 %, so that every shape drawn lies inside the view;
 // the display window widens it to the proportions of the client area so that both axes have
 // the same scale. Since the world window always holds the origin and is widened about it, the
 // wall's centre line lies mid-width and the top of the display window stays at y = 0.
@@ -16,6 +17,7 @@
 
 #include <QPointF>
 #include <QPolygonF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <optional>
@@ -74,6 +76,10 @@ class ProfileGeometry {
     const WorldWindow& display() const { return display_; }
     QSizeF client() const { return client_; }
     const std::vector<QPolygonF>& outlines() const { return outlines_; }
+    // The five piles of the row seen from the top (world rectangles of the circles), spaced at
+    // twice the active width; none unless both the active and the p-y width are positive.
+    const std::vector<QRectF>& pileCircles() const { return circles_; }
+    static constexpr double kPileRowX = 400.0, kPileRowY = 70.0;
     double topMargin() const { return t0_; }
     double wallLength() const { return length_; }
 
@@ -85,6 +91,7 @@ class ProfileGeometry {
 
   private:
     std::vector<QPolygonF> outlines_;
+    std::vector<QRectF> circles_;
     WorldWindow world_;
     WorldWindow display_;
     QSizeF client_;

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "tests/viewer/profile_test_support.h"
+#include "viewer/profile_drawing.h"
 #include "viewer/profile_geometry.h"
 
 using namespace vornel;
@@ -18,6 +19,7 @@ class ProfileGeometryTest : public QObject {
     void depthAtWallTopAndToe();
     void depthInMetresForAnSIWall();
     void degenerateViewMapsNothing();
+    void pileCirclesStayInsideTheView();
     void depthCaptionText();
 };
 
@@ -158,6 +160,46 @@ void ProfileGeometryTest::depthCaptionText() {
     QCOMPARE(depth_caption(0.0), QStringLiteral("  Depth: 0.0"));
     QCOMPARE(depth_caption(999999.9), QStringLiteral("  Depth: 999999.9"));
     QCOMPARE(depth_caption(1234567.0), QStringLiteral("  Depth: 1.23457E+06"));
+}
+
+// Every circle of every example, on screens tall, wide and square and on the page, lies whole
+// inside the drawing; the small wall with piles 400 in beside it is the case that left them cut
+// off at the right edge.
+void ProfileGeometryTest::pileCirclesStayInsideTheView() {
+    auto small = test::small_cantilever();
+    small->data().ActiveWidth = 12.0;
+    small->data().PYWidth = 6.0;
+    std::vector<std::pair<QString, std::unique_ptr<test::ProfileProject>>> projects;
+    projects.emplace_back(QStringLiteral("small cantilever"), std::move(small));
+    // Opened from copies: opening a staged project writes its stage files beside it.
+    QTemporaryDir work;
+    const QDir examples(QStringLiteral(VORNEL_SOURCE_DIR "/examples"));
+    for (const QString& f : examples.entryList({QStringLiteral("*.vn5d")}, QDir::Files)) {
+        const QString copy = QDir(work.path()).filePath(f);
+        QVERIFY(QFile::copy(examples.filePath(f), copy));
+        auto p = std::make_unique<test::ProfileProject>();
+        p->project.openFile(copy);
+        projects.emplace_back(f, std::move(p));
+    }
+    int checked = 0;
+    for (auto& [name, p] : projects) {
+        ProfileGeometry g;
+        g.rebuild(p->data());
+        for (const QSizeF size : {QSizeF(580, 431), QSizeF(300, 900), QSizeF(1200, 400)}) {
+            g.resize(size);
+            for (const ProfileMedium medium : {ProfileMedium::Screen, ProfileMedium::Page}) {
+                const ProfileDrawing dr = build_profile_drawing(g, p->data(), {size, medium}, 0);
+                for (const ProfileItem* c : dr.of(ProfileItemKind::PileCircle)) {
+                    const QRectF& e = c->ellipse;  // a tiny circle may round to a point
+                    QVERIFY2(e.left() >= 0 && e.top() >= 0 && e.right() <= size.width() &&
+                                 e.bottom() <= size.height(),
+                             qPrintable(name));
+                    ++checked;
+                }
+            }
+        }
+    }
+    QVERIFY(checked >= 30);  // the small wall alone has five circles in six views
 }
 
 QTEST_MAIN(ProfileGeometryTest)

@@ -92,6 +92,45 @@ TEST(Tabulation, SubmergedSandAddsTheWaterGradient) {
     expect_close(table.running_force, f.net);
 }
 
+// Water 4 ft below the top of a 25 ft wall in sand retaining 10 ft, the excavation side dry
+// to its level: Rankine on the effective stress plus the pore pressure of the backfill above
+// the excavation level; below it the effective pressure of the excavation level alone, with no
+// water term, so that the buoyant weight leaves less driving pressure there than without water
+// (1.936 against 2.8 psi). The two sides' water is not netted below the excavation level.
+TEST(Tabulation, ShallowWaterTableByHand) {
+    SoilProblem p;
+    p.set_wall(300.0, 3.0, 120.0);
+    p.s.config.water_depth_backfill = 48.0;
+    p.s.config.water_depth_excavation = 120.0;
+    p.add_layer(4, 360.0, 0.07, 0.0, 30.0);
+    LayerTable t = p.prepared_table();
+    const ForceTable f = compute_layer_forces(p.s, t);
+    ASSERT_TRUE(f.water_table_above_excavation);
+    const PressureTable wet = tabulate_pressure(p.s, t, true);
+    // depth (in), pressure by hand (psi): 0.07 pci total, 0.034 pci buoyant, 0.036 pci water.
+    const struct {
+        size_t j;
+        double p1;
+    } rows[] = {
+        {24, 0.07 * 24.0 / 3.0},                            // 0.56, dry above the water
+        {48, 0.07 * 48.0 / 3.0},                            // 1.12, at the water table
+        {96, (3.36 + 0.034 * 48.0) / 3.0 + 0.036 * 48.0},   // 3.392
+        {120, (3.36 + 0.034 * 72.0) / 3.0 + 0.036 * 72.0},  // 4.528, at the excavation level
+        {121, (3.36 + 0.034 * 72.0) / 3.0},                 // 1.936 below it, held to the tip
+        {300, (3.36 + 0.034 * 72.0) / 3.0},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.j);
+        expect_close(wet.points[r.j].p1, r.p1);
+    }
+    // The same wall without water: 2.8 psi below the excavation level.
+    SoilProblem dry;
+    dry.set_wall(300.0, 3.0, 120.0);
+    dry.add_layer(4, 360.0, 0.07, 0.0, 30.0);
+    LayerTable td = dry.prepared_table();
+    expect_close(tabulate_pressure(dry.s, td, false).points[200].p1, 0.07 * 120.0 / 3.0);
+}
+
 TEST(Tabulation, WaterInTheExcavationPushesBack) {
     SoilProblem p;
     p.set_wall(240.0, 2.4, 120.0);
