@@ -254,9 +254,13 @@ void Builder::pileCircles() {
         out_.items.push_back(item);
         if (i == 0) {
             const QRectF& e = item.ellipse;
+            // The label starts a tenth of the circle's width left of its centre, but never so
+            // far right that it runs off the edge (its width taken at 0.6 text heights a letter).
+            const QString label = QString::fromLatin1(profile_text::kTopView);
+            const double room = dev_.size.width() - 0.6 * dev_.textHeight * label.size();
             text(ProfileItemKind::TopViewLabel,
-                 {std::round(e.center().x() - 0.1 * e.width()), label_row},
-                 QString::fromLatin1(profile_text::kTopView));
+                 {std::round(std::min(e.center().x() - 0.1 * e.width(), room)), label_row},
+                 label);
             text(ProfileItemKind::SideViewLabel, {x(0.5), label_row},
                  QString::fromLatin1(profile_text::kSideView));
         }

@@ -61,9 +61,10 @@ void ProfileGeometry::rebuild(const TProgramData& data) {
     for (const QPolygonF& outline : outlines_) {
         for (const QPointF& p : outline) hold(p);
     }
-    // The piles seen from the top lie beside the wall; the window holds them whole.
+    // The piles seen from the top lie beside the wall; the window holds them whole. Without a
+    // wall there is nothing to draw, circles included.
     circles_.clear();
-    if (data.ActiveWidth > 0.0 && data.PYWidth > 0.0) {
+    if (!w.degenerate() && data.ActiveWidth > 0.0 && data.PYWidth > 0.0) {
         const QPointF r(data.PYWidth, data.PYWidth);
         for (int i = 0; i < 5; ++i) {
             const QPointF c(kPileRowX, kPileRowY + 2.0 * data.ActiveWidth * i);
