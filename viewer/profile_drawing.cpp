@@ -259,8 +259,7 @@ void Builder::pileCircles() {
             const QString label = QString::fromLatin1(profile_text::kTopView);
             const double room = dev_.size.width() - 0.6 * dev_.textHeight * label.size();
             text(ProfileItemKind::TopViewLabel,
-                 {std::round(std::min(e.center().x() - 0.1 * e.width(), room)), label_row},
-                 label);
+                 {std::round(std::min(e.center().x() - 0.1 * e.width(), room)), label_row}, label);
             text(ProfileItemKind::SideViewLabel, {x(0.5), label_row},
                  QString::fromLatin1(profile_text::kSideView));
         }
