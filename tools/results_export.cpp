@@ -1,5 +1,6 @@
 #include "tools/results_export.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -27,9 +28,10 @@ Units units_of(int unit_system) {
 std::string csv_number(double v) {
     if (std::isnan(v)) return "nan";
     if (std::isinf(v)) return v > 0 ? "inf" : "-inf";
+    // Seventeen significant digits read back as the same double; a point in every locale.
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
+    const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17).ptr;
+    return std::string(buf, end);
 }
 
 // JSON writes the shortest text that reads back as the same double; null when not finite.
