@@ -78,7 +78,8 @@ QFont graph_font(int pixels, bool bold);
 // The ticks of a panel's X (`across`) or Y axis, counted from the panel's size in inches as
 // on a screen of 96 ppi, so that a printed panel gets the ticks of a window of its size.
 // An X axis whose rule gives fewer than three labels takes finer 1-2-5 intervals as long as
-// its labels, measured at the screen size in the labels' font, keep a text height apart; a
+// its labels, measured at the screen size in the labels' font, keep a text height apart (half
+// of one where no interval gives three at a full one), never fewer labels than the rule's: a
 // narrow panel gets an axis that can be read, and the page the ticks of the window.
 AxisTicks panel_ticks(const GraphLayout& l, const PixelBox& box, const AxisRange& range,
                       bool across);
