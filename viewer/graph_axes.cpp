@@ -1,5 +1,6 @@
 #include "viewer/graph_axes.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "editor/number_text.h"
@@ -50,21 +51,38 @@ PanelRange panel_range(const TLineList& curves) {
 }
 
 AxisTicks axis_ticks(double min, double max, int pixels, int text_height) {
-    AxisTicks t;
-    if (text_height <= 0 || !(max > min)) return t;
+    if (text_height <= 0 || !(max > min)) return {};
     const int n = pixels / (6 * text_height);
-    if (n <= 0) return t;
+    if (n <= 0) return {};
     const double r = (max - min) / n;
     const double g = std::pow(10.0, std::floor(std::log10(r)));
     const int m = static_cast<int>(nearly_whole(r / g));
-    t.major = g * (m < 2 ? 1 : m <= 4 ? 2 : m <= 8 ? 5 : 10);
+    return axis_ticks_by_step(min, max, g * (m < 2 ? 1 : m <= 4 ? 2 : m <= 8 ? 5 : 10));
+}
+
+AxisTicks axis_ticks_by_step(double min, double max, double major) {
+    AxisTicks t;
+    if (!(max > min) || !(major > 0.0) || !std::isfinite(major)) return t;
+    t.major = major;
     t.minor = t.major / 5.0;
-    const auto first = static_cast<long long>(std::ceil(nearly_whole(min / t.minor)));
-    const auto last = static_cast<long long>(std::floor(nearly_whole(max / t.minor)));
-    if (first >= last || last - first > 100000) return t;
+    const double lo = std::ceil(nearly_whole(min / t.minor));
+    const double hi = std::floor(nearly_whole(max / t.minor));
+    if (!(lo < hi) || hi - lo > 100000) return t;
+    const auto first = static_cast<long long>(lo), last = static_cast<long long>(hi);
     for (long long k = first; k <= last; ++k)
         t.ticks.push_back({static_cast<double>(k) * t.minor, k % 5 == 0});
     return t;
+}
+
+double finer_major_step(double major) {
+    const double g = std::pow(10.0, std::floor(std::log10(major)));
+    const int m = static_cast<int>(std::lround(major / g));
+    return m >= 5 ? 2 * g : m >= 2 ? g : g / 2;
+}
+
+int labelled_count(const AxisTicks& t) {
+    return static_cast<int>(std::count_if(t.ticks.begin(), t.ticks.end(),
+                                          [](const AxisTick& k) { return k.labelled; }));
 }
 
 QString tick_label(double value) {

@@ -4,6 +4,7 @@
 // against the zero line) and its ends lie on whole multiples of a step of one significant
 // digit, so that the numbers at the ends of the axis are round. Ticks are spaced so that a
 // label gets about six text heights of axis; every fifth tick carries a label and a grid line.
+// Labelled intervals follow the 1-2-5 series (..., 0.5, 1, 2, 5, 10, ...).
 #pragma once
 
 #include <QString>
@@ -45,6 +46,13 @@ struct AxisTicks {
 // Ticks for an axis `pixels` long at text height `text_height`; none when the axis is too
 // short for one interval or the range holds a single tick.
 AxisTicks axis_ticks(double min, double max, int pixels, int text_height);
+// Ticks for the labelled interval `major`, a fifth of it apart; none when the range holds a
+// single tick.
+AxisTicks axis_ticks_by_step(double min, double max, double major);
+// The next smaller labelled interval of the 1-2-5 series: 10 gives 5, 5 gives 2, 2 gives 1.
+double finer_major_step(double major);
+// The number of labelled ticks.
+int labelled_count(const AxisTicks& t);
 // A tick value in general format with 4 significant digits.
 QString tick_label(double value);
 

@@ -179,6 +179,50 @@ GraphLayout window_like(const TGraphPlot& g, QSize size, const DeviceMetrics& d,
     return l;
 }
 
+// The first pixel of a text `width` long centred at `centre`, moved along its line where it
+// would reach past `hi` (one beyond the last pixel) or before `lo`.
+int kept_inside(int centre, int width, int lo, int hi) {
+    return std::max(lo, std::min(centre - width / 2, hi - width));
+}
+
+// Whether the X labels of `t` on `box`, written as on a 96-ppi screen of the same size, keep
+// `gap` pixels of that screen between neighbours and end within half a label of the panel's
+// ends.
+bool x_labels_fit(const GraphLayout& l, const PixelBox& box, const AxisRange& range,
+                  const AxisTicks& t, int gap) {
+    const QFontMetrics fm(graph_font(l.screenPixels(l.T, false), false));
+    const int left = l.screenPixels(box.left, true), right = l.screenPixels(box.right, true);
+    const int lo = l.screenPixels(l.frame.left(), true);
+    const int hi = l.screenPixels(l.frame.left() + l.frame.width(), true);
+    const PanelMapping m(PixelBox{left, 0, right, 1}, PanelRange{range, range}, true);
+    bool first = true;
+    int end = 0;  // one beyond the previous label
+    for (const AxisTick& k : t.ticks) {
+        if (!k.labelled) continue;
+        const int w = fm.horizontalAdvance(tick_label(k.value));
+        const int at = kept_inside(m.pixelX(k.value), w, lo, hi);
+        if (at < left - w / 2 || at + w > right + (w - w / 2)) return false;
+        if (!first && at - end < gap) return false;
+        first = false, end = at + w;
+    }
+    return true;
+}
+
+// Down the 1-2-5 series from the labelled interval of `t` (from one interval over the whole
+// axis when `t` has none) while the X labels keep `gap` apart, until three are written.
+AxisTicks finer_while_fit(const GraphLayout& l, const PixelBox& box, const AxisRange& range,
+                          AxisTicks t, int gap) {
+    double major = t.major > 0.0 ? t.major : axis_ticks(range.min, range.max, 6, 1).major;
+    for (int k = 0; k < 30 && major > 0.0 && labelled_count(t) < 3; ++k) {
+        major = finer_major_step(major);
+        const AxisTicks finer = axis_ticks_by_step(range.min, range.max, major);
+        if (labelled_count(finer) < labelled_count(t) || !x_labels_fit(l, box, range, finer, gap))
+            break;
+        t = finer;
+    }
+    return t;
+}
+
 }  // namespace
 
 GraphLayout layout_screen(const TGraphPlot& g, QSize client, const DeviceMetrics& d) {
@@ -254,9 +298,39 @@ QFont graph_font(int pixels, bool bold) {
 
 AxisTicks panel_ticks(const GraphLayout& l, const PixelBox& box, const AxisRange& range,
                       bool across) {
-    const int screen_text = l.screenPixels(l.T, false);
-    return axis_ticks(range.min, range.max,
-                      l.screenPixels(across ? box.width() : box.height(), across), screen_text);
+    const int T = l.screenPixels(l.T, false);
+    AxisTicks t = axis_ticks(range.min, range.max,
+                             l.screenPixels(across ? box.width() : box.height(), across), T);
+    if (!across || labelled_count(t) >= 3 || T <= 0 || !(range.max > range.min)) return t;
+    t = finer_while_fit(l, box, range, t, T);
+    if (labelled_count(t) >= 3) return t;
+    // Where no interval gives three labels a text height apart (wide figures on a narrow
+    // panel), three half a text height apart still read as separate numbers.
+    const AxisTicks close = finer_while_fit(l, box, range, t, T / 2);
+    return labelled_count(close) >= 3 ? close : t;
+}
+
+std::vector<TextBox> tick_labels(const GraphLayout& l, const PanelMapping& m, const AxisTicks& t,
+                                 bool across) {
+    const QFontMetrics fm(graph_font(l.T, false));
+    const PixelBox& b = m.box();
+    const QRect& f = l.frame;
+    const int T = l.T, px = l.device.px, py = l.device.py;
+    std::vector<TextBox> out;
+    for (const AxisTick& k : t.ticks) {
+        if (!k.labelled) continue;
+        const QString text = tick_label(k.value);
+        const int w = fm.horizontalAdvance(text);
+        if (across) {
+            const int x = kept_inside(m.pixelX(k.value), w, f.left(), f.left() + f.width()) + w / 2;
+            const int y = m.xOnTop() ? b.top - py / 32 - T / 2 : b.bottom + py / 16 + T / 2;
+            out.push_back(text_box(QPoint(x, y), text, w, T, false));
+        } else {
+            const int y = kept_inside(m.pixelY(k.value), w, f.top(), f.top() + f.height()) + w / 2;
+            out.push_back(text_box(QPoint(b.left - px / 32 - T / 2, y), text, w, T, true));
+        }
+    }
+    return out;
 }
 
 int PanelMapping::pixelX(double x) const {

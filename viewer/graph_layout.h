@@ -77,6 +77,10 @@ QFont graph_font(int pixels, bool bold);
 
 // The ticks of a panel's X (`across`) or Y axis, counted from the panel's size in inches as
 // on a screen of 96 ppi, so that a printed panel gets the ticks of a window of its size.
+// An X axis whose rule gives fewer than three labels takes finer 1-2-5 intervals as long as
+// its labels, measured at the screen size in the labels' font, keep a text height apart (half
+// of one where no interval gives three at a full one), never fewer labels than the rule's: a
+// narrow panel gets an axis that can be read, and the page the ticks of the window.
 AxisTicks panel_ticks(const GraphLayout& l, const PixelBox& box, const AxisRange& range,
                       bool across);
 
@@ -119,5 +123,13 @@ class PanelMapping {
     PanelRange range_;
     bool x_on_top_ = true;
 };
+
+// The tick labels of a panel's X (`across`) or Y axis, one per labelled tick in tick order,
+// where the painter writes them in the labels' font (normal weight, text height T): X labels
+// centred on their tick above the panel (X on top) or below it, Y labels turned, left of it.
+// A label that would reach out of the frame (on a page, into the margin) is moved along its
+// axis to end at the frame's edge.
+std::vector<TextBox> tick_labels(const GraphLayout& l, const PanelMapping& m, const AxisTicks& t,
+                                 bool across);
 
 }  // namespace vornel

@@ -140,9 +140,6 @@ void GraphPainter::paintTicks(QPainter& p, int panel) const {
         if (!t.labelled) continue;
         p.setPen(dotted);
         p.drawLine(x, b.top, x, b.bottom);
-        p.setPen(solid);
-        const int y = g().XOnTop ? b.top - py / 32 - T / 2 : b.bottom + py / 16 + T / 2;
-        centred_text(p, QPoint(x, y), tick_label(t.value), 10 * T, T, false);
     }
     for (const AxisTick& t : ty.ticks) {
         const int y = m.pixelY(t.value);
@@ -151,9 +148,11 @@ void GraphPainter::paintTicks(QPainter& p, int panel) const {
         if (!t.labelled) continue;
         p.setPen(dotted);
         p.drawLine(b.left, y, b.right, y);
-        p.setPen(solid);
-        centred_text(p, QPoint(b.left - px / 32 - T / 2, y), tick_label(t.value), 10 * T, T, true);
     }
+    p.setPen(solid);
+    for (bool across : {true, false})
+        for (const TextBox& label : tick_labels(l_, m, across ? tx : ty, across))
+            centred_text(p, label.centre, label.lines.front(), 10 * T, T, label.rotated);
 }
 
 void GraphPainter::paintCurves(QPainter& p, int panel) const {

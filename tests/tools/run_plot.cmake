@@ -7,7 +7,8 @@
 #   EXPECT_FILE / EXPECTED (compare, optional), EXPECT_START / START_TEXT (optional),
 #   EXPECT_IN_FILE / EXPECT_PATTERN (see the end), EXPECT_STDOUT (regular expression),
 #   EXPECT_PDF with EXPECT_PDF_SIZE (pdfinfo's page size, a regular expression) and
-#   EXPECT_PDF_TEXTS (texts separated by | that pdftotext must find), optional.
+#   EXPECT_PDF_TEXTS (texts separated by | that pdftotext must find) and EXPECT_PDF_PATTERN (a
+#   regular expression its text must match), optional.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 string(REPLACE "|" ";" COPY "${COPY}")
@@ -40,6 +41,9 @@ if(DEFINED EXPECT_PDF)
             message(FATAL_ERROR "${EXPECT_PDF} does not show '${t}':\n${text}")
         endif()
     endforeach()
+    if(DEFINED EXPECT_PDF_PATTERN AND NOT text MATCHES "${EXPECT_PDF_PATTERN}")
+        message(FATAL_ERROR "${EXPECT_PDF} does not match '${EXPECT_PDF_PATTERN}':\n${text}")
+    endif()
 endif()
 foreach(f IN LISTS EXPECT_EXISTS)
     if(NOT EXISTS ${f})

@@ -104,7 +104,8 @@ void GraphPageTest::textsStayInsideTheMargins_data() {
                     << int(id) << landscape << three;
 }
 
-// Titles, axis titles and legend inside the 1-inch margins on every paper and orientation.
+// Titles, axis titles, tick labels and legend inside the 1-inch margins on every paper and
+// orientation.
 void GraphPageTest::textsStayInsideTheMargins() {
     QFETCH(int, paper);
     QFETCH(bool, landscape);
@@ -131,6 +132,16 @@ void GraphPageTest::textsStayInsideTheMargins() {
         QCOMPARE(rects.size(), size_t(three ? 7 : 3));
         rects.push_back(GraphPainter(v, l).pageLegendRect());
         QVERIFY(!rects.back().isEmpty());
+        // The tick labels too: the last X label and the deepest Y label end at the margin.
+        for (int panel = 0; panel < v.panelCount(); ++panel) {
+            const PanelMapping m = v.mapping(l, panel);
+            for (bool across : {true, false}) {
+                const AxisRange& r = across ? m.range().x : m.range().y;
+                const auto labels = tick_labels(l, m, panel_ticks(l, m.box(), r, across), across);
+                QVERIFY(labels.size() >= 3);
+                for (const TextBox& b : labels) rects.push_back(b.rect());
+            }
+        }
         for (const QRect& r : rects)
             QVERIFY2(inside.contains(r), qPrintable(QStringLiteral("%1,%2 %3x%4")
                                                         .arg(r.x())
