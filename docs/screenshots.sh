@@ -4,7 +4,7 @@
 #
 #   docs/screenshots.sh [BUILD_DIR]      (default: build; writes docs/screenshots/*.png)
 #
-# Needs Xvfb (xvfb-run), openbox, xdotool and ImageMagick's import.
+# Needs Xvfb (xvfb-run), openbox, xdotool, ImageMagick's import and poppler's pdftoppm.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
@@ -51,4 +51,12 @@ scene py-curves alt+g Return                           # Graphics > p-y Curves
 scene pressure-graph alt+g Down Down Down Down Down Down Return
 scene profile-view alt+g Down Return alt+c v           # Computation > View Wall Geometry
 scene stage-menu alt+s                                 # Stage Construction
+scene side-view alt+c v                                # Computation > View Wall Geometry
+scene view-3d alt+c Up Up Return                       # Computation > 3D View
+scene results-summary alt+c s                          # Computation > Results Summary
+scene moment-envelope alt+g m alt+p v                  # Moment vs Depth, Plot > Show Envelope
+
+# The printed page of the three graphs, as Plot > Print writes it, through vornel-plot --page.
+"$build/bin/vornel-plot" --page --graph dms --out "$work" "$work/anchored_three_stage.vn5d" >/dev/null
+pdftoppm -png -r 80 -singlefile "$work/anchored_three_stage-dms.pdf" "$out/printed-three-panel"
 echo "screenshots in $out"
