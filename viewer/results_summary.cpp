@@ -218,12 +218,13 @@ std::vector<SummarySupport> supports(const ReportProblem& p, bool english) {
 
 // Where a support acts, as its line is named: "Node 12, 6 ft" or "Nodes 30-40, 15-20 ft".
 QString place(const SummarySupport& s, const QString& depthUnit) {
+    const QString unit = depthUnit.isEmpty() ? QString() : QLatin1Char(' ') + depthUnit;
     if (s.from == s.to)
-        return QStringLiteral("Node %1, %2 %3").arg(s.from).arg(number(s.depthFrom), depthUnit);
-    return QStringLiteral("Nodes %1-%2, %3-%4 %5")
+        return QStringLiteral("Node %1, %2%3").arg(s.from).arg(number(s.depthFrom), unit);
+    return QStringLiteral("Nodes %1-%2, %3-%4%5")
         .arg(s.from)
         .arg(s.to)
-        .arg(number(s.depthFrom), number(s.depthTo), depthUnit);
+        .arg(number(s.depthFrom), number(s.depthTo), unit);
 }
 
 }  // namespace
@@ -233,8 +234,9 @@ void ResultsSummary::build(const ResultGraphs& g, const QString& report) {
     // The graphs hold depth in ft, moment in in-kips and shear in kips for English decks, but
     // the soil reaction per station in lbs, as the plot file gives it; the summary shows every
     // force in kips.
-    english_ = g.pltDef.Units() == 1;
-    const double reactionScale = english_ ? 1.0 / 1000.0 : 1.0;
+    units_ = g.pltDef.Units();
+    const bool english = units_ == 1;
+    const double reactionScale = english ? 1.0 / 1000.0 : 1.0;
     const std::vector<ReportProblem> problems = read_report(report);
     for (int k = 0; k < g.pltDef.curveCount(); ++k) {
         SummaryRow r;
@@ -244,7 +246,7 @@ void ResultsSummary::build(const ResultGraphs& g, const QString& report) {
             r.iterations = p.iterations;
             r.converged = p.converged;
             r.warnings = p.warnings;
-            r.supports = supports(p, english_);
+            r.supports = supports(p, english);
         }
         r.deflection = largest(g.pltDef, k);
         r.moment = largest(g.pltMom, k);
@@ -261,10 +263,16 @@ QStringList ResultsSummary::header() const {
 }
 
 std::vector<QStringList> ResultsSummary::lines() const {
-    const QString length = english_ ? QStringLiteral("in") : QStringLiteral("m");
-    const QString depth = english_ ? QStringLiteral("ft") : QStringLiteral("m");
-    const QString force = english_ ? QStringLiteral("kips") : QStringLiteral("kN");
-    const QString moment = english_ ? QStringLiteral("in-kips") : QStringLiteral("m-kN");
+    // The "other" unit system has no names for its consistent units.
+    const auto named = [this](const char* english, const char* si) {
+        return units_ == 1 ? QString::fromLatin1(english)
+                           : (units_ == 2 ? QString::fromLatin1(si) : QString());
+    };
+    const QString length = named("in", "m"), depth = named("ft", "m"), force = named("kips", "kN"),
+                  moment = named("in-kips", "m-kN");
+    const auto with_unit = [](const QString& label, const QString& unit) {
+        return unit.isEmpty() ? label : QStringLiteral("%1 (%2)").arg(label, unit);
+    };
     std::vector<QStringList> out;
     const auto add = [&](const QString& label, auto cell) {
         QStringList l{label};
@@ -291,9 +299,9 @@ std::vector<QStringList> ResultsSummary::lines() const {
                   {"Shear", force, &SummaryRow::shear},
                   {"Soil Reaction", force, &SummaryRow::reaction}};
     for (const auto& q : maxima) {
-        add(QStringLiteral("Max. %1 (%2)").arg(QLatin1String(q.name), q.unit),
+        add(with_unit(QStringLiteral("Max. ") + QLatin1String(q.name), q.unit),
             [&](const SummaryRow& r) { return number((r.*q.extreme).value); });
-        add(QStringLiteral("Depth of Max. %1 (%2)").arg(QLatin1String(q.name), depth),
+        add(with_unit(QStringLiteral("Depth of Max. ") + QLatin1String(q.name), depth),
             [&](const SummaryRow& r) { return number((r.*q.extreme).depth); });
     }
     // One line per support and quantity, in the order of the stations down the wall; a point
@@ -307,11 +315,11 @@ std::vector<QStringList> ResultsSummary::lines() const {
                 s.from == s.to ? QStringLiteral("Tieback/Spring") : QStringLiteral("Spring");
             if (s.lateral)
                 labels.emplace(Key{s.from, s.to, 0},
-                               QStringLiteral("%1 Force at %2 (%3)").arg(kind, at, force));
+                               with_unit(QStringLiteral("%1 Force at %2").arg(kind, at), force));
             if (s.rotational)
                 labels.emplace(
                     Key{s.from, s.to, 1},
-                    QStringLiteral("Rotational Spring Moment at %1 (%2)").arg(at, moment));
+                    with_unit(QStringLiteral("Rotational Spring Moment at ") + at, moment));
         }
     for (const auto& [key, label] : labels)
         add(label, [&key = key](const SummaryRow& r) {

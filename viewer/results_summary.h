@@ -4,7 +4,8 @@
 // and the force in every tieback and lateral spring (read from the report).
 //
 // Units follow the deck's unit system: English in, ft (depths), kips and in-kips; SI m, kN and
-// m-kN. Every force (shear, soil reaction per station, support force) is in kips or kN.
+// m-kN; the "other" system keeps the report's consistent units and names none. Every force
+// (shear, soil reaction per station, support force) is in kips or kN.
 //
 // The engine turns a tieback into a lateral spring at its station, so the report lists tiebacks
 // and springs alike in its stiffness table (station, stiffness S, rotational stiffness R). The
@@ -62,7 +63,7 @@ class ResultsSummary {
 
   private:
     std::vector<SummaryRow> rows_;
-    bool english_ = true;
+    int units_ = 1;  // 1 English, 2 SI, 3 other (consistent units, no names)
 };
 
 }  // namespace vornel

@@ -160,6 +160,11 @@ void ResultsSummaryTest::supportForcesByHand() {
                                     {"Spring Force at Nodes 6-8, 6-8 ft (kips)", "29.0"},
                                     {"Tieback/Spring Force at Node 10, 10 ft (kips)", "0.500"}};
     for (size_t k = 0; k < 4; ++k) QCOMPARE(lines[11 + k], expected[k]);
+    // In the "other" unit system the values stay as the report gives them, named no unit.
+    g.pltDef.setUnits(3);
+    s.build(g, report);
+    QCOMPARE(s.lines()[3].first(), QStringLiteral("Max. Deflection"));
+    QCOMPARE(s.lines().back(), QStringList({"Tieback/Spring Force at Node 10, 120", "500"}));
 }
 
 // The iteration's outcome is written right after "RESULTS -- ITERATION"; a warning of the soil
