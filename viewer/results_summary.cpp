@@ -115,6 +115,11 @@ class SpringRows {
         }
         chained_ = flag != 0;
     }
+    // A chain left open at the end of the table keeps the ranges the engine applied.
+    void finish() {
+        if (chained_ && !current_.shares.empty()) out_.push_back(current_);
+        chained_ = false;
+    }
 
   private:
     std::vector<SupportRows>& out_;
@@ -153,6 +158,7 @@ std::vector<ReportProblem> read_report(const QString& report) {
                 rowsSeen = true;
                 springs->add(from, to, flag, v[2], v[4]);
             } else if (rowsSeen && line.isEmpty()) {
+                springs->finish();
                 at = At::Text;
             }
             continue;
