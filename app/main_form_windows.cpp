@@ -47,7 +47,9 @@ void TMainForm::showGraph(ResultGraph graph) {
 // The summary of the results held, with the iterations and warnings of the report beside them.
 void TMainForm::showResultsSummary() {
     if (!resultsLoaded_) return;
-    host_->show(QStringLiteral("results summary"), [this]() -> QWidget* {
+    const QString key = QStringLiteral("results summary");
+    const bool existed = host_->child(key) != nullptr;
+    QWidget* w = host_->show(key, [this]() -> QWidget* {
         QFile report(result_file(project_.dataFilePath(), ".vn5o"));
         ResultsSummary summary;
         summary.build(results_.graphs(), report.open(QIODevice::ReadOnly)
@@ -55,6 +57,14 @@ void TMainForm::showResultsSummary() {
                                              : QString());
         return new TResultsSummaryWindow(std::move(summary));
     });
+    // It opens showing the whole table, as far as the area allows (beyond that it scrolls).
+    if (w && !existed)
+        if (QMdiSubWindow* sub = host_->subWindowOf(w)) {
+            const QSize area = host_->area().viewport()->size();
+            const QSize size = sub->size().boundedTo(area);
+            sub->resize(size);
+            if (!QRect(QPoint(), area).contains(QRect(sub->pos(), size))) sub->move(0, 0);
+        }
 }
 
 void TMainForm::closeAllChildren() {

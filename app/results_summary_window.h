@@ -1,5 +1,7 @@
-// The "Results Summary" child window: the summary rows of the last analysis in a table,
-// copied to the clipboard as a tab-separated table (header row first) with Ctrl+C.
+// The "Results Summary" child window: the summary of the last analysis as a table with a column
+// per problem or stage and a line per quantity, the quantity's name first. It opens at the size
+// that shows the whole table; Ctrl+C copies the table as shown, tab-separated, header line
+// first.
 #pragma once
 
 #include <QWidget>
@@ -17,6 +19,8 @@ class TResultsSummaryWindow : public QWidget {
     explicit TResultsSummaryWindow(ResultsSummary summary, QWidget* parent = nullptr);
     void copyTable();
     QTableWidget* table() const { return table_; }
+    // The size that shows every cell without scrolling.
+    QSize tableSize() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

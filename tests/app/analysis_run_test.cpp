@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -236,39 +238,52 @@ class AnalysisRunTest : public QObject {
         QCOMPARE(h.questions.informed.last(), h.questions.informed.first());
     }
 
-    // After the run the summary shows a row per stage with the report's iterations; Ctrl+C in
-    // its table copies the whole table; it comes back from the Computation menu once closed.
+    // The run opens the summary; closed, it comes back from the Computation menu with a column
+    // per stage, the report's iterations and the tiebacks' forces, the whole table in sight;
+    // Ctrl+C in its table copies the whole table as shown.
     void resultsSummaryAfterARun() {
         QTemporaryDir work;
         const QString deck = copy_example("anchored_three_stage.vn5d", work.path());
         Harness h(kEngineFolder);
+        h.form->resize(1280, 1000);
         h.form->openCommandLine({deck});
         choose(*h.form, "&Computation", "&Run Analysis");
+        QTRY_COMPARE(h.childCaptions(), QStringList({"Results Summary"}));
+        h.form->mdiArea()->closeAllSubWindows();
+        QTRY_VERIFY(h.childCaptions().isEmpty());
+        choose(*h.form, "&Computation", "Results &Summary");
         TResultsSummaryWindow* w = nullptr;
         QTRY_VERIFY((w = h.form->findChild<TResultsSummaryWindow*>()) != nullptr);
         QTableWidget* t = w->table();
-        QCOMPARE(t->rowCount(), 3);
-        const char* rows[][4] = {{"Stage: 1", "5", "Yes", "None"},
-                                 {"Stage: 2", "4", "Yes", "None"},
-                                 {"Stage: 3", "4", "Yes", "None"}};
-        for (int r = 0; r < 3; ++r)
-            for (int c = 0; c < 4; ++c) QCOMPARE(t->item(r, c)->text(), QString(rows[r][c]));
-        QCOMPARE(t->horizontalHeaderItem(6)->text(), QString("Max. Moment (in-kips)"));
-        QCOMPARE(t->item(0, 6)->text(), QString("71.55"));  // 0.716E+05 LBS-IN in the report
-        QCOMPARE(t->item(0, 7)->text(), QString("12"));     // at X = 144 in
+        QCOMPARE(t->columnCount(), 4);
+        QCOMPARE(t->rowCount(), 13);
+        const QStringList stages{"Problem", "Stage: 1", "Stage: 2", "Stage: 3"};
+        for (int c = 0; c < 4; ++c) QCOMPARE(t->horizontalHeaderItem(c)->text(), stages[c]);
+        // Tiebacks at stations 12 and 28: S' 0.219E+05 and 0.292E+05 LBS/IN in the report, times
+        // the deflections there (stage 2: 0.118E+00 IN; stage 3: 0.755E-01 and 0.413E-01 IN).
+        const char* rows[][4] = {
+            {"Iterations", "5", "4", "4"},
+            {"Max. Moment (in-kips)", "71.55", "47.13", "25.84"},  // 0.7155E+05 LBS-IN ...
+            {"Depth of Max. Moment (ft)", "12", "18.5", "24.5"},   // X = 144, 222, 294 in
+            {"Tieback/Spring Force at Node 12, 6 ft (kips)", "", "2.58", "1.65"},
+            {"Tieback/Spring Force at Node 28, 14 ft (kips)", "", "", "1.21"}};
+        const int at[] = {0, 5, 6, 11, 12};
+        for (int r = 0; r < 5; ++r)
+            for (int c = 0; c < 4; ++c) QCOMPARE(t->item(at[r], c)->text(), QString(rows[r][c]));
+        // The whole table is in sight at opening: no scrolling, inside the document area.
+        QCOMPARE(t->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(t->verticalScrollBar()->maximum(), 0);
+        const QRect area = h.form->mdiArea()->viewport()->rect();
+        QVERIFY(area.contains(h.form->mdiArea()->activeSubWindow()->geometry()));
         QGuiApplication::clipboard()->clear();
         t->setFocus();
         t->setCurrentCell(1, 2);
         QTest::keyClick(t, Qt::Key_C, Qt::ControlModifier);
         const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
-        QCOMPARE(lines.size(), 5);  // header, three stages, the closing newline
-        QVERIFY(
-            lines[0].startsWith("Problem\tIterations\tConverged\tWarnings\tMax. Deflection (in)"));
-        QVERIFY(lines[1].startsWith("Stage: 1\t5\tYes\tNone\t0.219\t0\t71.55\t12\t"));
-        h.form->mdiArea()->closeAllSubWindows();
-        QTRY_VERIFY(h.childCaptions().isEmpty());
-        choose(*h.form, "&Computation", "Results &Summary");
-        QTRY_COMPARE(h.childCaptions(), QStringList({"Results Summary"}));
+        QCOMPARE(lines.size(), 15);  // header, thirteen quantities, the closing newline
+        QCOMPARE(lines[0], QString("Problem\tStage: 1\tStage: 2\tStage: 3"));
+        QCOMPARE(lines[1], QString("Iterations\t5\t4\t4"));
+        QCOMPARE(lines[13], QString("Tieback/Spring Force at Node 28, 14 ft (kips)\t\t\t1.21"));
     }
 
     void libraryBinding() {
