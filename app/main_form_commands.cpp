@@ -305,6 +305,10 @@ void TMainForm::editResultFile(const char* extension) {
 }
 
 void TMainForm::show3DView() {
+    // The first OpenGL child makes the window system create the main window anew; marked as
+    // placed, it comes back where the engineer had it instead of where the window manager puts
+    // new windows.
+    if (isVisible() && !isMaximized() && !isFullScreen()) move(pos());
     showChild(ChildKind::View3D);
     applyCommandStates();
 }

@@ -29,8 +29,14 @@ cp "$here/../examples/anchored_three_stage.vn5d" "$work/"
 start() {
     "$build/bin/Vornel2015" "$work/anchored_three_stage.vn5d" >/dev/null 2>&1 &
     program=$!
-    main=$(xdotool search --sync --onlyvisible --name "VORNEL 2015" | head -n 1)
-    xdotool windowmove "$main" 0 0 windowsize "$main" 1100 780 windowactivate --sync "$main"
+    # The first window of that name may be gone by the time it is moved (the program maps its
+    # main window more than once while it starts): look again until one holds still.
+    for attempt in 1 2 3 4 5; do
+        main=$(xdotool search --sync --onlyvisible --name "VORNEL 2015" | head -n 1)
+        xdotool windowmove "$main" 0 0 windowsize "$main" 1100 780 windowactivate --sync "$main" \
+            2>/dev/null && break
+        sleep 1
+    done
     sleep 1.5
 }
 stop() { kill "$program" 2>/dev/null || true; wait "$program" 2>/dev/null || true; program=""; }
