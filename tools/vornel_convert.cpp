@@ -27,6 +27,7 @@
 #include "editor/project.h"
 #include "editor/staging.h"
 #include "tools/file_check.h"
+#include "tools/tool_options.h"
 #include "vornel_version.h"
 
 namespace {
@@ -64,8 +65,7 @@ struct Arguments {
 };
 
 int usage(const QString& why) {
-    std::fprintf(stderr, "vornel-convert: %s (see --help).\n", qPrintable(why));
-    return 1;
+    return tool::usage_error("vornel-convert", why);
 }
 
 std::optional<DataFormat> parse_format(const QString& s) {
@@ -83,17 +83,8 @@ int parse(const QStringList& args, Arguments& a) {
     const QCommandLineOption version(QStringLiteral("version"));
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("F"));
     p.addOptions({help, version, format});
-    if (!p.parse(QStringList{QStringLiteral("vornel-convert")} + args)) {
-        if (!p.unknownOptionNames().isEmpty()) {
-            const QString name = p.unknownOptionNames().first();
-            return usage(
-                QStringLiteral("unknown option %1%2")
-                    .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
-        }
-        QString why = p.errorText();
-        if (why.endsWith('.')) why.chop(1);
-        return usage(why);
-    }
+    if (!p.parse(QStringList{QStringLiteral("vornel-convert")} + args))
+        return usage(tool::parse_error(p));
     a.help = p.isSet(help);
     a.version = p.isSet(version);
     if (p.isSet(format)) {

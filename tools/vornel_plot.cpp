@@ -31,6 +31,7 @@
 #include "editor/data_file_reader.h"
 #include "editor/program_data.h"
 #include "tools/file_check.h"
+#include "tools/tool_options.h"
 #include "viewer/graph_envelope.h"
 #include "viewer/graph_export.h"
 #include "viewer/graph_json.h"
@@ -87,8 +88,7 @@ struct Options {
 };
 
 int usage(const QString& why) {
-    std::fprintf(stderr, "vornel-plot: %s (see --help).\n", qPrintable(why));
-    return 1;
+    return tool::usage_error("vornel-plot", why);
 }
 
 bool parse_size(const QString& s, PictureSpec& spec) {
@@ -119,16 +119,7 @@ std::optional<QString> parse(const QStringList& args, Options& o, Parsed& parsed
                                                            landscape(QStringLiteral("landscape"));
     p.addOptions({help, version, envelope, graph, format, size, dpi, view, out, json, xlsx, page,
                   paper, landscape});
-    if (!p.parse(QStringList{QStringLiteral("vornel-plot")} + args)) {
-        if (!p.unknownOptionNames().isEmpty()) {
-            const QString name = p.unknownOptionNames().first();
-            return QStringLiteral("unknown option ") +
-                   (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-        }
-        QString why = p.errorText();
-        if (why.endsWith(QLatin1Char('.'))) why.chop(1);
-        return why;
-    }
+    if (!p.parse(QStringList{QStringLiteral("vornel-plot")} + args)) return tool::parse_error(p);
     parsed = p.isSet(help) ? Parsed::Help : p.isSet(version) ? Parsed::Version : Parsed::Run;
     if (parsed != Parsed::Run) return std::nullopt;
     for (const QString& g : p.values(graph)) {
