@@ -188,9 +188,8 @@ int kept_inside(int centre, int width, int lo, int hi) {
 // Whether the X labels of `t` on `box`, written as on a 96-ppi screen of the same size, keep
 // `gap` pixels of that screen between neighbours and end within half a label of the panel's
 // ends.
-bool x_labels_fit(const GraphLayout& l, const PixelBox& box, const AxisRange& range,
-                  const AxisTicks& t, int gap) {
-    const QFontMetrics fm(graph_font(l.screenPixels(l.T, false), false));
+bool x_labels_fit(const GraphLayout& l, const QFontMetrics& fm, const PixelBox& box,
+                  const AxisRange& range, const AxisTicks& t, int gap) {
     const int left = l.screenPixels(box.left, true), right = l.screenPixels(box.right, true);
     const int lo = l.screenPixels(l.frame.left(), true);
     const int hi = l.screenPixels(l.frame.left() + l.frame.width(), true);
@@ -212,11 +211,13 @@ bool x_labels_fit(const GraphLayout& l, const PixelBox& box, const AxisRange& ra
 // axis when `t` has none) while the X labels keep `gap` apart, until three are written.
 AxisTicks finer_while_fit(const GraphLayout& l, const PixelBox& box, const AxisRange& range,
                           AxisTicks t, int gap) {
+    const QFontMetrics fm(graph_font(l.screenPixels(l.T, false), false));
     double major = t.major > 0.0 ? t.major : axis_ticks(range.min, range.max, 6, 1).major;
     for (int k = 0; k < 30 && major > 0.0 && labelled_count(t) < 3; ++k) {
         major = finer_major_step(major);
         const AxisTicks finer = axis_ticks_by_step(range.min, range.max, major);
-        if (labelled_count(finer) < labelled_count(t) || !x_labels_fit(l, box, range, finer, gap))
+        if (labelled_count(finer) < labelled_count(t) ||
+            !x_labels_fit(l, fm, box, range, finer, gap))
             break;
         t = finer;
     }

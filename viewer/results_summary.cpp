@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <memory>
+#include <optional>
 #include <tuple>
 
 namespace vornel {
@@ -134,13 +134,13 @@ std::vector<ReportProblem> read_report(const QString& report) {
     enum class At { Text, Stiffness, Outcome, Table } at = At::Text;
     std::vector<ReportProblem> problems;
     ReportProblem pending;
-    std::unique_ptr<SpringRows> springs;
+    std::optional<SpringRows> springs;
     bool rowsSeen = false;
     for (const QString& raw : report.split(QLatin1Char('\n'))) {
         const QString line = raw.trimmed();
         if (raw.contains(QLatin1String("FROM TO CONTD     EI"))) {
             at = At::Stiffness, rowsSeen = false;
-            springs = std::make_unique<SpringRows>(pending.supports);
+            springs.emplace(pending.supports);
             continue;
         }
         const auto m = results.match(line);
